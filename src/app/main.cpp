@@ -1,0 +1,23 @@
+// Entry point of the editor.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMainWindow>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Scolivet"));
+    QApplication::setApplicationVersion(QStringLiteral(SCOLIVET_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Éditeur de graphes de mesure annotés."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("fichier"), QStringLiteral("Document à ouvrir."));
+    parser.process(app);
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Scolivet :"));
+    window.show();
+    return app.exec();
+}
