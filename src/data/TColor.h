@@ -10,9 +10,18 @@ constexpr TColor RGBColor(unsigned r, unsigned g, unsigned b)
     return TColor(r & 0xFFu) | (TColor(g & 0xFFu) << 8) | (TColor(b & 0xFFu) << 16);
 }
 
-constexpr unsigned RedOf(TColor c) { return c & 0xFFu; }
-constexpr unsigned GreenOf(TColor c) { return (c >> 8) & 0xFFu; }
-constexpr unsigned BlueOf(TColor c) { return (c >> 16) & 0xFFu; }
+constexpr unsigned RedOf(TColor c)
+{
+    return c & 0xFFu;
+}
+constexpr unsigned GreenOf(TColor c)
+{
+    return (c >> 8) & 0xFFu;
+}
+constexpr unsigned BlueOf(TColor c)
+{
+    return (c >> 16) & 0xFFu;
+}
 
 constexpr TColor clBlack = RGBColor(0, 0, 0);
 constexpr TColor clMaroon = RGBColor(128, 0, 0);

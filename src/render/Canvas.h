@@ -23,7 +23,8 @@ struct TBrush {
     bool operator==(const TBrush &) const = default;
 };
 
-class Canvas {
+class Canvas
+{
 public:
     virtual ~Canvas() = default;
 

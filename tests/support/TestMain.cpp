@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Test discovery at build time only lists the tests: it must not need a
 // display or a platform plugin, so no application object is made then.
