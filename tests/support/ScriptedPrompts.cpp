@@ -1,0 +1,108 @@
+#include "ScriptedPrompts.h"
+#include <QDialog>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+template <typename T> std::optional<T> TakeFront(std::deque<T> &queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+} // namespace
+
+ScriptedPrompts::ScriptedPrompts() : previous_(SetPrompts(this)) {}
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    SetPrompts(previous_);
+}
+
+QStringList ScriptedPrompts::MessageTexts() const
+{
+    QStringList texts;
+    for (const MessageRecord &m : Messages)
+        texts << m.text;
+    return texts;
+}
+
+QMessageBox::StandardButton ScriptedPrompts::Message(QWidget *, Icon icon, const QString &text,
+                                                     QMessageBox::StandardButtons buttons,
+                                                     const QString &caption)
+{
+    Messages.push_back({icon, text, caption, buttons});
+    if (auto answer = TakeFront(Answers)) {
+        EXPECT_TRUE(buttons.testFlag(*answer))
+            << "scripted answer not offered by: " << text.toStdString();
+        return *answer;
+    }
+    if (buttons == QMessageBox::Ok)
+        return QMessageBox::Ok;
+    ADD_FAILURE() << "unscripted question: " << text.toStdString();
+    return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
+}
+
+QString ScriptedPrompts::NextFileName(const TFileDialogOptions &options)
+{
+    FileDialogs.push_back(options);
+    if (auto name = TakeFront(FileNames))
+        return *name;
+    ADD_FAILURE() << "unscripted file dialog: " << options.Filter.toStdString();
+    return {};
+}
+
+QString ScriptedPrompts::OpenFileName(QWidget *, const TFileDialogOptions &options)
+{
+    return NextFileName(options);
+}
+
+QString ScriptedPrompts::SaveFileName(QWidget *, const TFileDialogOptions &options)
+{
+    return NextFileName(options);
+}
+
+bool ScriptedPrompts::ChooseColor(QWidget *, TColor &color)
+{
+    ColorPresets.push_back(color);
+    if (Colors.empty()) {
+        ADD_FAILURE() << "unscripted colour dialog";
+        return false;
+    }
+    const std::optional<TColor> answer = Colors.front();
+    Colors.pop_front();
+    if (answer)
+        color = *answer;
+    return answer.has_value();
+}
+
+bool ScriptedPrompts::ChooseFont(QWidget *, TFont &font)
+{
+    FontPresets.push_back(font);
+    if (Fonts.empty()) {
+        ADD_FAILURE() << "unscripted font dialog";
+        return false;
+    }
+    const bool accepted = Fonts.front().has_value();
+    if (accepted)
+        font = *Fonts.front();
+    Fonts.pop_front();
+    return accepted;
+}
+
+int ScriptedPrompts::Exec(QDialog &dialog)
+{
+    ExecutedDialogs << dialog.objectName();
+    auto script = TakeFront(Dialogs);
+    if (!script) {
+        ADD_FAILURE() << "unscripted dialog: " << dialog.objectName().toStdString();
+        return QDialog::Rejected;
+    }
+    const int result = (*script)(dialog);
+    dialog.setResult(result);
+    return result;
+}
