@@ -1,0 +1,101 @@
+#pragma once
+// The page view: the stack of graphs, the page's series, the selection, the
+// current style that new elements take, hit-testing and pointer shapes.
+#include "data/TColor.h"
+#include "page/TGraphEMF.h"
+#include "render/TFont.h"
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TAxe;
+class TDatas;
+class TDessin;
+
+class TIsisGraph : public TGraphEMF
+{
+    Q_OBJECT
+public:
+    explicit TIsisGraph(QWidget *parent = nullptr);
+    ~TIsisGraph() override;
+
+    // Page size. The height is the sum of the graph heights; setting it
+    // shares the new height among the graphs in proportion and stacks them
+    // from the top. With no graph the page keeps the height last set.
+    int MFHeight() const override;
+    void SetMFHeight(int v) override;
+    // Also gives every graph the new width.
+    void SetMFWidth(int v) override;
+
+    // Graphs, stacked top to bottom in list order; the page owns them.
+    int GraphCount() const { return int(m_graphs.size()); }
+    // Null for an index outside the list or an empty position.
+    TAxe *Graphs(int i) const;
+    // Frees the graphs at n and above; new positions stay empty.
+    void SetGraphCount(int n);
+    // Puts a graph at an existing position, freeing the one there.
+    void SetGraphs(int i, std::unique_ptr<TAxe> graph);
+    // Appends a graph as it is (no re-stacking) and returns it.
+    TAxe *AppendGraph(std::unique_ptr<TAxe> graph);
+    // Appends an XY graph of every series but the first and re-stacks.
+    void AddGraph();
+    // Frees graph i and re-stacks; other indexes are ignored.
+    void DeleteGraph(int i);
+    // Last graph whose frame holds the page point, edges included; -1 if none.
+    int GraphIndexAt(int px, int py) const;
+    // The same for a control pixel.
+    int GraphIndexAtScreen(int sx, int sy) const;
+
+    // Frontmost annotation under a control pixel; curves are never returned.
+    TDessin *ElementAt(int sx, int sy) const;
+    // Pointer shape number for a control pixel.
+    int CursorAt(int sx, int sy) const;
+    // Whether a control pixel lies on the selected annotation's handles.
+    bool OnMoveHandle(int sx, int sy) const;
+    bool OnSizeHandle(int sx, int sy) const;
+
+    // The selected annotation (not owned). Setting a new one raises
+    // SelectedChange and repaints at once.
+    TDessin *Selected() const { return m_selected; }
+    void SetSelected(TDessin *p);
+
+    // Records the page picture from the graphs.
+    void RenderPage();
+    // RenderPage, then repaint at once. Every edit ends with it.
+    void Redraw();
+
+    // Replaces the page by an import of a simulator graph export; defined
+    // with the import.
+    bool ImportIsis(const QString &fileName);
+
+    QString FileName;
+    TColor BackColor = clWhite;
+    // Relative margin kept inside every graph frame (0.02 .. 0.4).
+    double Marge = 0.1;
+    QString PortName = QStringLiteral("COM1");
+    std::unique_ptr<TDatas> Datas;
+
+    // Current style, taken by new elements.
+    TColor DefColor = clBlack;
+    int DefEpais = 4;
+    TFont DefFont{QStringLiteral("Times New Roman"), 30};
+    bool DefFill = false;
+    int DefArrowSize = 40;
+    bool DefDoubleArrow = false;
+
+    // While true the pointer follows what lies under the mouse.
+    bool TrackCursor = true;
+
+signals:
+    void SelectedChange(TIsisGraph *sender, TDessin *p);
+
+protected:
+    void PaintMarks(Canvas &screen) override;
+    void TrackMouse(int x, int y) override;
+
+private:
+    void restack(int height);
+
+    std::vector<std::unique_ptr<TAxe>> m_graphs;
+    TDessin *m_selected = nullptr;
+};
