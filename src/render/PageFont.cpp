@@ -1,0 +1,33 @@
+#include "render/PageFont.h"
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+int FontPixelSize(int points)
+{
+    const double pixels = std::nearbyint(double(points) * 96.0 / 72.0);
+    return int(std::clamp(pixels, 1.0, double(MaxFontPixels)));
+}
+
+QFont PageFont(const TFont &font)
+{
+    QFont f(font.Name);
+    f.setPixelSize(FontPixelSize(font.Size));
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setBold(font.Bold);
+    f.setItalic(font.Italic);
+    f.setUnderline(font.Underline);
+    f.setStrikeOut(font.StrikeOut);
+    return f;
+}
+
+int TextAscent(const QFontMetricsF &metrics)
+{
+    return int(std::ceil(metrics.ascent()));
+}
+
+QSize TextCell(const QFontMetricsF &metrics, const QString &text)
+{
+    const int width = text.isEmpty() ? 0 : int(std::ceil(metrics.horizontalAdvance(text)));
+    return QSize(width, TextAscent(metrics) + int(std::ceil(metrics.descent())));
+}

@@ -1,0 +1,104 @@
+#include "render/PagePicture.h"
+#include <algorithm>
+
+PagePicture::PagePicture(int width, int height)
+{
+    SetMFWidth(width);
+    SetMFHeight(height);
+}
+
+void PagePicture::SetMFWidth(int w)
+{
+    m_width = std::max(0, w);
+}
+
+void PagePicture::SetMFHeight(int h)
+{
+    m_height = std::max(0, h);
+}
+
+void PagePicture::Clear()
+{
+    m_records.clear();
+    m_points.clear();
+    m_styles.clear();
+    m_fonts.clear();
+    m_text.clear();
+}
+
+void PagePicture::Reset(int width, int height)
+{
+    Clear();
+    SetMFWidth(width);
+    SetMFHeight(height);
+}
+
+std::uint32_t PagePicture::styleFor(const TPen &pen, const TBrush &brush, const TFont &font)
+{
+    if (m_fonts.empty() || !(m_fonts.back() == font))
+        m_fonts.push_back(font);
+    const auto fontIndex = std::uint32_t(m_fonts.size() - 1);
+    if (m_styles.empty() || !(m_styles.back().Pen == pen) || !(m_styles.back().Brush == brush) ||
+        m_styles.back().FontIndex != fontIndex)
+        m_styles.push_back(Style{pen, brush, fontIndex});
+    return std::uint32_t(m_styles.size() - 1);
+}
+
+void PagePicture::AddShape(TPictureOp kind, std::span<const QPoint> points, const TPen &pen,
+                           const TBrush &brush, const TFont &font)
+{
+    Entry e;
+    e.Kind = kind;
+    e.First = std::uint32_t(m_points.size());
+    e.Count = std::uint32_t(points.size());
+    e.StyleIndex = styleFor(pen, brush, font);
+    m_points.insert(m_points.end(), points.begin(), points.end());
+    m_records.push_back(e);
+}
+
+void PagePicture::AddText(QPoint topLeft, QStringView text, const TPen &pen, const TBrush &brush,
+                          const TFont &font)
+{
+    Entry e;
+    e.Kind = TPictureOp::Text;
+    e.First = std::uint32_t(m_points.size());
+    e.Count = 1;
+    e.StyleIndex = styleFor(pen, brush, font);
+    e.TextFirst = std::uint32_t(m_text.size());
+    e.TextLength = std::uint32_t(text.size());
+    m_points.push_back(topLeft);
+    m_text.append(text);
+    m_records.push_back(e);
+}
+
+std::span<const QPoint> PagePicture::PointsOf(const Entry &e) const
+{
+    return std::span<const QPoint>(m_points.data() + e.First, e.Count);
+}
+
+QStringView PagePicture::TextOf(const Entry &e) const
+{
+    return QStringView(m_text).mid(e.TextFirst, e.TextLength);
+}
+
+PictureRecord PagePicture::At(int index) const
+{
+    const Entry &e = EntryAt(index);
+    const Style &s = m_styles[e.StyleIndex];
+    PictureRecord r;
+    r.Kind = e.Kind;
+    r.Points = PointsOf(e);
+    if (e.Kind == TPictureOp::Text)
+        r.Text = TextOf(e).toString();
+    r.Pen = s.Pen;
+    r.Brush = s.Brush;
+    r.Font = m_fonts[s.FontIndex];
+    return r;
+}
+
+std::size_t PagePicture::MemoryBytes() const
+{
+    return sizeof(*this) + m_records.capacity() * sizeof(Entry) +
+           m_points.capacity() * sizeof(QPoint) + m_styles.capacity() * sizeof(Style) +
+           m_fonts.capacity() * sizeof(TFont) + std::size_t(m_text.capacity()) * sizeof(QChar);
+}

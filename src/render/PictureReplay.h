@@ -1,0 +1,21 @@
+#pragma once
+// Draws a page picture on any QPainter, its page (0, 0)-(MFWidth, MFHeight)
+// stretched onto a target rectangle, following the Windows drawing model:
+// - page unit (x, y) is the cell [x, x+1) x [y, y+1); lines run through cell
+//   centres, so at 1:1 a thin line covers exactly one row of pixels;
+// - Rectangle and Ellipse cover x1..x2-1, y1..y2-1 (right and bottom edges
+//   excluded), outlined with the pen and filled with the brush unless clear;
+// - Polygon is outlined and filled (odd-even rule); Polyline, Line and
+//   PolyBezier only stroke;
+// - pen width 0 or 1 is thin; a pen of width w draws w units wide with round
+//   ends and joins; a pen never gets thinner than one device pixel;
+// - Text puts the top-left of its cell at the point, in the font's colour,
+//   on a cell filled with the brush unless the brush is clear.
+// Connected runs of lines in one style are drawn as one polyline, so vector
+// backends get one element per run, not one per segment.
+#include <QRectF>
+
+class QPainter;
+class PagePicture;
+
+void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target);
