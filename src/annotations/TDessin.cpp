@@ -1,0 +1,114 @@
+#include "annotations/TDessin.h"
+
+#include "page/TIsisGraph.h"
+#include "render/Canvas.h"
+#include <cmath>
+
+namespace
+{
+
+// Halves go to the even neighbour (default rounding mode).
+int roundEven(double v)
+{
+    return int(std::nearbyint(v));
+}
+
+} // namespace
+
+TDessin::TDessin(TAxe *owner) : TSmallGraph(owner), Epais(Page()->DefEpais) {}
+
+void TDessin::SetDX(int value)
+{
+    DX = value;
+}
+
+void TDessin::SetDY(int value)
+{
+    DY = value;
+}
+
+int TDessin::GetX() const
+{
+    return LockXY ? XToPage(RefX) + DX : Left() + DX;
+}
+
+int TDessin::GetY() const
+{
+    return LockXY ? YToPage(RefY) - DY : Bottom() - DY;
+}
+
+bool TDessin::IsVisible() const
+{
+    if (!LockXY)
+        return true;
+    return XMin() <= RefX && RefX <= XMax() && YMin() <= RefY && RefY <= YMax();
+}
+
+QPoint TDessin::GetSizeHandle() const
+{
+    return QPoint(ScreenX(GetX2()), ScreenY(GetY2()));
+}
+
+void TDessin::ApplyDefaults()
+{
+    SetColor(Page()->DefColor);
+}
+
+void TDessin::StoreDefaults()
+{
+    Page()->DefColor = GetColor();
+}
+
+void TDessin::MoveX(int x)
+{
+    SetDX(DX + x - GetX());
+}
+
+void TDessin::MoveY(int y)
+{
+    SetDY(DY + GetY() - y);
+}
+
+void TDessin::ScaleX(double f)
+{
+    SetDX(roundEven(DX * f));
+    Largeur = roundEven(Largeur * f);
+}
+
+void TDessin::ScaleY(double f)
+{
+    SetDY(roundEven(DY * f));
+    Hauteur = roundEven(Hauteur * f);
+}
+
+QPoint TDessin::GetScreenPoint() const
+{
+    return QPoint(ScreenX(GetX()), ScreenY(GetY()));
+}
+
+void TDessin::DrawFrame(Canvas &screen, int x1, int y1, int x2, int y2)
+{
+    screen.Pen.Color = clRed;
+    screen.Pen.Width = 1;
+    screen.MoveTo(x1, y2);
+    screen.LineTo(x1, y1);
+    screen.LineTo(x2, y1);
+    screen.LineTo(x2, y2);
+    screen.LineTo(x1, y2);
+}
+
+void TDessin::DrawMoveHandle(Canvas &screen, int x, int y)
+{
+    screen.Pen.Color = clBlack;
+    screen.Pen.Width = 1;
+    screen.Brush = TBrush{clOlive, TBrushStyle::bsSolid};
+    screen.Ellipse(x - 3, y - 3, x + 3, y + 3);
+}
+
+void TDessin::DrawSizeHandle(Canvas &screen, int x, int y)
+{
+    screen.Pen.Color = clBlack;
+    screen.Pen.Width = 1;
+    screen.Brush = TBrush{clYellow, TBrushStyle::bsSolid};
+    screen.Rectangle(x - 3, y - 3, x + 3, y + 3);
+}

@@ -1,0 +1,107 @@
+#include "annotations/TLegende.h"
+
+#include "annotations/TextBox.h"
+#include "data/UData.h"
+#include "graphs/TAxe.h"
+#include "page/PointerShapes.h"
+#include "page/TIsisGraph.h"
+#include "render/Canvas.h"
+#include <cmath>
+
+TLegende::TLegende(TAxe *owner, int index) : TDessin(owner), Index(index)
+{
+    Font.Size = int(std::nearbyint(Font.Size * 1.2));
+    Font.Bold = true;
+    Font.Italic = false;
+    Font.Underline = false;
+    Font.StrikeOut = false;
+    // Rows of ten slots along the top of the graph, a tenth of the X range
+    // apart, each row two font sizes below the previous one.
+    const int c = Owner->LabelCount;
+    DX = XToPage(XMin() + (XMax() - XMin()) / 10 * (c % 10)) - Left();
+    DY = Height() - Font.Size * ((c / 10) * 2 + 2);
+    Owner->LabelCount = c + 1;
+}
+
+TData *TLegende::Serie() const
+{
+    return Datas->Item(IsAxeX ? OwnerAxeX() : Index);
+}
+
+QString TLegende::LegendText() const
+{
+    const TData *s = Serie();
+    if (!s)
+        return QString();
+    if (s->Unit.isEmpty())
+        return s->Name;
+    return s->Name + QLatin1Char('(') + s->Unit + QLatin1Char(')');
+}
+
+TColor TLegende::GetColor() const
+{
+    const TData *s = Serie();
+    return s ? s->Color : Color;
+}
+
+void TLegende::SetColor(TColor c)
+{
+    if (TData *s = Serie())
+        s->Color = c;
+    else
+        Color = c;
+}
+
+void TLegende::Draw(Canvas &canvas)
+{
+    const QString text = LegendText();
+    canvas.Font = Font;
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    canvas.Font.Color = IsAxeX ? Owner->ColorAxe : GetColor();
+    const QSize extent = canvas.TextExtent(text);
+    Hauteur = extent.height();
+    Largeur = extent.width();
+    if (!text.isEmpty())
+        canvas.TextOut(Left() + DX, Bottom() - DY - Hauteur, text);
+}
+
+bool TLegende::HitTest(int x, int y) const
+{
+    return TextBoxHit(*this, Left() + DX, Bottom() - DY, x, y);
+}
+
+int TLegende::GetCursor() const
+{
+    return crLegende;
+}
+
+// The legend dialog is not part of the editor yet: nothing to edit.
+void TLegende::Edit() {}
+
+// Legends are not written to documents yet.
+void TLegende::SaveToStrings(QStringList &) const {}
+
+void TLegende::DrawSelection(Canvas &screen, int offX, int offY) const
+{
+    DrawTextBoxSelection(*this, screen, offX, offY);
+}
+
+// A legend has no size handle, so it is never resized.
+void TLegende::DrawSizing(Canvas &, int, int) const {}
+
+QPoint TLegende::GetSizeHandle() const
+{
+    return QPoint(-1, -1);
+}
+
+void TLegende::ApplyDefaults()
+{
+    SetColor(Page()->DefColor);
+    Font = Page()->DefFont;
+}
+
+void TLegende::StoreDefaults()
+{
+    Page()->DefColor = GetColor();
+    Page()->DefFont = Font;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The name label of a data series: shows the series' name and unit in the
+// series' colour. Text and colour live in the series, so recolouring the
+// legend recolours every curve of that series and the other way round.
+#include "annotations/TDessin.h"
+#include <QString>
+
+class TData;
+
+class TLegende : public TDessin
+{
+public:
+    // Takes the graph's next label slot: rows of ten along the top.
+    TLegende(TAxe *owner, int index);
+
+    int Index = 0;
+    // The legend of the graph's abscissa series, whatever Index holds.
+    bool IsAxeX = false;
+
+    // The series shown, or nullptr when the page holds no such series.
+    TData *Serie() const;
+    // "name(unit)", or the bare name when the unit is empty.
+    QString LegendText() const;
+
+    TColor GetColor() const override;
+    void SetColor(TColor c) override;
+    void Draw(Canvas &canvas) override;
+    bool HitTest(int x, int y) const override;
+    int GetCursor() const override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+
+    void DrawSelection(Canvas &screen, int offX, int offY) const override;
+    void DrawSizing(Canvas &screen, int offX, int offY) const override;
+    QPoint GetSizeHandle() const override;
+    void ApplyDefaults() override;
+    void StoreDefaults() override;
+};

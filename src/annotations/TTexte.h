@@ -1,0 +1,26 @@
+#pragma once
+// A free line of text typed by the user, its lower-left corner at the anchor.
+// Its size is measured at each drawing and kept in Largeur and Hauteur.
+#include "annotations/TDessin.h"
+#include <QString>
+
+class TTexte : public TDessin
+{
+public:
+    explicit TTexte(TAxe *owner);
+
+    QString Texte;
+
+    void Draw(Canvas &canvas) override;
+    // Inside the text box measured by the last Draw, within Tolerance.
+    bool HitTest(int x, int y) const override;
+    int GetCursor() const override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+
+    void DrawSelection(Canvas &screen, int offX, int offY) const override;
+    void DrawSizing(Canvas &screen, int offX, int offY) const override;
+    QPoint GetSizeHandle() const override;
+    void ApplyDefaults() override;
+    void StoreDefaults() override;
+};
