@@ -1,0 +1,196 @@
+#include "render/PictureReplay.h"
+#include "render/PageFont.h"
+#include "render/PagePicture.h"
+#include "render/QtColor.h"
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace
+{
+
+constexpr std::uint32_t noIndex = std::numeric_limits<std::uint32_t>::max();
+
+class Replayer
+{
+public:
+    Replayer(QPainter &painter, const PagePicture &picture, double pixelsPerUnit)
+        : m_painter(painter), m_picture(picture), m_pixelsPerUnit(pixelsPerUnit)
+    {
+    }
+
+    void run()
+    {
+        const int count = m_picture.Count();
+        for (int i = 0; i < count;)
+            i = draw(i);
+    }
+
+private:
+    // Draws record i (and, for lines, the connected run it starts);
+    // returns the index of the next record to draw.
+    int draw(int i)
+    {
+        const PagePicture::Entry &e = m_picture.EntryAt(i);
+        applyStyle(e.StyleIndex);
+        const std::span<const QPoint> pts = m_picture.PointsOf(e);
+        switch (e.Kind) {
+        case TPictureOp::Line:
+            return drawLineRun(i);
+        case TPictureOp::Polyline:
+            m_painter.drawPolyline(pts.data(), int(pts.size()));
+            break;
+        case TPictureOp::Rectangle:
+            if (const auto r = cellBox(pts))
+                m_painter.drawRect(*r);
+            break;
+        case TPictureOp::Ellipse:
+            if (const auto r = cellBox(pts))
+                m_painter.drawEllipse(*r);
+            break;
+        case TPictureOp::Polygon:
+            m_painter.drawPolygon(pts.data(), int(pts.size()), Qt::OddEvenFill);
+            break;
+        case TPictureOp::PolyBezier:
+            drawBezier(pts);
+            break;
+        case TPictureOp::Text:
+            drawText(e, pts.front());
+            break;
+        }
+        return i + 1;
+    }
+
+    int drawLineRun(int first)
+    {
+        const PagePicture::Entry &head = m_picture.EntryAt(first);
+        const std::span<const QPoint> pts = m_picture.PointsOf(head);
+        m_run.assign(pts.begin(), pts.end());
+        int next = first + 1;
+        for (; next < m_picture.Count(); ++next) {
+            const PagePicture::Entry &e = m_picture.EntryAt(next);
+            if (e.Kind != TPictureOp::Line || e.StyleIndex != head.StyleIndex)
+                break;
+            const std::span<const QPoint> seg = m_picture.PointsOf(e);
+            if (seg[0] != m_run.back())
+                break;
+            m_run.push_back(seg[1]);
+        }
+        if (m_run.size() == 2)
+            m_painter.drawLine(m_run[0], m_run[1]);
+        else
+            m_painter.drawPolyline(m_run.data(), int(m_run.size()));
+        return next;
+    }
+
+    // The box a Rectangle or Ellipse covers, right and bottom edges excluded,
+    // as a rectangle through the centres of its border cells.
+    static std::optional<QRectF> cellBox(std::span<const QPoint> corners)
+    {
+        const int left = std::min(corners[0].x(), corners[1].x());
+        const int right = std::max(corners[0].x(), corners[1].x());
+        const int top = std::min(corners[0].y(), corners[1].y());
+        const int bottom = std::max(corners[0].y(), corners[1].y());
+        if (left == right || top == bottom)
+            return std::nullopt;
+        return QRectF(QPointF(left, top), QPointF(right - 1, bottom - 1));
+    }
+
+    void drawBezier(std::span<const QPoint> pts)
+    {
+        QPainterPath path(pts[0]);
+        for (std::size_t k = 1; k + 2 < pts.size(); k += 3)
+            path.cubicTo(pts[k], pts[k + 1], pts[k + 2]);
+        m_painter.strokePath(path, m_painter.pen());
+    }
+
+    void drawText(const PagePicture::Entry &e, QPoint topLeft)
+    {
+        const PagePicture::Style &style = m_picture.StyleAt(e.StyleIndex);
+        if (style.FontIndex != m_fontIndex) {
+            const TFont &font = m_picture.FontAt(style.FontIndex);
+            m_font = PageFont(font);
+            m_metrics.emplace(m_font);
+            m_fontColor = ToQColor(font.Color);
+            m_fontIndex = style.FontIndex;
+        }
+        const QString text = m_picture.TextOf(e).toString();
+        // Text fills whole cells: its box starts at the cell's edge, half a
+        // unit before the centre the lines go through.
+        const QPointF corner(topLeft.x() - 0.5, topLeft.y() - 0.5);
+        if (style.Brush.Style == TBrushStyle::bsSolid)
+            m_painter.fillRect(QRectF(corner, QSizeF(TextCell(*m_metrics, text))),
+                               ToQColor(style.Brush.Color));
+        m_painter.setFont(m_font);
+        m_painter.setPen(m_fontColor);
+        m_painter.drawText(corner + QPointF(0, TextAscent(*m_metrics)), text);
+        m_styleIndex = noIndex; // the pen was replaced by the font colour
+    }
+
+    void applyStyle(std::uint32_t index)
+    {
+        if (index == m_styleIndex)
+            return;
+        m_styleIndex = index;
+        const PagePicture::Style &style = m_picture.StyleAt(index);
+        m_painter.setPen(makePen(style.Pen));
+        if (style.Brush.Style == TBrushStyle::bsClear)
+            m_painter.setBrush(Qt::NoBrush);
+        else
+            m_painter.setBrush(ToQColor(style.Brush.Color));
+    }
+
+    QPen makePen(const TPen &pen) const
+    {
+        const QColor color = ToQColor(pen.Color);
+        const int width = std::max(pen.Width, 1);
+        if (width * m_pixelsPerUnit < 1.0) {
+            QPen hairline(color, 1);
+            hairline.setCosmetic(true);
+            return hairline;
+        }
+        if (width == 1)
+            return QPen(color, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    }
+
+    QPainter &m_painter;
+    const PagePicture &m_picture;
+    double m_pixelsPerUnit;
+    std::uint32_t m_styleIndex = noIndex;
+    std::uint32_t m_fontIndex = noIndex;
+    QFont m_font;
+    QColor m_fontColor;
+    std::optional<QFontMetricsF> m_metrics;
+    std::vector<QPoint> m_run;
+};
+
+// Device pixels per page unit along the axis that shrinks most.
+double pixelsPerUnit(const QTransform &t)
+{
+    return std::min(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+}
+
+} // namespace
+
+void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target)
+{
+    if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0 || target.isEmpty())
+        return;
+    painter.save();
+    QTransform pageToTarget;
+    pageToTarget.translate(target.x(), target.y());
+    pageToTarget.scale(target.width() / picture.MFWidth(), target.height() / picture.MFHeight());
+    // Lines run through the centres of page cells.
+    pageToTarget.translate(0.5, 0.5);
+    painter.setTransform(pageToTarget, true);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    Replayer(painter, picture, pixelsPerUnit(painter.combinedTransform())).run();
+    painter.restore();
+}
