@@ -1,0 +1,168 @@
+// Reading a simulator graph export: a header of quoted names joined by ","
+// then one line per sample, cells separated by commas. One pass over the
+// bytes, no line list and no per-cell allocation.
+#include "data/DecimalText.h"
+#include "data/IsisPalette.h"
+#include "data/IsisText.h"
+#include "data/QuotedCell.h"
+#include "data/TDataAnalog.h"
+#include "data/TDataBus.h"
+#include "data/TDataLogic.h"
+#include "data/TDatas.h"
+#include <QFile>
+#include <climits>
+#include <new>
+
+namespace
+{
+
+// A file naming more columns than this is not an export: guards against a
+// small file asking for millions of series.
+constexpr std::size_t MaxColumns = 65536;
+// Short lines repeat their last cell, so a few bytes can ask for many
+// samples; a real export never needs more than one sample per byte.
+constexpr std::size_t SampleSlack = std::size_t(1) << 20;
+
+struct Column {
+    TDataKind Kind;
+    TData *Series;
+};
+
+// The kind of a column from its cell on line 2, or null for an empty cell.
+std::unique_ptr<TData> SeriesFor(std::string_view cell)
+{
+    if (cell.empty())
+        return nullptr;
+    if (cell.front() != '"')
+        return std::make_unique<TDataAnalog>();
+    if (IsLogicState(cell))
+        return std::make_unique<TDataLogic>();
+    return std::make_unique<TDataBus>();
+}
+
+bool StoreCell(const Column &column, int j, const char *begin, const char *end)
+{
+    switch (column.Kind) {
+    case dkAnalog: {
+        double v;
+        if (!ParseDecimal(begin, end, v))
+            return false;
+        static_cast<TDataAnalog *>(column.Series)->SetValue(j, v);
+        return true;
+    }
+    case dkLogic: {
+        const std::string_view cell(begin, std::size_t(end - begin));
+        static_cast<TDataLogic *>(column.Series)
+            ->SetState(j, LogicStateCode(QuotedCellInner(cell)));
+        return true;
+    }
+    default:
+        return column.Series->SetValueBytes(j, std::string_view(begin, std::size_t(end - begin)));
+    }
+}
+
+// The first ',', CR or LF from p, or end.
+const char *CellEnd(const char *p, const char *end)
+{
+    while (p != end && *p != ',' && *p != '\r' && *p != '\n')
+        ++p;
+    return p;
+}
+
+// Stores every data line from p; sample j comes from the j-th line.
+bool ReadRows(const std::vector<Column> &columns, const char *p, const char *end)
+{
+    for (int j = 0;; ++j) {
+        const char *cell = p;
+        const char *cellEnd = p;
+        bool lineOpen = true;
+        for (const Column &column : columns) {
+            // A line short of cells gives its last cell to the missing columns.
+            if (lineOpen) {
+                cell = p;
+                cellEnd = CellEnd(p, end);
+                p = cellEnd;
+                lineOpen = p != end && *p == ',';
+                if (lineOpen)
+                    ++p;
+            }
+            if (!StoreCell(column, j, cell, cellEnd))
+                return false;
+        }
+        if (lineOpen)
+            p = LineEnd(p, end);
+        if (p == end || (p = SkipLineBreak(p, end)) == end)
+            return true;
+    }
+}
+
+} // namespace
+
+bool TDatas::LoadFromIsisText(std::string_view text)
+{
+    Clear();
+    text = text.substr(0, text.find('\0'));
+    const char *const end = text.data() + text.size();
+    const char *const line2 = SkipLineBreak(LineEnd(text.data(), end), end);
+    const std::size_t lines = CountLines(text);
+    if (lines < 2 || lines - 1 > std::size_t(INT_MAX))
+        return false;
+    const std::string_view header(text.data(),
+                                  std::size_t(LineEnd(text.data(), end) - text.data()));
+    if (header.empty())
+        return false;
+    const std::string_view second(line2, std::size_t(LineEnd(line2, end) - line2));
+    const std::size_t columnCount = CountCommas(second) + 1;
+    const std::size_t rows = lines - 1;
+    if (columnCount > MaxColumns || columnCount * rows > text.size() + SampleSlack)
+        return false;
+
+    try {
+        std::vector<std::unique_ptr<TData>> series;
+        std::vector<Column> columns;
+        series.reserve(columnCount);
+        columns.reserve(columnCount);
+        const std::vector<QString> names = HeaderNames(header, columnCount);
+        CommaFields cells(second);
+        for (std::size_t c = 0; c < columnCount; ++c) {
+            std::unique_ptr<TData> s = SeriesFor(cells.Next());
+            if (!s)
+                return false;
+            s->SetName(names[c]);
+            s->Color = IsisPalette[c % IsisPalette.size()];
+            s->SetCount(int(rows));
+            columns.push_back({s->Kind, s.get()});
+            series.push_back(std::move(s));
+        }
+        if (!ReadRows(columns, line2, end))
+            return false;
+        Items = std::move(series);
+        return true;
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+}
+
+bool TDatas::LoadFromIsisFile(const QString &fileName)
+{
+    Clear();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    try {
+        if (file.isSequential()) {
+            const QByteArray bytes = file.readAll();
+            return LoadFromIsisText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        }
+        // Read in one piece into an uninitialised buffer: the file is the
+        // largest allocation of an import.
+        const qint64 size = file.size();
+        std::unique_ptr<char[]> buffer(new char[std::size_t(size)]);
+        const qint64 got = file.read(buffer.get(), size);
+        if (got < 0)
+            return false;
+        return LoadFromIsisText(std::string_view(buffer.get(), std::size_t(got)));
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+}

@@ -1,0 +1,25 @@
+#include "data/TData.h"
+#include "data/EConvertError.h"
+
+TData::TData(TDataKind kind, bool rangeValid, double min, double max)
+    : Kind(kind), Min(min), Max(max), FRangeValid(rangeValid)
+{
+}
+
+void TData::SetValueText(int i, const QString &text)
+{
+    // Characters beyond 8 bits cannot belong to a number, a state name or a
+    // hexadecimal word; they become '?', which none of those accept.
+    const QByteArray bytes = text.toLatin1();
+    if (!SetValueBytes(i, std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+        throw EConvertError::InvalidFloat(text);
+}
+
+void TData::SetRangeValid(bool b)
+{
+    FRangeValid = b;
+    if (!b) {
+        Min = 0.0;
+        Max = 0.0;
+    }
+}

@@ -1,0 +1,44 @@
+#include "data/TDataLogic.h"
+#include "data/QuotedCell.h"
+
+std::uint8_t LogicStateCode(std::string_view name)
+{
+    for (std::size_t code = 0; code < LogicStateNames.size(); ++code) {
+        if (name == LogicStateNames[code])
+            return std::uint8_t(code);
+    }
+    return UnknownLogicState;
+}
+
+bool IsLogicState(std::string_view cell)
+{
+    const std::string_view inner = QuotedCellInner(cell);
+    for (std::string_view name : LogicStateNames) {
+        if (inner == name)
+            return true;
+    }
+    return false;
+}
+
+double LogicLevel(std::uint8_t code)
+{
+    if (code <= 2)
+        return 1.0;
+    if (code <= 5)
+        return 0.5;
+    return 0.0;
+}
+
+TDataLogic::TDataLogic() : TData(dkLogic, true, 0.0, 1.0) {}
+
+void TDataLogic::SetCount(int n)
+{
+    States.resize(std::size_t(n));
+    FCount = n;
+}
+
+bool TDataLogic::SetValueBytes(int i, std::string_view cell)
+{
+    SetState(i, LogicStateCode(QuotedCellInner(cell)));
+    return true;
+}

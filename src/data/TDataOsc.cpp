@@ -1,0 +1,42 @@
+#include "data/TDataOsc.h"
+#include "data/DecimalText.h"
+#include <cmath>
+#include <limits>
+
+TDataOsc::TDataOsc() : TData(dkOsc, false, 0.0, 0.0) {}
+
+void TDataOsc::SetCount(int n)
+{
+    Samples.resize(std::size_t(n));
+    FCount = n;
+}
+
+void TDataOsc::SetRaw(int i, std::int32_t code)
+{
+    Samples[std::size_t(i)] = code;
+    if (code != 0) {
+        const double v = ValueOf(code);
+        UpdateMin(v);
+        UpdateMax(v);
+    }
+}
+
+bool TDataOsc::SetValueBytes(int i, std::string_view cell)
+{
+    double v = 0.0;
+    if (!ParseDecimal(cell, v))
+        return false;
+    // Nearest code, halves to even; a value with no code (zero step, or
+    // beyond 32 bits) does not convert.
+    const double code = std::nearbyint((v - YZero) / YMult + YOff);
+    if (!(code >= std::numeric_limits<std::int32_t>::min() &&
+          code <= std::numeric_limits<std::int32_t>::max()))
+        return false;
+    Samples[std::size_t(i)] = std::int32_t(code);
+    if (code != 0) {
+        // The range takes the value itself, not the one its code stands for.
+        UpdateMin(v);
+        UpdateMax(v);
+    }
+    return true;
+}

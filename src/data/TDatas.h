@@ -1,0 +1,48 @@
+#pragma once
+// The page's series collection. It owns its series; curves and legends refer
+// to them by index. In a collection built by an import, series 0 holds the X
+// values.
+#include "data/TColor.h"
+#include "data/TSeriesSet.h"
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TData;
+struct TChannelData;
+
+class TDatas
+{
+public:
+    TDatas();
+    ~TDatas();
+    TDatas(TDatas &&) noexcept;
+    TDatas &operator=(TDatas &&) noexcept;
+    TDatas(const TDatas &) = delete;
+    TDatas &operator=(const TDatas &) = delete;
+
+    // An entry may be empty (null) only while a collection is being filled.
+    std::vector<std::unique_ptr<TData>> Items;
+
+    int Count() const { return int(Items.size()); }
+    // The series at index i, or null when i is outside the collection.
+    TData *Item(int i) const;
+
+    // Frees the series beyond n; new entries are empty.
+    void SetCount(int n);
+    void Clear() { SetCount(0); }
+    void Add(std::unique_ptr<TData> s);
+    void AddChannel(const TChannelData &rec, TColor color, char channel);
+
+    // Replaces the series by those of a simulator graph export. On false the
+    // collection is empty.
+    bool LoadFromIsisFile(const QString &fileName);
+    // The same from the file's bytes.
+    bool LoadFromIsisText(std::string_view text);
+
+    // {1 .. Count-1}, indexes above 255 left out.
+    TSeriesSet AllButFirst() const;
+    // The largest Max / smallest Min over the member series; 0.0 with none.
+    double MaxOf(const TSeriesSet &set) const;
+    double MinOf(const TSeriesSet &set) const;
+};
