@@ -73,8 +73,10 @@ signals:
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
 protected:
-    // Replaces the page picture; the screen caches follow.
-    void SetPicture(std::unique_ptr<PagePicture> picture);
+    // The picture RenderPage records into; PictureChanged drops the screen
+    // caches once it is complete.
+    PagePicture &Picture() { return *m_picture; }
+    void PictureChanged();
     // Marks drawn in control pixels above the page (the selection).
     virtual void PaintMarks(Canvas &screen);
     // Called before MouseMove is raised (pointer tracking).
@@ -102,11 +104,14 @@ private:
     std::function<void(Canvas &)> m_feedback;
 
     // The control's picture without marks, per (size, zoom, offsets).
+    struct FrameKey {
+        QSize Size;
+        int Zoom = 0, XOffset = 0, YOffset = 0, Width = 0, Height = 0;
+        bool operator==(const FrameKey &) const = default;
+    };
+    FrameKey frameKey() const;
     QPixmap m_frame;
-    QSize m_frameSize;
-    int m_frameZoom = 0;
-    int m_frameX = 0;
-    int m_frameY = 0;
+    FrameKey m_frameKey;
     bool m_frameValid = false;
     // The picture stretched to its whole on-screen size, when small enough,
     // so that scrolling only blits part of it.

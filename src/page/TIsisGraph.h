@@ -95,6 +95,8 @@ protected:
 
 private:
     void restack(int height);
+    // Deselects when the selected annotation belongs to a graph being freed.
+    void releaseSelectionIn(const TAxe *graph);
 
     std::vector<std::unique_ptr<TAxe>> m_graphs;
     TDessin *m_selected = nullptr;
