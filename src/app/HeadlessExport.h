@@ -1,0 +1,15 @@
+#pragma once
+// "scolivet --export OUT INPUT": imports INPUT into a page view that is never
+// shown, renders the page and writes it to OUT (.svg or .png), with no
+// window and no display needed.
+#include <QString>
+
+// Whether the command line asks for an export ("--export OUT" or
+// "--export=OUT"). Read before the application object exists.
+bool WantsHeadlessExport(int argc, char **argv);
+// To be called before the application object exists: an export needs no
+// display, so the offscreen platform is used unless one was asked for.
+void PrepareHeadlessPlatform();
+// Runs the export. Returns the process exit status: 0 on success, 1 with
+// the French reason on standard error otherwise.
+int HeadlessExport(const QString &outFile, const QString &inputFile);
