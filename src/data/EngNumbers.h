@@ -18,6 +18,7 @@ int Decade(double x);
 double PowerOfTen(double x);
 
 // 1-2-5 graduation step for a span of values: 7.3 -> 1, 4.2 -> 0.5, 2 -> 0.2.
+// Always > 0.
 double AutoStep(double range);
 
 // The finest power of ten needed to write x (relative tolerance 1e-10):
