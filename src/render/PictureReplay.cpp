@@ -3,6 +3,7 @@
 #include "render/PagePicture.h"
 #include "render/QtColor.h"
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -20,7 +21,8 @@ class Replayer
 {
 public:
     Replayer(QPainter &painter, const PagePicture &picture, double pixelsPerUnit)
-        : m_painter(painter), m_picture(picture), m_pixelsPerUnit(pixelsPerUnit)
+        : m_painter(painter), m_picture(picture), m_pixelsPerUnit(pixelsPerUnit),
+          m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
     {
     }
 
@@ -47,7 +49,7 @@ private:
             break;
         case TPictureOp::Rectangle:
             if (const auto r = cellBox(pts))
-                m_painter.drawRect(*r);
+                drawRectangle(*r, m_picture.StyleAt(e.StyleIndex));
             break;
         case TPictureOp::Ellipse:
             if (const auto r = cellBox(pts))
@@ -99,6 +101,26 @@ private:
         if (left == right || top == bottom)
             return std::nullopt;
         return QRectF(QPointF(left, top), QPointF(right - 1, bottom - 1));
+    }
+
+    // On raster devices a thin outline is painted as four bands one unit
+    // wide: the raster stroker would leave its corners partly covered.
+    void drawRectangle(const QRectF &box, const PagePicture::Style &style)
+    {
+        if (!m_raster || std::max(style.Pen.Width, 1) > 1 || m_painter.pen().isCosmetic()) {
+            m_painter.drawRect(box);
+            return;
+        }
+        const QRectF cells = box.adjusted(-0.5, -0.5, 0.5, 0.5);
+        if (style.Brush.Style == TBrushStyle::bsSolid)
+            m_painter.fillRect(cells, m_painter.brush());
+        const QColor pen = m_painter.pen().color();
+        const double w = cells.width();
+        const double h = cells.height();
+        m_painter.fillRect(QRectF(cells.left(), cells.top(), w, 1), pen);
+        m_painter.fillRect(QRectF(cells.left(), cells.bottom() - 1, w, 1), pen);
+        m_painter.fillRect(QRectF(cells.left(), cells.top(), 1, h), pen);
+        m_painter.fillRect(QRectF(cells.right() - 1, cells.top(), 1, h), pen);
     }
 
     void drawBezier(std::span<const QPoint> pts)
@@ -162,6 +184,7 @@ private:
     QPainter &m_painter;
     const PagePicture &m_picture;
     double m_pixelsPerUnit;
+    bool m_raster;
     std::uint32_t m_styleIndex = noIndex;
     std::uint32_t m_fontIndex = noIndex;
     QFont m_font;

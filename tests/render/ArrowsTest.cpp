@@ -1,0 +1,83 @@
+#include "render/Arrows.h"
+#include "render/RecordingCanvas.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace
+{
+
+using ArrowFn = void (*)(Canvas &, int, int, int);
+
+struct ArrowCase {
+    const char *name;
+    ArrowFn draw;
+    int x, s, y;
+    std::vector<QPoint> points;
+};
+
+class ArrowsTest : public ::testing::TestWithParam<ArrowCase>
+{
+};
+
+TEST_P(ArrowsTest, FillsTheSevenPointsInThePenColour)
+{
+    const ArrowCase &c = GetParam();
+    PagePicture picture(1000, 1000);
+    RecordingCanvas canvas(picture);
+    canvas.Pen = TPen{clRed, 4};
+    canvas.Brush = TBrush{clYellow, TBrushStyle::bsSolid};
+    c.draw(canvas, c.x, c.s, c.y);
+
+    ASSERT_EQ(picture.Count(), 1);
+    const PictureRecord r = picture.At(0);
+    EXPECT_EQ(r.Kind, TPictureOp::Polygon);
+    EXPECT_EQ(std::vector<QPoint>(r.Points.begin(), r.Points.end()), c.points);
+    EXPECT_EQ(r.Pen, (TPen{clRed, 1}));
+    EXPECT_EQ(r.Brush, (TBrush{clRed, TBrushStyle::bsSolid}));
+    EXPECT_EQ(canvas.Brush.Style, TBrushStyle::bsClear);
+    EXPECT_EQ(canvas.Pen.Width, 1);
+}
+
+// Odd and negative sizes check that the half size truncates toward zero.
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ArrowsTest,
+    ::testing::Values(
+        ArrowCase{"Right",
+                  ArrowRight,
+                  100,
+                  10,
+                  50,
+                  {{100, 50}, {90, 40}, {90, 45}, {80, 45}, {80, 55}, {90, 55}, {90, 60}}},
+        ArrowCase{"RightOdd",
+                  ArrowRight,
+                  100,
+                  7,
+                  50,
+                  {{100, 50}, {93, 43}, {93, 47}, {86, 47}, {86, 53}, {93, 53}, {93, 57}}},
+        ArrowCase{"Down",
+                  ArrowDown,
+                  100,
+                  10,
+                  50,
+                  {{100, 50}, {110, 40}, {105, 40}, {105, 30}, {95, 30}, {95, 40}, {90, 40}}},
+        ArrowCase{"DownNegative",
+                  ArrowDown,
+                  0,
+                  -5,
+                  0,
+                  {{0, 0}, {-5, 5}, {-2, 5}, {-2, 10}, {2, 10}, {2, 5}, {5, 5}}},
+        ArrowCase{"Up",
+                  ArrowUp,
+                  100,
+                  10,
+                  50,
+                  {{100, 50}, {110, 60}, {105, 60}, {105, 70}, {95, 70}, {95, 60}, {90, 60}}},
+        ArrowCase{"UpOdd",
+                  ArrowUp,
+                  20,
+                  5,
+                  20,
+                  {{20, 20}, {25, 25}, {22, 25}, {22, 30}, {18, 30}, {18, 25}, {15, 25}}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "render/PageExport.h"
+#include "render/RecordingCanvas.h"
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class PageExportTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    PagePicture picture{300, 200};
+    RecordingCanvas canvas{picture};
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    static QByteArray contents(const QString &fileName)
+    {
+        QFile f(fileName);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(PageExportTest, SvgKeepsTextsAsTextAtPageScale)
+{
+    canvas.Font.Size = 12;
+    canvas.TextOut(10, 10, QStringLiteral("Tension (V)"));
+    canvas.TextOut(10, 40, QStringLiteral("2,5 µs"));
+    ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("page.svg"))), QString());
+
+    const QString svg = QString::fromUtf8(contents(path(QStringLiteral("page.svg"))));
+    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 300 200\""))) << svg.toStdString();
+    EXPECT_EQ(svg.count(QStringLiteral("<text")), 2);
+    EXPECT_TRUE(svg.contains(QStringLiteral(">Tension (V)</text>")));
+    EXPECT_TRUE(svg.contains(QStringLiteral(">2,5 µs</text>")));
+}
+
+TEST_F(PageExportTest, SvgDrawsConnectedLinesAsOnePolyline)
+{
+    canvas.MoveTo(0, 0);
+    for (int i = 1; i <= 5000; ++i)
+        canvas.LineTo(i % 300, (i * 7) % 200);
+    ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("long.SVG"))), QString());
+    const QByteArray svg = contents(path(QStringLiteral("long.SVG")));
+    EXPECT_EQ(svg.count("<polyline"), 1);
+    EXPECT_LT(svg.size(), 5000 * 12);
+}
+
+TEST_F(PageExportTest, PngIsOnePixelPerUnitOnTheBackground)
+{
+    canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
+    canvas.Rectangle(100, 50, 200, 150);
+    ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("page.png"))), QString());
+    QImage image(path(QStringLiteral("page.png")));
+    ASSERT_EQ(image.size(), QSize(300, 200));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(150, 100), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(100, 50), qRgb(0, 0, 0));
+
+    ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("grey.png")), clSilver), QString());
+    EXPECT_EQ(QImage(path(QStringLiteral("grey.png"))).pixel(0, 0), qRgb(192, 192, 192));
+}
+
+TEST_F(PageExportTest, FailuresAreReportedInFrenchAndLeaveFilesAlone)
+{
+    const QString existing = path(QStringLiteral("keep.pdf"));
+    {
+        QFile f(existing);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("original");
+    }
+    const QString unknown = ExportPagePicture(picture, existing);
+    EXPECT_TRUE(unknown.startsWith(QStringLiteral("Format d'exportation non reconnu")));
+    EXPECT_TRUE(unknown.contains(QStringLiteral("keep.pdf")));
+    EXPECT_EQ(contents(existing), QByteArray("original"));
+
+    EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("sans extension")))
+                    .startsWith(QStringLiteral("Format d'exportation non reconnu")));
+
+    const QString missingDir = path(QStringLiteral("absent/page.svg"));
+    EXPECT_TRUE(ExportPagePicture(picture, missingDir)
+                    .startsWith(QStringLiteral("Impossible d'écrire le fichier")));
+    EXPECT_FALSE(QFile::exists(missingDir));
+
+    picture.Reset(0, 200);
+    EXPECT_EQ(ExportPagePicture(picture, path(QStringLiteral("empty.png"))),
+              QStringLiteral("La page est vide : rien à exporter."));
+    picture.Reset(100000, 100000);
+    EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("huge.png")))
+                    .contains(QStringLiteral("trop grande")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("huge.png"))));
+}
+
+} // namespace

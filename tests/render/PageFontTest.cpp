@@ -1,0 +1,73 @@
+#include "render/PageFont.h"
+#include "render/QtColor.h"
+#include "render/RecordingCanvas.h"
+#include <QFontMetricsF>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(PageFontTest, PixelSizeIsRoundedFromPointsAt96Dpi)
+{
+    struct Case {
+        int points;
+        int pixels;
+    };
+    for (const Case c : {Case{30, 40}, Case{10, 13}, Case{11, 15}, Case{9, 12}, Case{1, 1},
+                         Case{0, 1}, Case{-12, 1}, Case{1000000, MaxFontPixels}}) {
+        EXPECT_EQ(FontPixelSize(c.points), c.pixels) << c.points;
+    }
+    TFont font;
+    font.Name = QStringLiteral("Times New Roman");
+    font.Size = 30;
+    font.Italic = true;
+    const QFont f = PageFont(font);
+    EXPECT_EQ(f.pixelSize(), 40);
+    EXPECT_TRUE(f.italic());
+    EXPECT_FALSE(f.bold());
+    EXPECT_EQ(f.hintingPreference(), QFont::PreferNoHinting);
+}
+
+TEST(PageFontTest, TextExtentFollowsTheFontAndNotTheScreen)
+{
+    PagePicture picture(100, 100);
+    RecordingCanvas canvas(picture);
+    canvas.Font.Name = QStringLiteral("Times New Roman");
+    canvas.Font.Size = 30;
+    const QSize cell = canvas.TextExtent(QStringLiteral("Tension"));
+    // A 40-unit em: the cell holds the ascent and descent of the face.
+    EXPECT_GE(cell.height(), 40);
+    EXPECT_LE(cell.height(), 50);
+    EXPECT_EQ(canvas.TextExtent(QString()), QSize(0, cell.height()));
+
+    const QSize doubled = canvas.TextExtent(QStringLiteral("TensionTension"));
+    EXPECT_NEAR(doubled.width(), 2 * cell.width(), 2);
+
+    canvas.Font.Size = 15;
+    const QSize half = canvas.TextExtent(QStringLiteral("Tension"));
+    EXPECT_NEAR(half.width() * 2, cell.width(), 3);
+    canvas.Font.Bold = true;
+    EXPECT_GT(canvas.TextExtent(QStringLiteral("Tension")).width(), half.width());
+
+    // The same cell whatever device measures it.
+    QImage highDpi(10, 10, QImage::Format_RGB32);
+    highDpi.setDotsPerMeterX(11811);
+    highDpi.setDotsPerMeterY(11811);
+    const QFontMetricsF printer(PageFont(canvas.Font), &highDpi);
+    EXPECT_EQ(TextCell(printer, QStringLiteral("Tension")),
+              canvas.TextExtent(QStringLiteral("Tension")));
+}
+
+TEST(QtColorTest, PlainAndSystemColours)
+{
+    EXPECT_EQ(ToQColor(RGBColor(1, 2, 3)), QColor(1, 2, 3));
+    EXPECT_EQ(ToQColor(clRed), QColor(255, 0, 0));
+    EXPECT_EQ(ToQColor(0xFF00000Fu), QColor(240, 240, 240)); // button face
+    EXPECT_EQ(ToQColor(0x80000005u), QColor(255, 255, 255)); // window
+    EXPECT_EQ(ToQColor(0x80000008u), QColor(0, 0, 0));       // window text
+    EXPECT_EQ(ToQColor(0x800000FFu), QColor(0, 0, 0));       // unknown index
+    EXPECT_EQ(ToQColor(0x1FFFFFFFu), QColor(255, 255, 255)); // flags above the colour
+}
+
+} // namespace

@@ -1,0 +1,156 @@
+#include "render/PagePicture.h"
+#include "render/RecordingCanvas.h"
+#include <QVector>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace
+{
+
+std::vector<QPoint> pointsOf(const PictureRecord &r)
+{
+    return {r.Points.begin(), r.Points.end()};
+}
+
+class RecordingCanvasTest : public ::testing::Test
+{
+protected:
+    PagePicture picture{3000, 2000};
+    RecordingCanvas canvas{picture};
+};
+
+TEST_F(RecordingCanvasTest, LinesStartAtThePenPositionAndMoveIt)
+{
+    canvas.MoveTo(10, 20);
+    canvas.LineTo(30, 40);
+    canvas.LineTo(50, 20);
+    EXPECT_EQ(canvas.PenPos(), QPoint(50, 20));
+    ASSERT_EQ(picture.Count(), 2);
+    EXPECT_EQ(picture.At(0).Kind, TPictureOp::Line);
+    EXPECT_EQ(pointsOf(picture.At(0)), (std::vector<QPoint>{{10, 20}, {30, 40}}));
+    EXPECT_EQ(pointsOf(picture.At(1)), (std::vector<QPoint>{{30, 40}, {50, 20}}));
+}
+
+TEST_F(RecordingCanvasTest, EachKindKeepsItsPointsAsGiven)
+{
+    const std::vector<QPoint> poly{{1, 2}, {3, 4}, {5, 6}};
+    const std::vector<QPoint> bez{{0, 0}, {1, 1}, {2, 2}, {3, 3}};
+    canvas.Polyline(poly);
+    canvas.Rectangle(40, 30, 10, 5);
+    canvas.Ellipse(1, 2, 3, 4);
+    canvas.Polygon(poly);
+    canvas.PolyBezier(bez);
+    canvas.TextOut(7, 8, QStringLiteral("1,5 kΩ"));
+
+    struct Expected {
+        TPictureOp kind;
+        std::vector<QPoint> points;
+    };
+    const std::vector<Expected> expected{
+        {TPictureOp::Polyline, poly},
+        {TPictureOp::Rectangle, {{40, 30}, {10, 5}}},
+        {TPictureOp::Ellipse, {{1, 2}, {3, 4}}},
+        {TPictureOp::Polygon, poly},
+        {TPictureOp::PolyBezier, bez},
+        {TPictureOp::Text, {{7, 8}}},
+    };
+    ASSERT_EQ(picture.Count(), int(expected.size()));
+    int i = 0;
+    for (const PictureRecord &r : picture) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(r.Kind, expected[std::size_t(i)].kind);
+        EXPECT_EQ(pointsOf(r), expected[std::size_t(i)].points);
+        ++i;
+    }
+    EXPECT_EQ(picture.At(5).Text, QStringLiteral("1,5 kΩ"));
+    EXPECT_TRUE(picture.At(0).Text.isEmpty());
+    // Polyline leaves the pen on its last point; the others leave it alone.
+    EXPECT_EQ(canvas.PenPos(), QPoint(5, 6));
+}
+
+TEST_F(RecordingCanvasTest, CallsThatDrawNothingAreNotRecorded)
+{
+    const std::vector<QPoint> one{{1, 1}};
+    canvas.Polyline({});
+    canvas.Polyline(one);
+    canvas.Polygon(one);
+    canvas.PolyBezier(std::vector<QPoint>{{0, 0}, {1, 1}, {2, 2}});
+    canvas.TextOut(0, 0, QString());
+    EXPECT_TRUE(picture.IsEmpty());
+    EXPECT_EQ(canvas.PenPos(), QPoint(1, 1));
+}
+
+TEST_F(RecordingCanvasTest, BezierKeepsWholePiecesOnly)
+{
+    std::vector<QPoint> pts;
+    for (int i = 0; i < 9; ++i)
+        pts.emplace_back(i, i);
+    canvas.PolyBezier(pts);
+    ASSERT_EQ(picture.Count(), 1);
+    EXPECT_EQ(picture.At(0).Points.size(), 7u);
+}
+
+TEST_F(RecordingCanvasTest, EachRecordCarriesTheStyleInForce)
+{
+    canvas.Pen = TPen{clRed, 3};
+    canvas.Brush = TBrush{clBlue, TBrushStyle::bsClear};
+    canvas.Font.Name = QStringLiteral("Times New Roman");
+    canvas.Font.Bold = true;
+    canvas.Font.Color = clGreen;
+    canvas.TextOut(1, 1, QStringLiteral("a"));
+    canvas.Pen.Color = clNavy;
+    canvas.Rectangle(0, 0, 5, 5);
+
+    const PictureRecord text = picture.At(0);
+    EXPECT_EQ(text.Pen, (TPen{clRed, 3}));
+    EXPECT_EQ(text.Brush, (TBrush{clBlue, TBrushStyle::bsClear}));
+    EXPECT_EQ(text.Font, canvas.Font);
+    EXPECT_EQ(picture.At(1).Pen, (TPen{clNavy, 3}));
+    EXPECT_EQ(picture.At(1).Font, canvas.Font);
+}
+
+TEST_F(RecordingCanvasTest, StyleIsStoredOnlyWhenItChanges)
+{
+    for (int i = 0; i < 100; ++i)
+        canvas.LineTo(i, i);
+    EXPECT_EQ(picture.StyleCount(), 1u);
+    canvas.Pen.Width = 2;
+    canvas.LineTo(0, 0);
+    canvas.LineTo(1, 0);
+    EXPECT_EQ(picture.StyleCount(), 2u);
+    canvas.Pen.Width = 1;
+    canvas.LineTo(2, 0);
+    EXPECT_EQ(picture.StyleCount(), 3u);
+    EXPECT_EQ(picture.At(100).Pen.Width, 2);
+    EXPECT_EQ(picture.At(102).Pen.Width, 1);
+}
+
+TEST_F(RecordingCanvasTest, LargePicturesStayCompact)
+{
+    constexpr int lines = 200000;
+    for (int i = 0; i < lines; ++i)
+        canvas.LineTo(i % 3000, i % 2000);
+    EXPECT_EQ(picture.Count(), lines);
+    EXPECT_EQ(picture.StyleCount(), 1u);
+    // Two points and one small entry per line, with vector slack.
+    EXPECT_LT(picture.MemoryBytes(), std::size_t(lines) * 40 * 2);
+}
+
+TEST(PagePictureTest, ClearKeepsTheSizeAndResetChangesIt)
+{
+    PagePicture picture(100, 50);
+    RecordingCanvas canvas(picture);
+    canvas.TextOut(0, 0, QStringLiteral("x"));
+    picture.Clear();
+    EXPECT_TRUE(picture.IsEmpty());
+    EXPECT_EQ(picture.StyleCount(), 0u);
+    EXPECT_EQ(QSize(picture.MFWidth(), picture.MFHeight()), QSize(100, 50));
+
+    canvas.TextOut(0, 0, QStringLiteral("y"));
+    EXPECT_EQ(picture.At(0).Text, QStringLiteral("y"));
+    picture.Reset(-5, 70);
+    EXPECT_TRUE(picture.IsEmpty());
+    EXPECT_EQ(QSize(picture.MFWidth(), picture.MFHeight()), QSize(0, 70));
+}
+
+} // namespace

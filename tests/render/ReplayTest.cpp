@@ -1,0 +1,154 @@
+#include "render/PictureReplay.h"
+#include "render/RecordingCanvas.h"
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Replays at one pixel per page unit onto white, unless told otherwise.
+class ReplayTest : public ::testing::Test
+{
+protected:
+    PagePicture picture{100, 100};
+    RecordingCanvas canvas{picture};
+
+    QImage replay(QSize size = QSize(100, 100))
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ReplayPicture(painter, picture, QRectF(QPointF(0, 0), QSizeF(size)));
+        return image;
+    }
+
+    static QRgb white() { return qRgb(255, 255, 255); }
+    static QRgb black() { return qRgb(0, 0, 0); }
+    static QRgb red() { return qRgb(255, 0, 0); }
+};
+
+TEST_F(ReplayTest, RectangleOutlinedWithPenAndFilledWithSolidBrush)
+{
+    canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
+    canvas.Rectangle(10, 10, 20, 20);
+    const QImage image = replay();
+    EXPECT_EQ(image.pixel(10, 10), black());
+    EXPECT_EQ(image.pixel(19, 15), black());
+    EXPECT_EQ(image.pixel(15, 19), black());
+    EXPECT_EQ(image.pixel(15, 15), red());
+    // Right and bottom edges are excluded, as on Windows.
+    EXPECT_EQ(image.pixel(20, 15), white());
+    EXPECT_EQ(image.pixel(15, 20), white());
+    EXPECT_EQ(image.pixel(9, 15), white());
+}
+
+TEST_F(ReplayTest, ClearBrushLeavesTheInsideUntouched)
+{
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    canvas.Rectangle(10, 10, 20, 20);
+    canvas.Ellipse(40, 40, 80, 80);
+    const QImage image = replay();
+    EXPECT_EQ(image.pixel(10, 15), black());
+    EXPECT_EQ(image.pixel(15, 15), white());
+    EXPECT_EQ(image.pixel(60, 60), white());
+    EXPECT_NE(image.pixel(40, 60), white());
+}
+
+TEST_F(ReplayTest, PolygonIsFilledWithTheBrush)
+{
+    canvas.Pen.Color = clRed;
+    canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
+    const std::vector<QPoint> square{{20, 20}, {60, 20}, {60, 60}, {20, 60}};
+    canvas.Polygon(square);
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    const std::vector<QPoint> open{{70, 20}, {90, 20}, {90, 40}};
+    canvas.Polyline(open);
+    const QImage image = replay();
+    EXPECT_EQ(image.pixel(40, 40), red());
+    // A polyline only strokes, whatever the brush.
+    EXPECT_EQ(image.pixel(85, 25), white());
+    EXPECT_EQ(image.pixel(80, 20), red());
+}
+
+TEST_F(ReplayTest, ThinPenCoversOneRowThickPenItsWidthWithRoundEnds)
+{
+    canvas.MoveTo(10, 30);
+    canvas.LineTo(90, 30);
+    canvas.Pen.Width = 7;
+    canvas.MoveTo(20, 60);
+    canvas.LineTo(80, 60);
+    const QImage image = replay();
+    EXPECT_EQ(image.pixel(50, 30), black());
+    EXPECT_EQ(image.pixel(50, 29), white());
+    EXPECT_EQ(image.pixel(50, 31), white());
+
+    for (int y = 57; y <= 63; ++y)
+        EXPECT_EQ(image.pixel(50, y), black()) << y;
+    EXPECT_EQ(image.pixel(50, 55), white());
+    EXPECT_EQ(image.pixel(50, 65), white());
+    // The round end reaches half the width past the end point, on the axis
+    // only: the corner of a square end stays white.
+    EXPECT_EQ(image.pixel(82, 60), black());
+    EXPECT_EQ(image.pixel(83, 63), white());
+}
+
+TEST_F(ReplayTest, TextUsesTheFontColourAndFillsItsCellOnlyWithASolidBrush)
+{
+    canvas.Font.Size = 20;
+    canvas.Font.Color = clRed;
+    canvas.Brush = TBrush{clBlue, TBrushStyle::bsSolid};
+    canvas.TextOut(5, 5, QStringLiteral("MMM"));
+    const QSize cell = canvas.TextExtent(QStringLiteral("MMM"));
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    canvas.TextOut(5, 55, QStringLiteral("MMM"));
+    const QImage image = replay();
+
+    EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(5 + cell.width() - 1, 5 + cell.height() - 1), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(5 + cell.width() + 1, 5), white());
+    EXPECT_EQ(image.pixel(5, 55), white());
+    int redPixels = 0;
+    for (int y = 55; y < 55 + cell.height(); ++y)
+        for (int x = 5; x < 5 + cell.width(); ++x)
+            redPixels += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 60;
+    EXPECT_GT(redPixels, 50);
+}
+
+TEST_F(ReplayTest, PageIsStretchedOntoTheTarget)
+{
+    canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
+    canvas.Rectangle(10, 10, 20, 20);
+    const QImage image = replay(QSize(200, 300));
+    EXPECT_EQ(image.pixel(30, 45), red());
+    EXPECT_EQ(image.pixel(30, 25), white());
+    EXPECT_EQ(image.pixel(45, 45), white());
+}
+
+TEST_F(ReplayTest, ShrunkPagesKeepThinLinesVisible)
+{
+    canvas.MoveTo(0, 50);
+    canvas.LineTo(100, 50);
+    const QImage image = replay(QSize(10, 10));
+    int darkest = 255;
+    for (int y = 0; y < 10; ++y)
+        darkest = std::min(darkest, qRed(image.pixel(5, y)));
+    EXPECT_LT(darkest, 160);
+}
+
+TEST_F(ReplayTest, EmptyPageOrTargetDrawsNothing)
+{
+    canvas.Rectangle(0, 0, 50, 50);
+    picture.SetMFWidth(0);
+    EXPECT_EQ(replay().pixel(0, 0), white());
+
+    picture.SetMFWidth(100);
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReplayPicture(painter, picture, QRectF(0, 0, 0, 100));
+    painter.end();
+    EXPECT_EQ(image.pixel(0, 0), white());
+}
+
+} // namespace
