@@ -1,0 +1,157 @@
+#include "graphs/TAxe.h"
+
+#include "annotations/TDessin.h"
+#include "data/TData.h"
+#include "data/TDatas.h"
+#include "graphs/PageRound.h"
+#include "page/TIsisGraph.h"
+#include "page/TSmallGraph.h"
+#include <algorithm>
+
+TAxe::TAxe(TIsisGraph *page) : Datas(page->Datas.get()), m_page(page), m_width(page->MFWidth()) {}
+
+TAxe::~TAxe()
+{
+    SetElementCount(0);
+}
+
+void TAxe::SetWidth(int w)
+{
+    if (m_width != 0) {
+        const double f = double(w) / m_width;
+        for (TSmallGraph *e : m_elements)
+            if (auto *d = dynamic_cast<TDessin *>(e))
+                d->ScaleX(f);
+    }
+    m_width = w;
+}
+
+void TAxe::SetHeight(int h)
+{
+    if (m_height != 0) {
+        const double f = double(h) / m_height;
+        for (TSmallGraph *e : m_elements)
+            if (auto *d = dynamic_cast<TDessin *>(e))
+                d->ScaleY(f);
+    }
+    m_height = h;
+}
+
+void TAxe::SetAxeX(int i)
+{
+    // A missing series (a document naming a column the page lacks) leaves
+    // the scale as it is rather than reading nothing.
+    if (const TData *s = Datas ? Datas->Item(i) : nullptr) {
+        XMin = s->Min;
+        XMax = s->Max;
+    }
+    m_axeX = i;
+}
+
+void TAxe::AddElement(TSmallGraph *e)
+{
+    m_elements.push_back(e);
+}
+
+void TAxe::InsertElement(TSmallGraph *e)
+{
+    m_elements.insert(m_elements.begin(), e);
+}
+
+bool TAxe::RemoveElement(TSmallGraph *e)
+{
+    const auto it = std::find(m_elements.begin(), m_elements.end(), e);
+    if (it == m_elements.end())
+        return false;
+    m_elements.erase(it);
+    return true;
+}
+
+void TAxe::DeleteElement(TSmallGraph *e)
+{
+    RemoveElement(e);
+    delete e;
+}
+
+void TAxe::SetElementCount(int n)
+{
+    n = std::max(n, 0);
+    // Each entry leaves the list before it is freed: freeing a curve deletes
+    // its name label from this same list, so the list may shrink under us.
+    while (int(m_elements.size()) > n) {
+        TSmallGraph *e = m_elements.back();
+        m_elements.pop_back();
+        delete e;
+    }
+    m_elements.resize(std::size_t(n), nullptr);
+}
+
+std::vector<TSmallGraph *> TAxe::ElementsAt(int x, int y) const
+{
+    std::vector<TSmallGraph *> found;
+    for (auto it = m_elements.rbegin(); it != m_elements.rend(); ++it)
+        if (*it && (*it)->HitTest(x, y))
+            found.push_back(*it);
+    return found;
+}
+
+double TAxe::Marge() const
+{
+    return m_page->Marge;
+}
+
+int TAxe::XToPage(double x) const
+{
+    if (XMin == XMax)
+        return (Left + Right()) / 2;
+    const double m = Marge();
+    return Left + RoundPage(m_width * (m + (1 - 2 * m) * (x - XMin) / (XMax - XMin)));
+}
+
+int TAxe::YToPage(double y) const
+{
+    if (YMin == YMax)
+        return (Top + Bottom()) / 2;
+    const double m = Marge();
+    return Bottom() - RoundPage(m_height * (m + (1 - 2 * m) * (y - YMin) / (YMax - YMin)));
+}
+
+int TAxe::XToPageClipped(double x) const
+{
+    if (x < XMin)
+        return Left + RoundPage(Marge() * m_width);
+    if (x > XMax)
+        return Right() - RoundPage(Marge() * m_width);
+    return XToPage(x);
+}
+
+int TAxe::YToPageClipped(double y) const
+{
+    if (y < YMin)
+        return Bottom() - RoundPage(Marge() * m_height);
+    if (y > YMax)
+        return Top + RoundPage(Marge() * m_height);
+    return YToPage(y);
+}
+
+double TAxe::PageToX(int px) const
+{
+    const double m = Marge();
+    return XMin + ((double(px) - Left) / m_width - m) * (XMax - XMin) / (1 - 2 * m);
+}
+
+double TAxe::PageToY(int py) const
+{
+    const double m = Marge();
+    return YMin + (m + (double(py) - Bottom()) / m_height) * (YMin - YMax) / (1 - 2 * m);
+}
+
+double TAxe::ScreenToX(int sx) const
+{
+    return PageToX(m_page->PageX(sx));
+}
+
+double TAxe::ScreenToY(int sy) const
+{
+    return PageToY(m_page->PageY(sy));
+}

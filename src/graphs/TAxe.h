@@ -1,0 +1,99 @@
+#pragma once
+// Base of every graph on a page: a frame in page units, a value scale on
+// each axis, axis and grid styling, the font of the graduation labels and the
+// ordered list of elements (curves and annotations) that the graph owns.
+#include "data/TColor.h"
+#include "render/TFont.h"
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class Canvas;
+class TDatas;
+class TIsisGraph;
+class TSmallGraph;
+
+class TAxe
+{
+public:
+    virtual ~TAxe();
+    TAxe(const TAxe &) = delete;
+    TAxe &operator=(const TAxe &) = delete;
+
+    TIsisGraph *Page() const { return m_page; }
+    TDatas *Datas;
+
+    double YMax = 0;
+    double XMin = 0;
+    double YMin = 0;
+    double XMax = 0;
+    int Left = 0;
+    int Top = 0;
+    TColor ColorQuadri = clSilver;
+    int EpaisQuadri = 1;
+    int EpaisAxe = 2;
+    TColor ColorAxe = clBlack;
+    // Curve-name labels placed so far; the label constructor takes the next slot.
+    int LabelCount = 0;
+    TFont FontGrad{QStringLiteral("Times New Roman"), 30};
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    int Right() const { return Left + m_width; }
+    int Bottom() const { return Top + m_height; }
+    // Rescale the annotations' horizontal (vertical) placement with the frame.
+    virtual void SetWidth(int w);
+    void SetHeight(int h);
+
+    // Index of the abscissa series; setting it takes that series' range as
+    // the X scale.
+    int AxeX() const { return m_axeX; }
+    void SetAxeX(int i);
+
+    // Elements in drawing order: index 0 lies underneath. The graph owns them.
+    int ElementCount() const { return int(m_elements.size()); }
+    const std::vector<TSmallGraph *> &Elements() const { return m_elements; }
+    void AddElement(TSmallGraph *e);
+    void InsertElement(TSmallGraph *e);
+    // Takes e out of the list without freeing it; false when absent.
+    bool RemoveElement(TSmallGraph *e);
+    // Takes e out of the list and frees it.
+    void DeleteElement(TSmallGraph *e);
+    // Shrinking frees the entries from n on; growing adds empty entries.
+    void SetElementCount(int n);
+    // Elements whose hit test holds at the page point, top-most first.
+    std::vector<TSmallGraph *> ElementsAt(int x, int y) const;
+
+    // Graph values <-> page units, inside the frame less the page's margin.
+    int XToPage(double x) const;
+    int YToPage(double y) const;
+    // Values beyond the scale land on the margin lines.
+    int XToPageClipped(double x) const;
+    int YToPageClipped(double y) const;
+    double PageToX(int px) const;
+    double PageToY(int py) const;
+    // Control pixels -> graph values, through the page view.
+    double ScreenToX(int sx) const;
+    double ScreenToY(int sy) const;
+
+    virtual void Draw(Canvas &canvas) = 0;
+    virtual void Edit() = 0;
+    virtual void SaveToStrings(QStringList &lines) const = 0;
+    // Value under a control pixel, as shown in the status bar.
+    virtual QString CursorXText(int sx) const = 0;
+    virtual QString CursorYText(int sy) const = 0;
+
+protected:
+    explicit TAxe(TIsisGraph *page);
+
+    // The page's relative margin.
+    double Marge() const;
+
+    int m_axeX = 0;
+
+private:
+    TIsisGraph *m_page;
+    int m_width;
+    int m_height = 1500;
+    std::vector<TSmallGraph *> m_elements;
+};

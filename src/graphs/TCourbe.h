@@ -1,0 +1,42 @@
+#pragma once
+// A curve: draws one series of the page inside its graph, against the
+// graph's abscissa series. Colour, name and unit are the series' own, so
+// editing the curve edits the series. A name label (a legend of the same
+// series) is created with the curve and deleted with it.
+#include "page/TSmallGraph.h"
+
+class TData;
+
+class TCourbe : public TSmallGraph
+{
+public:
+    // A new curve: also appends its name label to the owner's elements. The
+    // caller appends the curve itself afterwards.
+    TCourbe(TAxe *owner, int serieIndex);
+    // A curve read from a document, whose label is stored on its own.
+    TCourbe(TAxe *owner, int serieIndex, int epais);
+    // Deletes the curve's name label from the owner's elements.
+    ~TCourbe() override;
+
+    int SerieIndex;
+    int Epais = 4;
+
+    // The drawn series, or nullptr when the page holds no such series.
+    TData *Serie() const;
+    QString Name() const;
+    void SetName(const QString &name);
+    QString Unit() const;
+    void SetUnit(const QString &unit);
+
+    TColor GetColor() const override;
+    void SetColor(TColor value) override;
+    void Draw(Canvas &canvas) override;
+    bool HitTest(int x, int y) const override;
+    int GetCursor() const override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+
+private:
+    void drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) const;
+    void drawSteps(Canvas &canvas, const TData &x, const TData &s, int n) const;
+};

@@ -1,0 +1,115 @@
+#include "graphs/TMath.h"
+
+#include "annotations/TLegende.h"
+#include "data/EngNumbers.h"
+#include "data/TData.h"
+#include "data/TDatas.h"
+#include "graphs/TCourbe.h"
+#include "page/TIsisGraph.h"
+
+TMath::TMath(TIsisGraph *page) : TAxe(page) {}
+
+TMath *TMath::CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX)
+{
+    auto *g = new TMath(page);
+    g->LabelCount = 0;
+    g->m_axeX = axeX;
+    if (const TData *x = g->Datas ? g->Datas->Item(axeX) : nullptr) {
+        g->XMin = x->Min;
+        g->XMax = x->Max;
+    }
+    if (g->Datas) {
+        g->YMin = g->Datas->MinOf(shown);
+        g->YMax = g->Datas->MaxOf(shown);
+    }
+    g->PasX = g->AutoPasX();
+    g->PasY = g->AutoPasY();
+    g->addAxisLegend();
+    g->SetAffiches(shown);
+    return g;
+}
+
+void TMath::addAxisLegend()
+{
+    auto *legend = new TLegende(this, 0);
+    legend->IsAxeX = true;
+    AddElement(legend);
+    // The axis legend gives its label slot back: curve labels start at the first.
+    --LabelCount;
+    legend->SetDX(XToPageClipped(XMax) + (Width() * 6) / 400 + 10 - Left);
+    legend->SetDY(Bottom() - YToPageClipped(0) - 10);
+}
+
+void TMath::SetAffiches(const TSeriesSet &s)
+{
+    if (s == m_affiches)
+        return;
+    // Deleting a curve also deletes its label, wherever it stands, but never
+    // another curve: walking a copy of the curve list visits each one once.
+    std::vector<TCourbe *> curves;
+    for (TSmallGraph *e : Elements())
+        if (auto *c = dynamic_cast<TCourbe *>(e))
+            curves.push_back(c);
+    TSeriesSet kept;
+    for (TCourbe *c : curves) {
+        if (s.Contains(c->SerieIndex) && !kept.Contains(c->SerieIndex))
+            kept.Include(c->SerieIndex);
+        else
+            DeleteElement(c);
+    }
+    const int count = Datas ? Datas->Count() : 0;
+    for (int k = 0; k < count; ++k)
+        if (s.Contains(k) && !kept.Contains(k))
+            AddElement(new TCourbe(this, k));
+    m_affiches = s;
+}
+
+static double autoPas(double span)
+{
+    const double p = PowerOfTen(span);
+    const double r = span / p;
+    if (r >= 6)
+        return p;
+    if (r >= 3)
+        return p / 2;
+    if (r >= 1)
+        return p / 5;
+    return p;
+}
+
+double TMath::AutoPasX() const
+{
+    return autoPas(XMax - XMin);
+}
+
+double TMath::AutoPasY() const
+{
+    return autoPas(YMax - YMin);
+}
+
+void TMath::Edit()
+{
+    // The graph's property dialog is not offered yet: nothing to edit.
+}
+
+void TMath::SaveToStrings(QStringList &) const
+{
+    // Document writing is not offered yet.
+}
+
+QString TMath::CursorXText(int sx) const
+{
+    const TIsisGraph *page = Page();
+    const double v = ScreenToX(sx);
+    const double resolution = (XMax - XMin) / (double(page->width()) * 10 * page->Zoom());
+    const TData *x = Datas ? Datas->Item(AxeX()) : nullptr;
+    return FormatEng(v, resolution) + (x ? x->Unit : QString());
+}
+
+QString TMath::CursorYText(int sy) const
+{
+    const TIsisGraph *page = Page();
+    const double v = ScreenToY(sy);
+    const double resolution = (YMax - YMin) / (double(page->height()) * 10 * page->Zoom());
+    return FormatEng(v, resolution);
+}

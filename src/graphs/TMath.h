@@ -1,0 +1,49 @@
+#pragma once
+// The XY graph: chosen series plotted against one abscissa series, with
+// numeric axes crossing at zero, 1-2-5 or typed graduation steps, labels with
+// engineering prefixes, an optional grid, arrowheads and break marks when
+// zero lies outside a scale.
+#include "data/TSeriesSet.h"
+#include "graphs/TAxe.h"
+
+class TMath : public TAxe
+{
+public:
+    // An empty graph (no curve, no label, zero scales), as the document
+    // reader fills it.
+    explicit TMath(TIsisGraph *page);
+    // A ready graph of the page's series: scales fitted to the data, automatic
+    // steps, both grids, the X-axis legend and one curve per shown series.
+    static TMath *CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX);
+
+    double PasX = 0;
+    double PasY = 0;
+    bool PasXAuto = true;
+    bool PasYAuto = true;
+    bool QuadriHor = true;
+    bool QuadriVer = true;
+
+    // Series shown as curves; setting it creates and deletes curves so that
+    // exactly one curve stands for each member.
+    const TSeriesSet &Affiches() const { return m_affiches; }
+    void SetAffiches(const TSeriesSet &s);
+
+    // 1-2-5 steps of the current scales.
+    double AutoPasX() const;
+    double AutoPasY() const;
+
+    void Draw(Canvas &canvas) override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+    QString CursorXText(int sx) const override;
+    QString CursorYText(int sy) const override;
+
+private:
+    void drawXGraduations(Canvas &canvas, int x0, int y0, int u);
+    void drawYGraduations(Canvas &canvas, int x0, int y0, int u);
+    void drawXAxis(Canvas &canvas, int x0, int y0, int u);
+    void drawYAxis(Canvas &canvas, int x0, int y0, int u);
+    void addAxisLegend();
+
+    TSeriesSet m_affiches;
+};

@@ -1,0 +1,70 @@
+#pragma once
+// Base of every element a graph holds in its element list: curves and
+// annotations. It carries the owner graph, a colour and a font, and the
+// helpers that read the owner's frame and scales and decide whether a page
+// point lies near a shape.
+#include "data/TColor.h"
+#include "data/TSeriesSet.h"
+#include "render/TFont.h"
+#include <QStringList>
+
+class Canvas;
+class TAxe;
+class TDatas;
+class TIsisGraph;
+
+class TSmallGraph
+{
+public:
+    // Takes the series collection from the owner and the current style
+    // (colour, font) from the owner's page.
+    explicit TSmallGraph(TAxe *owner);
+    virtual ~TSmallGraph();
+    TSmallGraph(const TSmallGraph &) = delete;
+    TSmallGraph &operator=(const TSmallGraph &) = delete;
+
+    TDatas *Datas;
+    TColor Color;
+    TFont Font;
+    TAxe *Owner;
+
+    virtual TColor GetColor() const;
+    virtual void SetColor(TColor value);
+    virtual void Draw(Canvas &canvas) = 0;
+    // Page point in page units.
+    virtual bool HitTest(int x, int y) const = 0;
+    virtual int GetCursor() const = 0;
+    virtual void Edit() = 0;
+    virtual void SaveToStrings(QStringList &lines) const = 0;
+
+    // Owner accessors.
+    TIsisGraph *Page() const;
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    int Bottom() const;
+    double XMin() const;
+    double XMax() const;
+    double YMin() const;
+    double YMax() const;
+    int XToPage(double x) const;
+    int XToPageClipped(double x) const;
+    int YToPage(double y) const;
+    int YToPageClipped(double y) const;
+    double PageToX(int px) const;
+    double PageToY(int py) const;
+
+    // Series the owner displays, and the index of its abscissa series.
+    TSeriesSet ShownSeries() const;
+    int OwnerAxeX() const;
+
+    int ScreenX(int px) const;
+    int ScreenY(int py) const;
+
+    // Five screen pixels in page units at the page's current zoom.
+    double Tolerance() const;
+    bool Between(int v, int a, int b) const;
+    static double LineDistance(int x, int y, int x1, int y1, int x2, int y2);
+    bool NearSegment(int x, int y, int x1, int y1, int x2, int y2) const;
+};
