@@ -1,0 +1,59 @@
+#include "data/DecimalText.h"
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+
+struct Accepted {
+    const char *text;
+    double value;
+};
+
+class DecimalTextAccepts : public testing::TestWithParam<Accepted>
+{
+};
+
+TEST_P(DecimalTextAccepts, GivesTheValue)
+{
+    double v = -12345.0;
+    ASSERT_TRUE(ParseDecimal(std::string_view(GetParam().text), v)) << GetParam().text;
+    EXPECT_DOUBLE_EQ(v, GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, DecimalTextAccepts,
+    testing::Values(Accepted{"1.5E-3", 0.0015}, Accepted{"1.000000e-003", 0.001},
+                    Accepted{"-4.200000E+00", -4.2}, Accepted{"0.000000E+00", 0.0},
+                    Accepted{"1,5", 1.5}, Accepted{",5", 0.5}, Accepted{"5.", 5.0},
+                    Accepted{".25", 0.25}, Accepted{"+7", 7.0}, Accepted{"-,5", -0.5},
+                    Accepted{"  3.5  ", 3.5}, Accepted{"2e0000000000000000000000003", 2000.0},
+                    Accepted{"1e-400", 0.0}, Accepted{"1e-99999", 0.0},
+                    Accepted{"1.7976931348623157e308", 1.7976931348623157e308}));
+
+TEST(DecimalText, RejectsWhatIsNotADecimalNumber)
+{
+    const char *rejected[] = {"",        " ",     "abc",  "1.2.3", "1,2,3", "1.2,3",
+                              "1,2.3",   "inf",   "-inf", "nan",   "NaN",   "0x10",
+                              "1e",      "e5",    "--1",  "+-1",   "1 2",   "1e400",
+                              "-1e9999", "\"1\"", ".",    ",",     "-",     "1.5x"};
+    for (const char *text : rejected) {
+        double v = 42.0;
+        EXPECT_FALSE(ParseDecimal(std::string_view(text), v)) << text;
+    }
+}
+
+TEST(DecimalText, IsRoundTripExactForPrintedDoubles)
+{
+    const double values[] = {1.0 / 3.0, -2.718281828459045, 6.02214076e23, 1e-300, 123456789.125};
+    for (double x : values) {
+        char buf[64];
+        const int n = std::snprintf(buf, sizeof buf, "%.17g", x);
+        double v = 0;
+        ASSERT_TRUE(ParseDecimal(std::string_view(buf, std::size_t(n)), v));
+        EXPECT_EQ(v, x) << buf;
+    }
+}
+
+} // namespace

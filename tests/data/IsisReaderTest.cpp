@@ -1,0 +1,293 @@
+#include "data/UData.h"
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <locale>
+#include <random>
+#include <string>
+
+namespace
+{
+
+class IsisReader : public testing::Test
+{
+protected:
+    bool Load(std::string_view text) { return datas.LoadFromIsisText(text); }
+    const TData &S(int i) const { return *datas.Item(i); }
+    double V(int series, int sample) const { return S(series).GetValue(sample); }
+    // Fails unless the load failed and left nothing behind.
+    void ExpectRejected(std::string_view text)
+    {
+        datas.Add(std::make_unique<TDataAnalog>());
+        EXPECT_FALSE(Load(text)) << text;
+        EXPECT_EQ(datas.Count(), 0) << text;
+    }
+    TDatas datas;
+};
+
+TEST_F(IsisReader, ReadsNamesKindsColoursAndSamples)
+{
+    ASSERT_TRUE(Load("\"Time\",\"V(N1)\",\"D1\",\"BUS1\"\r\n"
+                     "0.000000E+00,1.234567E-03,\"SHI\",\"0F\"\r\n"
+                     "1.000000E-06,-4.200000E+00,\"SLO\",\"<VOID>\"\r\n"));
+    ASSERT_EQ(datas.Count(), 4);
+    const char *names[] = {"Time", "V(N1)", "D1", "BUS1"};
+    const TDataKind kinds[] = {dkAnalog, dkAnalog, dkLogic, dkBus};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(S(c).Name, names[c]);
+        EXPECT_EQ(S(c).Kind, kinds[c]);
+        EXPECT_EQ(S(c).Color, IsisPalette[std::size_t(c)]);
+        EXPECT_EQ(S(c).Count(), 2);
+        EXPECT_TRUE(S(c).Unit.isEmpty());
+    }
+    EXPECT_EQ(V(0, 1), 1.000000E-06);
+    EXPECT_EQ(V(1, 0), 1.234567E-03);
+    EXPECT_EQ(V(1, 1), -4.2);
+    EXPECT_EQ(S(1).Min, -4.2);
+    EXPECT_EQ(S(1).Max, 1.234567E-03);
+    EXPECT_EQ(V(2, 0), 1.0);
+    EXPECT_EQ(V(2, 1), 0.0);
+    EXPECT_EQ(V(3, 0), 15.0);
+    EXPECT_EQ(V(3, 1), -1.0);
+    EXPECT_EQ(S(3).Max, 15.0);
+}
+
+TEST_F(IsisReader, HeaderAndOneLineGiveOneSamplePerColumn)
+{
+    ASSERT_TRUE(Load("\"a\",\"b\",\"c\"\n1,2,3"));
+    ASSERT_EQ(datas.Count(), 3);
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(S(c).Count(), 1);
+        EXPECT_EQ(V(c, 0), c + 1);
+    }
+}
+
+TEST_F(IsisReader, ColumnsBeyondTheNamesTakeTheLastName)
+{
+    ASSERT_TRUE(Load("\"t\",\"v1\"\n0,1,2\n"));
+    ASSERT_EQ(datas.Count(), 3);
+    EXPECT_EQ(S(1).Name, "v1");
+    EXPECT_EQ(S(2).Name, "v1");
+    ASSERT_TRUE(Load("\"t\"\n0,1\n"));
+    EXPECT_EQ(S(0).Name, "t");
+    EXPECT_EQ(S(1).Name, "t");
+}
+
+TEST_F(IsisReader, NamesKeepUnusualTextAndReadWindows1252)
+{
+    ASSERT_TRUE(Load("\"I(\xB5R)\",\"\x80\",\"a,b\",\"\"\n1,2,3,4,5\n"));
+    // Commas inside names count as columns on line 2 only.
+    ASSERT_EQ(datas.Count(), 5);
+    EXPECT_EQ(S(0).Name, QString::fromUtf8("I(µR)"));
+    EXPECT_EQ(S(0).Name.at(2).unicode(), 0x00B5);
+    EXPECT_EQ(S(1).Name, QString::fromUtf8("€"));
+    EXPECT_EQ(S(2).Name, "a,b");
+    EXPECT_EQ(S(3).Name, "");
+    EXPECT_EQ(S(4).Name, "");
+}
+
+TEST_F(IsisReader, ColumnCountComesFromLineTwoAlone)
+{
+    ASSERT_TRUE(Load("\"t\",\"a\",\"b\"\n1,2\n3,4,5,6\n7\n"));
+    ASSERT_EQ(datas.Count(), 2);
+    EXPECT_EQ(V(1, 1), 4.0); // long line: extra cells ignored
+    EXPECT_EQ(V(0, 2), 7.0); // short line: its last cell fills the rest
+    EXPECT_EQ(V(1, 2), 7.0);
+}
+
+TEST_F(IsisReader, ShortLinesGiveTheirLastCellToEveryKind)
+{
+    ASSERT_TRUE(Load("\"t\",\"d\",\"b\"\n1,\"SHI\",\"A\"\n2,\"FF\"\n3\n"));
+    const auto &logic = static_cast<const TDataLogic &>(S(1));
+    EXPECT_EQ(logic.States, (std::vector<std::uint8_t>{1, UnknownLogicState, UnknownLogicState}));
+    EXPECT_EQ(V(2, 1), 255.0);
+    EXPECT_EQ(V(0, 2), 3.0);
+    EXPECT_EQ(V(2, 2), 0.0); // "3" without its first and last characters
+    // An analog column cannot read the quoted cell repeated into it.
+    ExpectRejected("\"t\",\"d\"\n1,\"SHI\"\n\"SLO\"\n");
+}
+
+TEST_F(IsisReader, KindsComeFromLineTwo)
+{
+    ASSERT_TRUE(Load("\"t\",\"d\",\"b\"\n0,\"SHI\",\"<VOID>\"\n1,\"1F\",\"<VOID>\"\n"
+                     "2,\"wud\",\"SHI\"\n"));
+    EXPECT_EQ(S(1).Kind, dkLogic);
+    EXPECT_EQ(S(2).Kind, dkBus);
+    const auto &logic = static_cast<const TDataLogic &>(S(1));
+    const auto &bus = static_cast<const TDataBus &>(S(2));
+    EXPECT_EQ(logic.States, (std::vector<std::uint8_t>{1, 4, 4}));
+    EXPECT_EQ(bus.Words, (std::vector<std::int32_t>{-1, -1, HexToInt(std::string_view("SHI"))}));
+    EXPECT_EQ(logic.Min, 0.0);
+    EXPECT_EQ(logic.Max, 1.0);
+}
+
+TEST_F(IsisReader, LineBreaksOfEveryKind)
+{
+    using namespace std::string_literals;
+    const std::string texts[] = {"\"t\",\"v\"\r\n1,2\r\n3,4\r\n"s, "\"t\",\"v\"\n1,2\n3,4\n"s,
+                                 "\"t\",\"v\"\r1,2\r3,4\r"s, "\"t\",\"v\"\r\n1,2\n3,4"s,
+                                 "\"t\",\"v\"\r1,2\r\n3,4\0garbage\n5,6"s};
+    for (const std::string &text : texts) {
+        ASSERT_TRUE(Load(text)) << text;
+        ASSERT_EQ(datas.Count(), 2) << text;
+        ASSERT_EQ(S(1).Count(), 2) << text;
+        EXPECT_EQ(V(0, 1), 3.0) << text;
+        EXPECT_EQ(V(1, 1), 4.0) << text;
+    }
+    // A line feed before a carriage return makes two breaks.
+    ExpectRejected("\"t\",\"v\"\n1,2\n\r3,4\n");
+}
+
+TEST_F(IsisReader, AZeroByteEndsTheText)
+{
+    const std::string text("\"t\",\"v\"\n1,2\n3,4\0\n5,6\n", 22);
+    ASSERT_TRUE(Load(text));
+    EXPECT_EQ(S(0).Count(), 2);
+    const std::string cut("\"t\",\"v\"\n1,2\n3,\0"
+                          "4\n",
+                          16);
+    EXPECT_FALSE(Load(cut)); // the cell before the zero byte is empty
+}
+
+TEST_F(IsisReader, ColourCyclesEveryTenColumns)
+{
+    ASSERT_TRUE(Load("\"t\"\n0,1,2,3,4,5,6,7,8,9,10,11\n"));
+    ASSERT_EQ(datas.Count(), 12);
+    EXPECT_EQ(S(10).Color, clBlue);
+    EXPECT_EQ(S(11).Color, IsisPalette[1]);
+}
+
+TEST_F(IsisReader, FailuresLeaveTheCollectionEmpty)
+{
+    ExpectRejected("");
+    ExpectRejected("\"t\",\"v\"");
+    ExpectRejected("\"t\",\"v\"\r\n");
+    ExpectRejected("\r\n1,2\r\n");             // empty header
+    ExpectRejected("\"t\",\"v\"\n1,\n");       // empty cell on line 2
+    ExpectRejected("\"t\",\"v\"\n\n1,2\n");    // empty line 2
+    ExpectRejected("\"t\",\"v\"\n1,2\n3,x\n"); // analog cell that is no number
+    ExpectRejected("\"t\",\"v\"\n1,2\n\n");    // an empty line has an empty analog cell
+    ExpectRejected("\"t\",\"v\"\n1,2\n3,4e\n");
+    ExpectRejected("\"t\",\"v\"\n1,2\n3,inf\n");
+}
+
+TEST_F(IsisReader, CellsNeedNoMoreThanTheirTextToBeEmptyOrQuoted)
+{
+    // Later empty cells are fine for logic (unknown state) and bus (no digits).
+    ASSERT_TRUE(Load("\"t\",\"d\",\"b\"\n1,\"SHI\",\"A\"\n2,,\n"));
+    EXPECT_EQ(static_cast<const TDataLogic &>(S(1)).States[1], UnknownLogicState);
+    EXPECT_EQ(V(2, 1), 0.0);
+}
+
+TEST_F(IsisReader, InputsAskingForHugeCollectionsAreRejected)
+{
+    std::string wide = "\"t\"\n1";
+    for (int c = 0; c < 70000; ++c)
+        wide += ",1";
+    ExpectRejected(wide + "\n");
+
+    // A few thousand columns repeated by one-byte lines: far more samples
+    // than the file could hold.
+    std::string shortLines = "\"t\"\n1";
+    for (int c = 0; c < 5000; ++c)
+        shortLines += ",1";
+    shortLines += "\n";
+    shortLines.append(400000, '\n');
+    ExpectRejected(shortLines);
+}
+
+TEST_F(IsisReader, DecimalPointsReadTheSameUnderACommaLocale)
+{
+    struct CommaPoint : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaPoint));
+    const QLocale previousQt;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const bool loaded = Load("\"t\",\"v\"\n1.5,2.25E1\n");
+    std::locale::global(previous);
+    QLocale::setDefault(previousQt);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(V(0, 0), 1.5);
+    EXPECT_EQ(V(1, 0), 22.5);
+}
+
+TEST_F(IsisReader, ReadingTwiceGivesTheSameCollection)
+{
+    const char *text = "\"t\",\"v\"\n1,2\n3,4\n";
+    ASSERT_TRUE(Load(text));
+    ASSERT_TRUE(Load(text));
+    ASSERT_EQ(datas.Count(), 2);
+    EXPECT_EQ(S(1).Count(), 2);
+    EXPECT_EQ(S(1).Min, 2.0);
+}
+
+TEST_F(IsisReader, ReadsAFileAndFailsOnAMissingOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("graph.dat");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Time\",\"V(\xB5)\"\r\n0.0,1.0\r\n1.0,-1.0\r\n");
+    file.close();
+    ASSERT_TRUE(datas.LoadFromIsisFile(path));
+    EXPECT_EQ(S(1).Name, QString::fromUtf8("V(µ)"));
+    EXPECT_EQ(S(1).Min, -1.0);
+    EXPECT_FALSE(datas.LoadFromIsisFile(dir.filePath("absent.dat")));
+    EXPECT_EQ(datas.Count(), 0);
+    EXPECT_FALSE(datas.LoadFromIsisFile(dir.path())); // a folder
+    EXPECT_EQ(datas.Count(), 0);
+}
+
+// Whatever the bytes, the reader ends, and either every column holds a
+// series of one sample per data line or the collection is empty.
+void ExpectWellFormedOrEmpty(TDatas &datas, const std::string &text)
+{
+    if (!datas.LoadFromIsisText(text)) {
+        ASSERT_EQ(datas.Count(), 0);
+        return;
+    }
+    ASSERT_GT(datas.Count(), 0);
+    const int rows = datas.Item(0)->Count();
+    ASSERT_GT(rows, 0);
+    for (int c = 0; c < datas.Count(); ++c) {
+        ASSERT_NE(datas.Item(c), nullptr);
+        ASSERT_EQ(datas.Item(c)->Count(), rows);
+    }
+}
+
+TEST_F(IsisReader, EveryPrefixOfAnExportIsReadOrRejectedCleanly)
+{
+    const std::string text = "\"Time\",\"V(N1)\",\"D1\",\"BUS1\"\r\n"
+                             "0.000000E+00,1.234567E-03,\"SHI\",\"0F\"\r\n"
+                             "1.000000E-06,-4.200000E+00,\"SLO\",\"<VOID>\"\r\n"
+                             "2.000000E-06,5.5e+000,\"FLT\"\r";
+    int accepted = 0;
+    for (std::size_t n = 0; n <= text.size(); ++n) {
+        ExpectWellFormedOrEmpty(datas, text.substr(0, n));
+        accepted += datas.Count() > 0;
+    }
+    EXPECT_GT(accepted, 0);
+}
+
+TEST_F(IsisReader, RandomBytesAreReadOrRejectedCleanly)
+{
+    std::mt19937 rng(20261206);
+    const std::string alphabet = "\",\r\n0123456789.-+eE SHILOVD<>AFx\xB5\x80\xFF";
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = round % 2 ? "\"a\",\"b\"\r\n" : "";
+        const std::size_t length = rng() % 80;
+        for (std::size_t i = 0; i < length; ++i) {
+            const unsigned r = rng();
+            text += r % 50 == 0 ? char(r >> 8) : alphabet[(r >> 8) % alphabet.size()];
+        }
+        ExpectWellFormedOrEmpty(datas, text);
+        accepted += datas.Count() > 0;
+    }
+    EXPECT_GT(accepted, 30);
+}
+
+} // namespace

@@ -1,0 +1,215 @@
+#include "data/EConvertError.h"
+#include "data/UData.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(TData, KindsStartWithTheirOwnRange)
+{
+    TDataAnalog a;
+    TDataLogic l;
+    TDataBus b;
+    TDataOsc o;
+    struct Row {
+        const TData &s;
+        TDataKind kind;
+        bool valid;
+        double min, max;
+    };
+    const Row rows[] = {{a, dkAnalog, false, 0, 0},
+                        {l, dkLogic, true, 0, 1},
+                        {b, dkBus, true, 0, 0},
+                        {o, dkOsc, false, 0, 0}};
+    for (const Row &r : rows) {
+        EXPECT_EQ(r.s.Kind, r.kind);
+        EXPECT_EQ(r.s.RangeValid(), r.valid) << int(r.kind);
+        EXPECT_EQ(r.s.Min, r.min) << int(r.kind);
+        EXPECT_EQ(r.s.Max, r.max) << int(r.kind);
+        EXPECT_EQ(r.s.Count(), 0);
+        EXPECT_EQ(r.s.Color, clBlack);
+        EXPECT_TRUE(r.s.Name.isEmpty() && r.s.Unit.isEmpty());
+    }
+    EXPECT_EQ(int(dkAnalog), 0);
+    EXPECT_EQ(int(dkOsc), 3);
+}
+
+TEST(TData, RangeWidensAndOnlySetRangeValidFalseResetsIt)
+{
+    TDataAnalog a;
+    a.SetCount(4);
+    a.SetValue(0, 5.0);
+    EXPECT_TRUE(a.RangeValid());
+    EXPECT_EQ(a.Min, 5.0);
+    EXPECT_EQ(a.Max, 5.0);
+    a.SetValue(1, -2.0);
+    a.SetValue(2, 9.0);
+    a.SetValue(2, 1.0); // overwriting a sample never narrows the range
+    EXPECT_EQ(a.Min, -2.0);
+    EXPECT_EQ(a.Max, 9.0);
+    a.SetCount(2); // nor does shrinking
+    EXPECT_EQ(a.Max, 9.0);
+    a.SetRangeValid(false);
+    EXPECT_FALSE(a.RangeValid());
+    EXPECT_EQ(a.Min, 0.0);
+    EXPECT_EQ(a.Max, 0.0);
+    a.UpdateMax(-7.0); // an invalid range restarts at the first value
+    EXPECT_EQ(a.Min, -7.0);
+    EXPECT_EQ(a.Max, -7.0);
+}
+
+TEST(TData, SetCountKeepsSamplesAndZeroesNewOnes)
+{
+    TDataAnalog a;
+    a.SetCount(2);
+    a.SetValue(1, 3.5);
+    a.SetCount(5);
+    EXPECT_EQ(a.Count(), 5);
+    EXPECT_EQ(a.Values.size(), 5u);
+    EXPECT_EQ(a.GetValue(1), 3.5);
+    EXPECT_EQ(a.GetValue(4), 0.0);
+}
+
+TEST(TData, AnalogCellsReadWithEitherDecimalPointAndAnyExponentWidth)
+{
+    TDataAnalog a;
+    a.SetCount(3);
+    a.SetValueText(0, "1.5E-3");
+    a.SetValueText(1, "1.000000e-003");
+    a.SetValueText(2, "2,5");
+    EXPECT_DOUBLE_EQ(a.GetValue(0), 0.0015);
+    EXPECT_DOUBLE_EQ(a.GetValue(1), 0.001);
+    EXPECT_DOUBLE_EQ(a.GetValue(2), 2.5);
+    EXPECT_DOUBLE_EQ(a.Min, 0.001);
+    EXPECT_DOUBLE_EQ(a.Max, 2.5);
+}
+
+TEST(TData, AnalogCellThatIsNoNumberRaisesAConversionErrorAndStoresNothing)
+{
+    TDataAnalog a;
+    a.SetCount(1);
+    try {
+        a.SetValueText(0, "abc");
+        FAIL() << "no conversion error";
+    } catch (const EConvertError &e) {
+        EXPECT_TRUE(e.Message().contains("abc"));
+    }
+    EXPECT_FALSE(a.RangeValid());
+    EXPECT_THROW(a.SetValueText(0, QString::fromUtf8("1µ")), EConvertError);
+}
+
+TEST(TData, LogicCellsStoreStateCodesAndKeepTheRangeAtZeroToOne)
+{
+    TDataLogic l;
+    struct Cell {
+        const char *text;
+        int code;
+        double level;
+    };
+    const Cell cells[] = {{"\"PHI\"", 0, 1.0}, {"\"SHI\"", 1, 1.0}, {"\"WHI\"", 2, 1.0},
+                          {"\"FLT\"", 3, 0.5}, {"\"WUD\"", 4, 0.5}, {"\"CON\"", 5, 0.5},
+                          {"\"WLO\"", 6, 0.0}, {"\"SLO\"", 7, 0.0}, {"\"PLO\"", 8, 0.0},
+                          {"\"wud\"", 4, 0.5}, {"\"shi\"", 4, 0.5}, {"\"1F\"", 4, 0.5},
+                          {"\"", 4, 0.5},      {"", 4, 0.5},        {"xSLOx", 7, 0.0}};
+    l.SetCount(int(std::size(cells)));
+    for (int i = 0; i < int(std::size(cells)); ++i) {
+        l.SetValueText(i, cells[i].text);
+        EXPECT_EQ(l.States[std::size_t(i)], cells[i].code) << cells[i].text;
+        EXPECT_EQ(l.GetValue(i), cells[i].level) << cells[i].text;
+    }
+    EXPECT_EQ(l.Min, 0.0);
+    EXPECT_EQ(l.Max, 1.0);
+}
+
+TEST(TData, HexToIntSkipsOtherCharactersAndWrapsAt32Bits)
+{
+    struct Row {
+        const char *text;
+        std::int32_t value;
+    };
+    const Row rows[] = {{"", 0},
+                        {"FF", 255},
+                        {"ff", 255},
+                        {"1G2", 0x12},
+                        {"<VOID>", 0xD},
+                        {"7FFFFFFF", INT32_MAX},
+                        {"FFFFFFFF", -1},
+                        {"80000000", INT32_MIN},
+                        {"123456789", 0x23456789},
+                        {"aBcD", 0xABCD}};
+    for (const Row &r : rows) {
+        EXPECT_EQ(HexToInt(std::string_view(r.text)), r.value) << r.text;
+        EXPECT_EQ(HexToInt(QString::fromLatin1(r.text)), r.value) << r.text;
+    }
+    EXPECT_EQ(HexToInt(QString::fromUtf8("Ａ1")), 1); // a wide letter is no digit
+}
+
+TEST(TData, BusCellsStoreWordsAndOnlyTheMaximumGrows)
+{
+    TDataBus b;
+    b.SetCount(4);
+    b.SetValueText(0, "\"<VOID>\"");
+    b.SetValueText(1, "\"<VOID>\"");
+    EXPECT_EQ(b.Words[0], -1);
+    EXPECT_EQ(b.GetValue(1), -1.0);
+    EXPECT_EQ(b.Min, 0.0);
+    EXPECT_EQ(b.Max, 0.0);
+    b.SetValueText(2, "\"FF\"");
+    b.SetValueText(3, "\"1G2\"");
+    EXPECT_EQ(b.Words[2], 255);
+    EXPECT_EQ(b.Words[3], 18);
+    EXPECT_EQ(b.Min, 0.0);
+    EXPECT_EQ(b.Max, 255.0);
+}
+
+class TDataOscTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        o.YMult = 0.5;
+        o.YZero = 1.0;
+        o.YOff = 100.0;
+        o.SetCount(4);
+    }
+    TDataOsc o;
+};
+
+TEST_F(TDataOscTest, ZeroCodesAreMissingAndStayOutOfTheRange)
+{
+    o.SetRaw(0, 0);
+    o.SetRaw(1, 0);
+    EXPECT_FALSE(o.RangeValid());
+    EXPECT_EQ(o.Min, 0.0);
+    EXPECT_EQ(o.Max, 0.0);
+    o.SetRaw(2, 110); // (110 - 100) * 0.5 + 1
+    o.SetRaw(3, 90);
+    EXPECT_EQ(o.GetValue(2), 6.0);
+    EXPECT_EQ(o.GetRaw(3), 90);
+    EXPECT_EQ(o.Min, -4.0);
+    EXPECT_EQ(o.Max, 6.0);
+}
+
+TEST_F(TDataOscTest, TextBecomesTheNearestCodeHalvesToEven)
+{
+    o.SetValueText(0, "1.25"); // code 100.5 -> 100
+    o.SetValueText(1, "1.75"); // code 101.5 -> 102
+    o.SetValueText(2, "-49");  // code 0: missing
+    EXPECT_EQ(o.GetRaw(0), 100);
+    EXPECT_EQ(o.GetRaw(1), 102);
+    EXPECT_EQ(o.GetRaw(2), 0);
+    // The range takes the text's values, not the values of their codes.
+    EXPECT_EQ(o.Min, 1.25);
+    EXPECT_EQ(o.Max, 1.75);
+}
+
+TEST_F(TDataOscTest, TextWithNoCodeDoesNotConvert)
+{
+    EXPECT_THROW(o.SetValueText(0, "1e300"), EConvertError);
+    o.YMult = 0.0;
+    EXPECT_THROW(o.SetValueText(0, "2"), EConvertError);
+    EXPECT_EQ(o.GetRaw(0), 0);
+    EXPECT_FALSE(o.RangeValid());
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "data/UData.h"
+#include <gtest/gtest.h>
+#include <set>
+
+namespace
+{
+
+// A series that records its own destruction.
+class Tracked : public TDataAnalog
+{
+public:
+    Tracked(int id, std::set<int> &freed) : FId(id), FFreed(freed) {}
+    ~Tracked() override { FFreed.insert(FId); }
+
+private:
+    int FId;
+    std::set<int> &FFreed;
+};
+
+std::unique_ptr<TData> Ranged(double min, double max)
+{
+    auto s = std::make_unique<TDataAnalog>();
+    s->SetCount(2);
+    s->SetValue(0, min);
+    s->SetValue(1, max);
+    return s;
+}
+
+TEST(TDatas, SetCountFreesExactlyTheSeriesBeyondTheNewCount)
+{
+    std::set<int> freed;
+    TDatas datas;
+    for (int i = 0; i < 5; ++i)
+        datas.Add(std::make_unique<Tracked>(i, freed));
+    datas.SetCount(2);
+    EXPECT_EQ(freed, (std::set<int>{2, 3, 4}));
+    EXPECT_EQ(datas.Count(), 2);
+    datas.SetCount(4);
+    EXPECT_EQ(datas.Count(), 4);
+    EXPECT_NE(datas.Item(1), nullptr);
+    EXPECT_EQ(datas.Item(2), nullptr);
+    EXPECT_EQ(datas.Item(3), nullptr);
+    EXPECT_EQ(datas.Item(4), nullptr);
+    EXPECT_EQ(datas.Item(-1), nullptr);
+    datas.Clear();
+    EXPECT_EQ(freed, (std::set<int>{0, 1, 2, 3, 4}));
+}
+
+TEST(TDatas, DestructionFreesEverySeries)
+{
+    std::set<int> freed;
+    {
+        TDatas datas;
+        datas.Add(std::make_unique<Tracked>(7, freed));
+        datas.Add(std::make_unique<Tracked>(8, freed));
+    }
+    EXPECT_EQ(freed, (std::set<int>{7, 8}));
+}
+
+TEST(TDatas, AllButFirstLeavesOutSeriesZeroAndIndexesBeyond255)
+{
+    TDatas datas;
+    datas.Add(std::make_unique<TDataAnalog>());
+    EXPECT_TRUE(datas.AllButFirst().Empty());
+    for (int i = 1; i < 300; ++i)
+        datas.Add(std::make_unique<TDataAnalog>());
+    const TSeriesSet set = datas.AllButFirst();
+    EXPECT_EQ(set.Size(), 255);
+    EXPECT_FALSE(set.Contains(0));
+    EXPECT_TRUE(set.Contains(1));
+    EXPECT_TRUE(set.Contains(255));
+    EXPECT_FALSE(set.Contains(256));
+}
+
+TEST(TDatas, MaxOfAndMinOfWalkOnlyTheMembers)
+{
+    TDatas datas;
+    datas.Add(Ranged(-100, 100));
+    datas.Add(Ranged(-3, 4));
+    datas.Add(Ranged(-5, 2));
+    datas.Add(Ranged(1, 9));
+    EXPECT_EQ(datas.MaxOf({1, 2}), 4.0);
+    EXPECT_EQ(datas.MinOf({1, 2}), -5.0);
+    EXPECT_EQ(datas.MaxOf({2}), 2.0);
+    EXPECT_EQ(datas.MinOf({3}), 1.0); // one member: its own Min, even above 0
+    EXPECT_EQ(datas.MaxOf({}), 0.0);
+    EXPECT_EQ(datas.MinOf({}), 0.0);
+    EXPECT_EQ(datas.MaxOf({10, 200}), 0.0); // members with no series
+    // A negative-only member set gives its maximum, not 0.0.
+    datas.Add(Ranged(-8, -6));
+    EXPECT_EQ(datas.MaxOf({4}), -6.0);
+}
+
+TEST(TDatas, AddChannelBuildsAnOscilloscopeSeriesFromTheRecord)
+{
+    TChannelData rec;
+    rec.NrPt = 3;
+    rec.YMult = 0.04;
+    rec.YZero = 0.0;
+    rec.YOff = 128.0;
+    rec.WfId = "Ch1, DC coupling, 2.0E0 V/div";
+    rec.YUnit = "V";
+    rec.Name = "CH1";
+    rec.Data[0] = 0;
+    rec.Data[1] = 255; // codes are unsigned bytes
+    rec.Data[2] = 103;
+    TDatas datas;
+    datas.AddChannel(rec, clRed, '1');
+    ASSERT_EQ(datas.Count(), 1);
+    const auto *osc = dynamic_cast<const TDataOsc *>(datas.Item(0));
+    ASSERT_NE(osc, nullptr);
+    EXPECT_EQ(osc->Name, "CH1");
+    EXPECT_EQ(osc->Unit, "V");
+    EXPECT_EQ(osc->WaveformId, rec.WfId);
+    EXPECT_EQ(osc->Color, clRed);
+    EXPECT_EQ(osc->Channel, '1');
+    ASSERT_EQ(osc->Count(), 3);
+    EXPECT_EQ(osc->GetRaw(1), 255);
+    EXPECT_DOUBLE_EQ(osc->GetValue(1), 127 * 0.04);
+    EXPECT_DOUBLE_EQ(osc->Min, -25 * 0.04); // the missing code 0 takes no part
+    EXPECT_DOUBLE_EQ(osc->Max, 127 * 0.04);
+}
+
+TEST(TDatas, AddChannelNeverReadsBeyondTheRecordsCodes)
+{
+    TChannelData rec;
+    rec.Data.fill(1);
+    for (int nrPt : {-5, 0, TChannelData::MaxPoints + 1000}) {
+        TDatas datas;
+        rec.NrPt = nrPt;
+        datas.AddChannel(rec, clBlue, 'A');
+        EXPECT_EQ(datas.Item(0)->Count(), std::clamp(nrPt, 0, TChannelData::MaxPoints));
+    }
+}
+
+TEST(TSeriesSet, HoldsOnlyIndexes0To255)
+{
+    TSeriesSet s{-1, 0, 255, 256, 1000};
+    EXPECT_EQ(s.Members(), (std::vector<int>{0, 255}));
+    s.Exclude(0);
+    s.Exclude(300);
+    EXPECT_EQ(s.Members(), (std::vector<int>{255}));
+    const TSeriesSet a{1, 2, 3}, b{3, 4};
+    EXPECT_EQ(a + b, (TSeriesSet{1, 2, 3, 4}));
+    EXPECT_EQ(a - b, (TSeriesSet{1, 2}));
+    EXPECT_EQ(a * b, (TSeriesSet{3}));
+    EXPECT_NE(a, b);
+}
+
+TEST(IsisPalette, GivesTheTenColumnColours)
+{
+    EXPECT_EQ(IsisPalette[0], 0x00FF0000u);
+    EXPECT_EQ(IsisPalette[1], 0x00FF00FFu);
+    EXPECT_EQ(IsisPalette[3], 0x00000080u);
+    EXPECT_EQ(IsisPalette[7], 0x000000FFu);
+    EXPECT_EQ(IsisPalette[9], 0x00C0C0C0u);
+}
+
+} // namespace
