@@ -22,9 +22,11 @@ bool onlyListsTests(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Checked before GoogleTest consumes its own flags from the arguments.
+    const bool listing = onlyListsTests(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     std::unique_ptr<QApplication> app;
-    if (!onlyListsTests(argc, argv))
+    if (!listing)
         app = std::make_unique<QApplication>(argc, argv);
     return RUN_ALL_TESTS();
 }
