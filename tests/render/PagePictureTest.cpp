@@ -68,7 +68,7 @@ TEST_F(RecordingCanvasTest, EachKindKeepsItsPointsAsGiven)
     EXPECT_EQ(canvas.PenPos(), QPoint(5, 6));
 }
 
-TEST_F(RecordingCanvasTest, CallsThatDrawNothingAreNotRecorded)
+TEST_F(RecordingCanvasTest, CallsThatDrawNothingAreNotRecordedAndBeziersKeepWholePieces)
 {
     const std::vector<QPoint> one{{1, 1}};
     canvas.Polyline({});
@@ -78,19 +78,16 @@ TEST_F(RecordingCanvasTest, CallsThatDrawNothingAreNotRecorded)
     canvas.TextOut(0, 0, QString());
     EXPECT_TRUE(picture.IsEmpty());
     EXPECT_EQ(canvas.PenPos(), QPoint(1, 1));
-}
 
-TEST_F(RecordingCanvasTest, BezierKeepsWholePiecesOnly)
-{
-    std::vector<QPoint> pts;
+    std::vector<QPoint> nine;
     for (int i = 0; i < 9; ++i)
-        pts.emplace_back(i, i);
-    canvas.PolyBezier(pts);
+        nine.emplace_back(i, i);
+    canvas.PolyBezier(nine);
     ASSERT_EQ(picture.Count(), 1);
     EXPECT_EQ(picture.At(0).Points.size(), 7u);
 }
 
-TEST_F(RecordingCanvasTest, EachRecordCarriesTheStyleInForce)
+TEST_F(RecordingCanvasTest, RecordsCarryTheStyleInForceStoredOnlyWhenItChanges)
 {
     canvas.Pen = TPen{clRed, 3};
     canvas.Brush = TBrush{clBlue, TBrushStyle::bsClear};
@@ -98,31 +95,22 @@ TEST_F(RecordingCanvasTest, EachRecordCarriesTheStyleInForce)
     canvas.Font.Bold = true;
     canvas.Font.Color = clGreen;
     canvas.TextOut(1, 1, QStringLiteral("a"));
+    for (int i = 0; i < 100; ++i)
+        canvas.LineTo(i, i);
+    EXPECT_EQ(picture.StyleCount(), 1u);
     canvas.Pen.Color = clNavy;
     canvas.Rectangle(0, 0, 5, 5);
+    canvas.Pen.Color = clRed;
+    canvas.LineTo(2, 0);
+    EXPECT_EQ(picture.StyleCount(), 3u);
 
     const PictureRecord text = picture.At(0);
     EXPECT_EQ(text.Pen, (TPen{clRed, 3}));
     EXPECT_EQ(text.Brush, (TBrush{clBlue, TBrushStyle::bsClear}));
     EXPECT_EQ(text.Font, canvas.Font);
-    EXPECT_EQ(picture.At(1).Pen, (TPen{clNavy, 3}));
-    EXPECT_EQ(picture.At(1).Font, canvas.Font);
-}
-
-TEST_F(RecordingCanvasTest, StyleIsStoredOnlyWhenItChanges)
-{
-    for (int i = 0; i < 100; ++i)
-        canvas.LineTo(i, i);
-    EXPECT_EQ(picture.StyleCount(), 1u);
-    canvas.Pen.Width = 2;
-    canvas.LineTo(0, 0);
-    canvas.LineTo(1, 0);
-    EXPECT_EQ(picture.StyleCount(), 2u);
-    canvas.Pen.Width = 1;
-    canvas.LineTo(2, 0);
-    EXPECT_EQ(picture.StyleCount(), 3u);
-    EXPECT_EQ(picture.At(100).Pen.Width, 2);
-    EXPECT_EQ(picture.At(102).Pen.Width, 1);
+    EXPECT_EQ(picture.At(101).Pen, (TPen{clNavy, 3}));
+    EXPECT_EQ(picture.At(101).Font, canvas.Font);
+    EXPECT_EQ(picture.At(102).Pen, (TPen{clRed, 3}));
 }
 
 TEST_F(RecordingCanvasTest, LargePicturesStayCompact)
