@@ -1,0 +1,192 @@
+// The page control: zoom, offsets, page/screen mapping and what it paints.
+#include "page/TGraphEMF.h"
+
+#include <QImage>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// The default 3000 x 2000 page in a 1007 x 707 control: 3 page units per
+// pixel at zoom 1.
+class PageControl : public testing::Test
+{
+protected:
+    void SetUp() override { view.resize(1007, 707); }
+
+    QImage grab() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    TGraphEMF view;
+};
+
+TEST_F(PageControl, ScaleAndZoomLimits)
+{
+    EXPECT_DOUBLE_EQ(view.Scale(), 3.0);
+    EXPECT_EQ(view.MaxZoom(), 6);
+
+    const struct {
+        int request, stored;
+    } cases[] = {{0, 1}, {-4, 1}, {1, 1}, {4, 4}, {6, 6}, {7, 6}, {1000, 6}};
+    for (const auto &c : cases) {
+        view.SetZoom(c.request);
+        EXPECT_EQ(view.Zoom(), c.stored) << "request " << c.request;
+    }
+}
+
+TEST_F(PageControl, OffsetsAreClampedToTheZoomedPage)
+{
+    EXPECT_EQ(view.MaxXOffset(), 0);
+    view.SetXOffset(50);
+    EXPECT_EQ(view.XOffset(), 0);
+
+    view.SetZoom(2);
+    EXPECT_EQ(view.MaxXOffset(), 750);
+    EXPECT_EQ(view.MaxYOffset(), 500);
+    view.SetXOffset(900);
+    view.SetYOffset(-900);
+    EXPECT_EQ(view.XOffset(), 750);
+    EXPECT_EQ(view.YOffset(), -500);
+    view.SetXOffset(-120);
+    EXPECT_EQ(view.XOffset(), -120);
+
+    // Zooming back out pulls the offsets into the smaller range.
+    view.SetZoom(1);
+    EXPECT_EQ(view.XOffset(), 0);
+    EXPECT_EQ(view.YOffset(), 0);
+}
+
+TEST_F(PageControl, CentreAndHalvesRoundToEven)
+{
+    // The centre pixel (503.5, 353.5) maps to the page centre; the pixels on
+    // either side land on halves, which go to the even neighbour.
+    EXPECT_EQ(view.PageX(503), 1498);   // 1498.5
+    EXPECT_EQ(view.PageX(504), 1502);   // 1501.5
+    EXPECT_EQ(view.PageY(353), 998);    // 998.5
+    EXPECT_EQ(view.ScreenX(1500), 504); // 503.5
+    EXPECT_EQ(view.ScreenY(1000), 354); // 353.5
+}
+
+TEST_F(PageControl, ScreenAndPageRoundTrip)
+{
+    for (int zoom = 1; zoom <= 6; ++zoom) {
+        view.SetZoom(zoom);
+        view.SetXOffset(333);
+        view.SetYOffset(-217);
+        // Screen -> page -> screen is exact while a pixel spans at least
+        // one and a half page units, within a pixel beyond.
+        const int tolerance = view.Scale() / zoom >= 1.5 ? 0 : 1;
+        for (int sx = 0; sx < view.width(); sx += 7)
+            ASSERT_LE(std::abs(view.ScreenX(view.PageX(sx)) - sx), tolerance)
+                << "zoom " << zoom << " x " << sx;
+        for (int sy = 0; sy < view.height(); sy += 5)
+            ASSERT_LE(std::abs(view.ScreenY(view.PageY(sy)) - sy), tolerance)
+                << "zoom " << zoom << " y " << sy;
+        // Page -> screen -> page is off by at most half a pixel's span.
+        const int span = int(std::ceil(view.Scale() / zoom / 2));
+        for (int px = 0; px <= 3000; px += 37)
+            ASSERT_LE(std::abs(view.PageX(view.ScreenX(px)) - px), span) << "zoom " << zoom;
+    }
+}
+
+TEST_F(PageControl, PageRectangleFollowsZoomAndOffsets)
+{
+    EXPECT_EQ(view.PageRect(), QRect(4, 20, 1000, 667));
+
+    view.SetZoom(2);
+    view.SetXOffset(750); // scrolled to the right edge: that edge stays put
+    const QRect r = view.PageRect();
+    EXPECT_EQ(r.left(), -996);
+    EXPECT_EQ(r.left() + r.width(), 1004);
+    EXPECT_EQ(r.height(), 1333);
+}
+
+TEST_F(PageControl, PaintsTheTwoFramesAroundTheWhitePage)
+{
+    const QImage img = grab();
+    ASSERT_EQ(img.size(), QSize(1007, 707));
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    // Page (4, 20)-(1004, 687), right and bottom exclusive.
+    const int l = 4, t = 20, r = 1004, b = 687, midY = 300, midX = 500;
+
+    const struct {
+        int x, y;
+        QRgb colour;
+        const char *where;
+    } probes[] = {
+        {l - 4, midY, white, "left of the frames"},
+        {l - 3, midY, black, "second left frame"},
+        {l - 2, midY, black, "left frame"},
+        {l - 1, midY, white, "gap left"},
+        {l, midY, white, "page"},
+        {r - 1, midY, white, "page"},
+        {r, midY, white, "gap right"},
+        {r + 1, midY, black, "right frame"},
+        {r + 2, midY, white, "right of the frame"},
+        {midX, t - 3, white, "above the frame"},
+        {midX, t - 2, black, "top frame"},
+        {midX, t - 1, white, "gap top"},
+        {midX, b, white, "gap bottom"},
+        {midX, b + 1, black, "bottom frame"},
+        {midX, b + 2, black, "second bottom frame"},
+        {midX, b + 3, white, "below the frames"},
+        {l - 3, b + 2, black, "corner of the second frame"},
+        {r + 1, t - 2, black, "top right corner"},
+    };
+    for (const auto &p : probes)
+        EXPECT_EQ(img.pixel(p.x, p.y), p.colour) << p.where << " (" << p.x << ", " << p.y << ")";
+}
+
+TEST_F(PageControl, RepaintsWhatTheCurrentOffsetsShow)
+{
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    QImage img = grab();
+    EXPECT_EQ(img.pixel(2, 300), black); // left frame at zoom 1
+    view.SetZoom(2);
+    view.SetXOffset(750); // right edge in view, the left one far outside
+    img = grab();
+    EXPECT_EQ(img.pixel(2, 300), white);
+    EXPECT_EQ(img.pixel(1005, 300), black);
+    EXPECT_EQ(img.pixel(500, 20), white); // the top frame left the view too
+}
+
+// Controls too small to show a page, in either direction.
+class TinyControl : public testing::TestWithParam<QSize>
+{
+};
+
+TEST_P(TinyControl, ShowsOnlyWhiteAndStaysFinite)
+{
+    TGraphEMF view;
+    view.resize(GetParam());
+    EXPECT_TRUE(view.PageRect().isNull());
+    EXPECT_TRUE(std::isfinite(view.Scale()));
+    EXPECT_GT(view.Scale(), 0);
+    EXPECT_GE(view.MaxZoom(), 1);
+    view.SetZoom(view.MaxZoom());
+    view.SetXOffset(100000);
+    EXPECT_LE(view.XOffset(), view.MaxXOffset());
+
+    const QImage img = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ASSERT_EQ(img.pixel(x, y), qRgb(255, 255, 255)) << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, TinyControl,
+                         testing::Values(QSize(7, 500), QSize(500, 7), QSize(0, 0), QSize(8, 7),
+                                         QSize(1, 1)));
+
+TEST(PageControlSize, EmptyPageNeverDividesByZero)
+{
+    TGraphEMF view;
+    view.resize(400, 300);
+    view.SetMFWidth(0);
+    view.SetMFHeight(0);
+    EXPECT_DOUBLE_EQ(view.Scale(), 1.0);
+    EXPECT_EQ(view.ScreenX(0), 200);
+    EXPECT_EQ(view.PageX(200), 0);
+    view.grab(); // paints without trouble
+}
+
+} // namespace

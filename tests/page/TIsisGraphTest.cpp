@@ -1,0 +1,388 @@
+// The page view: graph stack and layout, hit-testing, pointer shapes,
+// selection, rendering of the page picture.
+#include "page/TIsisGraph.h"
+
+#include "PageFakes.h"
+#include "page/PointerShapes.h"
+#include "render/PagePicture.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+
+class PageView : public testing::Test
+{
+protected:
+    void SetUp() override { page.resize(1007, 707); }
+
+    FrameGraph *addGraph(int height)
+    {
+        return static_cast<FrameGraph *>(
+            page.AppendGraph(std::make_unique<FrameGraph>(&page, height)));
+    }
+    // Two graphs stacked: [0, 1000] and [1000, 1500], 3000 wide.
+    void twoGraphs()
+    {
+        addGraph(1000);
+        addGraph(500);
+        page.SetMFHeight(page.MFHeight());
+    }
+    template <class T, class... A> T *addElement(int graph, A... args)
+    {
+        auto *e = new T(page.Graphs(graph), args...);
+        page.Graphs(graph)->AddElement(e);
+        return e;
+    }
+    void moveMouse(int x, int y)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), page.mapToGlobal(QPointF(x, y)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&page, &move);
+    }
+    QImage grab() { return page.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    TIsisGraph page;
+};
+
+TEST_F(PageView, StartsWithTheDefaultStyleAndNoGraph)
+{
+    EXPECT_EQ(page.GraphCount(), 0);
+    EXPECT_EQ(page.MFWidth(), 3000);
+    EXPECT_EQ(page.Zoom(), 1);
+    ASSERT_NE(page.Datas, nullptr);
+    EXPECT_EQ(page.PortName, "COM1");
+    EXPECT_EQ(page.DefFont.Name, "Times New Roman");
+    EXPECT_EQ(page.DefFont.Size, 30);
+    EXPECT_EQ(page.DefEpais, 4);
+    EXPECT_EQ(page.DefArrowSize, 40);
+    EXPECT_DOUBLE_EQ(page.Marge, 0.1);
+    EXPECT_TRUE(page.TrackCursor);
+    EXPECT_EQ(page.Selected(), nullptr);
+}
+
+TEST_F(PageView, HeightIsSharedInProportionAndStacked)
+{
+    twoGraphs();
+    page.SetMFHeight(3000);
+    EXPECT_EQ(page.Graphs(0)->Height(), 2000);
+    EXPECT_EQ(page.Graphs(1)->Height(), 1000);
+    EXPECT_EQ(page.Graphs(0)->Top, 0);
+    EXPECT_EQ(page.Graphs(1)->Top, 2000);
+    EXPECT_EQ(page.MFHeight(), 3000);
+}
+
+TEST_F(PageView, RestackingRoundsEachShareHalfToEven)
+{
+    addGraph(1);
+    addGraph(3);
+    page.SetMFHeight(2); // shares 0.5 and 1.5
+    EXPECT_EQ(page.Graphs(0)->Height(), 0);
+    EXPECT_EQ(page.Graphs(1)->Height(), 2);
+
+    page.SetGraphCount(0);
+    for (int i = 0; i < 3; ++i)
+        addGraph(1);
+    page.SetMFHeight(100); // three shares of 33.3: the page is their sum
+    EXPECT_EQ(page.MFHeight(), 99);
+    EXPECT_EQ(page.Graphs(2)->Top, 66);
+}
+
+TEST_F(PageView, GraphsOfNoHeightShareThePageEqually)
+{
+    addGraph(0);
+    addGraph(0);
+    page.SetMFHeight(1000);
+    EXPECT_EQ(page.Graphs(0)->Height(), 500);
+    EXPECT_EQ(page.Graphs(1)->Top, 500);
+}
+
+TEST_F(PageView, RestackingMovesAnnotationsWithTheirGraph)
+{
+    twoGraphs();
+    auto *d = addElement<BoxDessin>(0, QRect(), crTexte);
+    d->DY = 100;
+    page.SetMFHeight(3000);
+    EXPECT_EQ(d->DY, 200);
+}
+
+TEST_F(PageView, WidthReachesEveryGraph)
+{
+    twoGraphs();
+    page.SetMFWidth(4500);
+    EXPECT_EQ(page.MFWidth(), 4500);
+    EXPECT_EQ(page.Graphs(0)->Width(), 4500);
+    EXPECT_EQ(page.Graphs(1)->Width(), 4500);
+}
+
+TEST_F(PageView, GraphIndexAtIncludesEdgesAndPrefersTheLowerGraph)
+{
+    twoGraphs();
+    const struct {
+        int px, py, index;
+    } cases[] = {
+        {0, 0, 0},       {3000, 999, 0},   {1500, 1000, 1}, // shared edge: lower graph
+        {1500, 1500, 1}, {1500, 1501, -1}, {-1, 500, -1},   {3001, 500, -1}, {1500, -1, -1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(page.GraphIndexAt(c.px, c.py), c.index) << c.px << ", " << c.py;
+
+    // Page 3000 x 1500 in 1007 x 707: 3 units per pixel, page centred.
+    EXPECT_EQ(page.GraphIndexAtScreen(page.ScreenX(1500), page.ScreenY(200)), 0);
+    EXPECT_EQ(page.GraphIndexAtScreen(page.ScreenX(1500), page.ScreenY(1300)), 1);
+    EXPECT_EQ(page.GraphIndexAtScreen(1, 1), -1);
+}
+
+TEST_F(PageView, GraphListEditing)
+{
+    twoGraphs();
+    addGraph(700);
+    page.SetMFHeight(page.MFHeight());
+    TAxe *last = page.Graphs(2);
+
+    page.DeleteGraph(3);
+    page.DeleteGraph(-1);
+    EXPECT_EQ(page.GraphCount(), 3);
+
+    page.DeleteGraph(1); // the 500 high graph: the one below moves up
+    ASSERT_EQ(page.GraphCount(), 2);
+    EXPECT_EQ(page.Graphs(1), last);
+    EXPECT_EQ(last->Top, 1000);
+    EXPECT_EQ(page.MFHeight(), 1700);
+
+    // Growing leaves empty positions that everything steps over.
+    page.SetGraphCount(4);
+    EXPECT_EQ(page.GraphCount(), 4);
+    EXPECT_EQ(page.Graphs(3), nullptr);
+    EXPECT_EQ(page.Graphs(7), nullptr);
+    EXPECT_EQ(page.MFHeight(), 1700);
+    EXPECT_EQ(page.GraphIndexAt(10, 1600), 1);
+    page.SetMFHeight(1700);
+    page.RenderPage();
+
+    page.SetGraphs(3, std::make_unique<FrameGraph>(&page, 300));
+    page.SetMFHeight(page.MFHeight());
+    EXPECT_EQ(page.Graphs(3)->Top, 1700);
+
+    page.SetGraphCount(1);
+    EXPECT_EQ(page.GraphCount(), 1);
+    EXPECT_EQ(page.MFHeight(), 1000);
+}
+
+TEST_F(PageView, EmptyPageKeepsItsLastHeight)
+{
+    twoGraphs();
+    page.SetGraphCount(0);
+    EXPECT_EQ(page.MFHeight(), 1500);
+    page.SetMFHeight(2400);
+    EXPECT_EQ(page.MFHeight(), 2400);
+    EXPECT_EQ(page.PageRect().height(), 700);
+}
+
+TEST_F(PageView, CursorAndElementOverNothing)
+{
+    for (int x : {0, 300, 1006})
+        for (int y : {0, 353, 706}) {
+            EXPECT_EQ(page.CursorAt(x, y), crPage);
+            EXPECT_EQ(page.ElementAt(x, y), nullptr);
+        }
+}
+
+TEST_F(PageView, CursorAtCountsTheElementsUnderThePoint)
+{
+    twoGraphs();
+    addElement<BoxElement>(0, QRect(0, 0, 1000, 400), crCourbe);
+    addElement<BoxDessin>(0, QRect(500, 0, 1000, 400), crRecta);
+
+    auto at = [&](int px, int py) { return page.CursorAt(page.ScreenX(px), page.ScreenY(py)); };
+    EXPECT_EQ(at(2500, 200), crGraphe);      // in the graph, over nothing
+    EXPECT_EQ(at(200, 200), crCourbe);       // one element: its shape
+    EXPECT_EQ(at(1200, 200), crRecta);       // one element: its shape
+    EXPECT_EQ(at(700, 200), crIntersection); // two elements
+    EXPECT_EQ(at(700, 1200), crGraphe);      // the lower graph holds nothing
+    EXPECT_EQ(page.CursorAt(1, 1), crPage);  // beside the page
+}
+
+TEST_F(PageView, ElementAtReturnsTheFrontmostAnnotationOnly)
+{
+    twoGraphs();
+    auto *back = addElement<BoxDessin>(0, QRect(0, 0, 1000, 400), crLine);
+    auto *front = addElement<BoxDessin>(0, QRect(500, 0, 1000, 400), crRecta);
+    addElement<BoxElement>(0, QRect(0, 0, 3000, 1000), crCourbe); // a curve on top
+
+    auto at = [&](int px, int py) { return page.ElementAt(page.ScreenX(px), page.ScreenY(py)); };
+    EXPECT_EQ(at(700, 200), front);
+    EXPECT_EQ(at(200, 200), back);
+    EXPECT_EQ(at(2500, 200), nullptr); // only the curve lies there
+    EXPECT_EQ(at(700, 1200), nullptr); // other graph
+}
+
+TEST_F(PageView, PointerFollowsTheMouseWhileTracking)
+{
+    twoGraphs();
+    int moves = 0;
+    int shapeSeen = 0;
+    QObject::connect(&page, &TGraphEMF::MouseMove,
+                     [&](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                         ++moves;
+                         shapeSeen = page.CursorShape();
+                         EXPECT_EQ(QPoint(x, y), QPoint(page.ScreenX(100), page.ScreenY(100)));
+                     });
+    moveMouse(page.ScreenX(100), page.ScreenY(100));
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(shapeSeen, crGraphe); // set before the event is raised
+
+    page.TrackCursor = false;
+    page.SetCursorShape(crLine);
+    moveMouse(page.ScreenX(100), page.ScreenY(100));
+    EXPECT_EQ(page.CursorShape(), crLine);
+}
+
+class PageSelection : public PageView
+{
+protected:
+    void SetUp() override
+    {
+        PageView::SetUp();
+        twoGraphs();
+        dessin = addElement<BoxDessin>(0, QRect(0, 0, 600, 300), crRecta);
+        dessin->DX = 300;
+        dessin->DY = 600;
+        dessin->Largeur = 600;
+        dessin->Hauteur = 300;
+        QObject::connect(&page, &TIsisGraph::SelectedChange, [this](TIsisGraph *s, TDessin *p) {
+            EXPECT_EQ(s, &page);
+            changes.push_back(p);
+        });
+    }
+
+    BoxDessin *dessin = nullptr;
+    std::vector<TDessin *> changes;
+};
+
+TEST_F(PageSelection, ChangeIsReportedOnceAndOnlyOnChange)
+{
+    page.SetSelected(dessin);
+    page.SetSelected(dessin);
+    page.SetSelected(nullptr);
+    page.SetSelected(nullptr);
+    EXPECT_EQ(changes, (std::vector<TDessin *>{dessin, nullptr}));
+}
+
+TEST_F(PageSelection, DeletingTheGraphOfTheSelectionDeselectsFirst)
+{
+    page.SetSelected(dessin);
+    page.DeleteGraph(1);
+    EXPECT_EQ(page.Selected(), dessin);
+    page.DeleteGraph(0);
+    EXPECT_EQ(page.Selected(), nullptr);
+    EXPECT_EQ(changes, (std::vector<TDessin *>{dessin, nullptr}));
+
+    twoGraphs();
+    auto *other = addElement<BoxDessin>(1, QRect(), crLine);
+    page.SetSelected(other);
+    page.SetGraphCount(1);
+    EXPECT_EQ(page.Selected(), nullptr);
+}
+
+TEST_F(PageSelection, HandlesAreStrictAcrossAndInclusiveDown)
+{
+    EXPECT_FALSE(page.OnMoveHandle(0, 0));
+    page.SetSelected(dessin);
+    const QPoint h = dessin->GetScreenPoint();
+    const struct {
+        int dx, dy;
+        bool on;
+    } cases[] = {{0, 0, true},   {1, 2, true},  {-1, -2, true}, {2, 0, false},
+                 {-2, 0, false}, {0, 3, false}, {0, -3, false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(page.OnMoveHandle(h.x() + c.dx, h.y() + c.dy), c.on) << c.dx << ", " << c.dy;
+
+    const QPoint s = dessin->GetSizeHandle();
+    ASSERT_NE(s, h);
+    EXPECT_TRUE(page.OnSizeHandle(s.x() + 1, s.y() - 2));
+    EXPECT_FALSE(page.OnSizeHandle(s.x() + 2, s.y()));
+    EXPECT_FALSE(page.OnSizeHandle(h.x(), h.y()));
+
+    auto *noSize = addElement<BoxDessin>(0, QRect(), crTexte, false);
+    page.SetSelected(noSize);
+    EXPECT_FALSE(page.OnSizeHandle(-1, -1));
+    EXPECT_FALSE(page.OnSizeHandle(0, 0));
+}
+
+TEST_F(PageSelection, MarksAreDrawnOnTheControlNotIntoThePicture)
+{
+    page.Redraw();
+    const int records = page.Metafile().Count();
+    page.SetSelected(dessin);
+    const QImage img = grab();
+    const QPoint a = dessin->GetScreenPoint();
+    EXPECT_EQ(img.pixel(a.x(), a.y() + 5), qRgb(255, 0, 0)); // left side of the red frame
+    page.Redraw();
+    EXPECT_EQ(page.Metafile().Count(), records);
+    page.SetSelected(nullptr);
+    EXPECT_NE(grab().pixel(a.x(), a.y() + 5), qRgb(255, 0, 0));
+}
+
+TEST_F(PageView, FeedbackStaysUntilARepaintClearsIt)
+{
+    page.SetFeedback([](Canvas &c) {
+        c.Pen.Color = clBlue;
+        c.MoveTo(10, 10);
+        c.LineTo(10, 60);
+    });
+    EXPECT_EQ(grab().pixel(10, 30), qRgb(0, 0, 255));
+    page.RepaintNow();
+    EXPECT_EQ(grab().pixel(10, 30), qRgb(255, 255, 255));
+}
+
+TEST_F(PageView, RenderPageDrawsGraphsInOrderOnAClearBrush)
+{
+    twoGraphs();
+    page.RenderPage();
+    const PagePicture &pic = page.Metafile();
+    EXPECT_EQ(pic.MFWidth(), 3000);
+    EXPECT_EQ(pic.MFHeight(), 1500);
+    ASSERT_EQ(pic.Count(), 2); // white page: no background record
+    EXPECT_EQ(pic.At(0).Points[0], QPoint(0, 0));
+    EXPECT_EQ(pic.At(1).Points[0], QPoint(0, 1000));
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(static_cast<FrameGraph *>(page.Graphs(i))->BrushAtDraw, TBrushStyle::bsClear);
+}
+
+TEST_F(PageView, ColouredBackgroundFillsThePage)
+{
+    twoGraphs();
+    page.BackColor = clYellow;
+    page.RenderPage();
+    const PictureRecord fill = page.Metafile().At(0);
+    EXPECT_EQ(fill.Kind, TPictureOp::Rectangle);
+    EXPECT_EQ(fill.Points[0], QPoint(0, 0));
+    EXPECT_EQ(fill.Points[1], QPoint(3000, 1500));
+    EXPECT_EQ(fill.Brush, (TBrush{clYellow, TBrushStyle::bsSolid}));
+    EXPECT_EQ(page.Metafile().Count(), 3);
+}
+
+TEST_F(PageView, OnlyRedrawRenewsWhatIsShown)
+{
+    twoGraphs();
+    page.BackColor = clYellow;
+    page.Redraw();
+    const QRect r = page.PageRect();
+    const QPoint inside = r.center();
+    QImage img = grab();
+    EXPECT_EQ(img.pixel(inside), qRgb(255, 255, 0));
+    EXPECT_EQ(img.pixel(r.left() - 1, inside.y()), qRgb(255, 255, 255));
+
+    page.BackColor = clAqua;
+    page.update();
+    EXPECT_EQ(grab().pixel(inside), qRgb(255, 255, 0)); // a paint only restretches
+    page.Redraw();
+    EXPECT_EQ(grab().pixel(inside), qRgb(0, 255, 255));
+}
+
+} // namespace
