@@ -1,0 +1,154 @@
+// The page view's import of a simulator export: the page it builds, and a
+// failed import leaving the page exactly as it was.
+#include "annotations/TTexte.h"
+#include "data/UData.h"
+#include "graphs/TCourbe.h"
+#include "graphs/TMath.h"
+#include "page/TIsisGraph.h"
+#include "render/PagePicture.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class IsisImportTest : public ::testing::Test
+{
+protected:
+    IsisImportTest() { page.resize(1007, 707); }
+
+    // An export of `columns` analog columns named C0, C1, ... and `rows` rows.
+    QString Export(int columns, int rows = 3)
+    {
+        QByteArray text;
+        for (int c = 0; c < columns; ++c)
+            text += (c ? "\",\"" : "\"") + QByteArray("C") + QByteArray::number(c);
+        text += "\"\r\n";
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < columns; ++c)
+                text += (c ? "," : "") + QByteArray::number(r * 0.5 + c) + "E-3";
+            text += "\r\n";
+        }
+        return Write(QStringLiteral("export%1.dat").arg(columns), text);
+    }
+
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+
+    static std::vector<int> CurveSeries(const TAxe &g)
+    {
+        std::vector<int> out;
+        for (TSmallGraph *e : g.Elements())
+            if (auto *c = dynamic_cast<TCourbe *>(e))
+                out.push_back(c->SerieIndex);
+        return out;
+    }
+
+    QTemporaryDir dir;
+    TIsisGraph page;
+};
+
+TEST_F(IsisImportTest, BuildsOneXYGraphOfEveryColumnAgainstTheFirstOnA2000By1500Page)
+{
+    page.FileName = QStringLiteral("ancien.scv");
+    page.AddGraph();
+    page.AddGraph();
+    page.SetZoom(3);
+    ASSERT_TRUE(page.ImportIsis(Export(3)));
+
+    ASSERT_EQ(page.GraphCount(), 1);
+    auto *g = dynamic_cast<TMath *>(page.Graphs(0));
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(page.Datas->Count(), 3);
+    EXPECT_EQ(g->AxeX(), 0);
+    EXPECT_EQ(g->Affiches(), (TSeriesSet{1, 2}));
+    EXPECT_EQ(CurveSeries(*g), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(page.FileName.isEmpty());
+    EXPECT_EQ(page.Zoom(), 1);
+    EXPECT_EQ(page.MFWidth(), 2000);
+    EXPECT_EQ(page.MFHeight(), 1500);
+    EXPECT_EQ(g->Width(), 2000);
+    EXPECT_EQ(g->Top, 0);
+    EXPECT_FALSE(page.Metafile().IsEmpty());
+}
+
+TEST_F(IsisImportTest, ColumnCountsGiveCurvesForSeriesOneTo255Only)
+{
+    struct Case {
+        int columns;
+        std::size_t curves;
+        int last;
+    };
+    const Case cases[] = {{1, 0, -1}, {2, 1, 1}, {300, 255, 255}};
+    for (const Case &c : cases) {
+        ASSERT_TRUE(page.ImportIsis(Export(c.columns, 2))) << c.columns;
+        ASSERT_EQ(page.GraphCount(), 1);
+        const std::vector<int> curves = CurveSeries(*page.Graphs(0));
+        EXPECT_EQ(curves.size(), c.curves) << c.columns;
+        if (!curves.empty()) {
+            EXPECT_EQ(curves.front(), 1);
+            EXPECT_EQ(curves.back(), c.last);
+        }
+    }
+}
+
+TEST_F(IsisImportTest, ClearsTheSelectionFirstAndReportsNoSelectedElement)
+{
+    ASSERT_TRUE(page.ImportIsis(Export(2)));
+    auto *t = new TTexte(page.Graphs(0));
+    t->Texte = QStringLiteral("note");
+    page.Graphs(0)->AddElement(t);
+    page.SetSelected(t);
+
+    std::vector<TDessin *> reported;
+    QObject::connect(&page, &TIsisGraph::SelectedChange,
+                     [&](TIsisGraph *, TDessin *p) { reported.push_back(p); });
+    ASSERT_TRUE(page.ImportIsis(Export(3)));
+    EXPECT_EQ(reported, (std::vector<TDessin *>{nullptr}));
+    EXPECT_EQ(page.Selected(), nullptr);
+}
+
+TEST_F(IsisImportTest, AFailedImportLeavesThePageItsSeriesSelectionAndFileNameAsTheyWere)
+{
+    ASSERT_TRUE(page.ImportIsis(Export(3)));
+    TAxe *graph = page.Graphs(0);
+    auto *t = new TTexte(graph);
+    t->Texte = QStringLiteral("note");
+    graph->AddElement(t);
+    page.SetSelected(t);
+    page.FileName = QStringLiteral("mesures.scv");
+    page.SetZoom(2);
+    const int elements = graph->ElementCount();
+    const TData *series1 = page.Datas->Item(1);
+
+    const QString bad[] = {
+        Write(QStringLiteral("entete.dat"), "\"A\",\"B\"\r\n"),           // no data line
+        Write(QStringLiteral("texte.dat"), "\"A\",\"B\"\r\n1.0,abc\r\n"), // not a number
+        Write(QStringLiteral("vide.dat"), QByteArray()),                  // empty file
+        dir.filePath(QStringLiteral("absent.dat")),                       // missing
+    };
+    int selectionEvents = 0;
+    QObject::connect(&page, &TIsisGraph::SelectedChange, [&] { ++selectionEvents; });
+    for (const QString &file : bad) {
+        EXPECT_FALSE(page.ImportIsis(file)) << file.toStdString();
+        EXPECT_EQ(selectionEvents, 0);
+        ASSERT_EQ(page.GraphCount(), 1);
+        EXPECT_EQ(page.Graphs(0), graph);
+        EXPECT_EQ(graph->ElementCount(), elements);
+        EXPECT_EQ(page.Datas->Count(), 3);
+        EXPECT_EQ(page.Datas->Item(1), series1);
+        EXPECT_EQ(series1->Name, QStringLiteral("C1"));
+        EXPECT_EQ(page.Selected(), t);
+        EXPECT_EQ(page.FileName, QStringLiteral("mesures.scv"));
+        EXPECT_EQ(page.Zoom(), 2);
+    }
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+// Legend text, colour through the series, placement in rows of ten, drawing
+// and the behaviour on a series the page does not hold.
+#include "annotations/TLegende.h"
+#include "AnnotationFixture.h"
+#include "graphs/TCourbe.h"
+#include "page/PointerShapes.h"
+
+namespace
+{
+
+class TLegendeTest : public AnnotationFixture
+{
+protected:
+    TLegendeTest()
+    {
+        AddSeries(QStringLiteral("Temps"), QStringLiteral("s"), clBlack);
+        vs = AddSeries(QStringLiteral("Vs"), QStringLiteral("V"), clBlue);
+    }
+    int vs = 0;
+};
+
+TEST_F(TLegendeTest, TextIsTheSeriesNameWithItsUnitInParenthesesWhenThereIsOne)
+{
+    struct Case {
+        QString name, unit, shown;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Vs"), QStringLiteral("V"), QStringLiteral("Vs(V)")},
+        {QStringLiteral("Vs"), QString(), QStringLiteral("Vs")},
+        {QStringLiteral("I(R1)"), QStringLiteral("µA"), QStringLiteral("I(R1)(µA)")},
+    };
+    for (const Case &c : cases) {
+        const int i = AddSeries(c.name, c.unit, clRed);
+        EXPECT_EQ(Add(new TLegende(graph, i))->LegendText(), c.shown);
+    }
+}
+
+TEST_F(TLegendeTest, ColourLivesInTheSeriesSharedWithItsCurve)
+{
+    auto *curve = Add(new TCourbe(graph, vs)); // appends its own label first
+    auto *legend = dynamic_cast<TLegende *>(graph->Elements().front());
+    ASSERT_NE(legend, nullptr);
+    EXPECT_EQ(legend->GetColor(), clBlue);
+    legend->SetColor(clRed);
+    EXPECT_EQ(page.Datas->Item(vs)->Color, clRed);
+    EXPECT_EQ(curve->GetColor(), clRed);
+    curve->SetColor(clGreen);
+    EXPECT_EQ(legend->GetColor(), clGreen);
+
+    page.DefColor = clPurple;
+    legend->ApplyDefaults();
+    EXPECT_EQ(curve->GetColor(), clPurple);
+}
+
+TEST_F(TLegendeTest, LegendsFillRowsOfTenAlongTheTopTwoFontSizesApart)
+{
+    page.DefFont.Italic = true;
+    std::vector<TLegende *> legends;
+    for (int i = 0; i < 12; ++i)
+        legends.push_back(Add(new TLegende(graph, vs)));
+    EXPECT_EQ(graph->LabelCount, 12);
+
+    // Font 30 -> 36 points, bold only.
+    EXPECT_EQ(legends[0]->Font.Size, 36);
+    EXPECT_TRUE(legends[0]->Font.Bold);
+    EXPECT_FALSE(legends[0]->Font.Italic);
+    EXPECT_FALSE(legends[0]->LockXY);
+    EXPECT_FALSE(legends[0]->IsAxeX);
+
+    // Scale 0..10 on 3000 units with a 10 % margin: slot k at 300 + 240 k.
+    struct Case {
+        int slot, dx, dy;
+    };
+    const Case cases[] = {{0, 300, 1500 - 72},
+                          {3, 1020, 1500 - 72},
+                          {9, 2460, 1500 - 72},
+                          {10, 300, 1500 - 144},
+                          {11, 540, 1500 - 144}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(legends[std::size_t(c.slot)]->DX, c.dx) << c.slot;
+        EXPECT_EQ(legends[std::size_t(c.slot)]->DY, c.dy) << c.slot;
+    }
+}
+
+TEST_F(TLegendeTest, IsDrawnAtItsOffsetsInTheSeriesColourEvenWhenAnchoredOutOfRange)
+{
+    auto *legend = Add(new TLegende(graph, vs));
+    legend->LockXY = true;
+    legend->RefX = 1e6;
+    const PagePicture picture = Record(*legend);
+    ASSERT_EQ(picture.Count(), 1);
+    const PictureRecord r = picture.At(0);
+    EXPECT_EQ(r.Text, QStringLiteral("Vs(V)"));
+    EXPECT_EQ(r.Font.Color, clBlue);
+    EXPECT_TRUE(r.Font.Bold);
+    EXPECT_EQ(r.Points[0], QPoint(300, 72 - legend->Hauteur));
+    EXPECT_GT(legend->Largeur, 0);
+    EXPECT_TRUE(legend->HitTest(300 + legend->Largeur / 2, 72 - legend->Hauteur / 2));
+    EXPECT_FALSE(legend->HitTest(300 - 15, 72));
+    EXPECT_EQ(legend->GetSizeHandle(), QPoint(-1, -1));
+    EXPECT_EQ(legend->GetCursor(), crLegende);
+}
+
+TEST_F(TLegendeTest, TheAxisLegendShowsTheAbscissaSeriesInTheAxisColour)
+{
+    graph->ColorAxe = clMaroon;
+    graph->SetAxeX(0);
+    auto *legend = Add(new TLegende(graph, vs));
+    legend->IsAxeX = true;
+    const PagePicture picture = Record(*legend);
+    ASSERT_EQ(picture.Count(), 1);
+    EXPECT_EQ(picture.At(0).Text, QStringLiteral("Temps(s)"));
+    EXPECT_EQ(picture.At(0).Font.Color, clMaroon);
+}
+
+TEST_F(TLegendeTest, ASeriesThePageDoesNotHoldDrawsNothingAndReadsNothing)
+{
+    for (int index : {-1, 2, 1000}) {
+        auto *legend = Add(new TLegende(graph, index));
+        EXPECT_EQ(legend->Serie(), nullptr);
+        EXPECT_TRUE(legend->LegendText().isEmpty());
+        EXPECT_TRUE(Record(*legend).IsEmpty());
+        legend->SetColor(clRed);
+        EXPECT_EQ(legend->GetColor(), clRed);
+        EXPECT_FALSE(legend->HitTest(legend->GetX() + 20, legend->GetY()));
+    }
+    EXPECT_EQ(page.Datas->Item(vs)->Color, clBlue);
+}
+
+} // namespace
