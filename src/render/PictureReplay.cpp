@@ -139,6 +139,12 @@ private:
             m_font = PageFont(font);
             m_metrics.emplace(m_font);
             m_fontColor = ToQColor(font.Color);
+            // Decorations are drawn here, not by the engine: vector backends
+            // would drop them.
+            m_underline = font.Underline;
+            m_strikeOut = font.StrikeOut;
+            m_font.setUnderline(false);
+            m_font.setStrikeOut(false);
             m_fontIndex = style.FontIndex;
         }
         const QString text = m_picture.TextOf(e).toString();
@@ -150,8 +156,24 @@ private:
                                ToQColor(style.Brush.Color));
         m_painter.setFont(m_font);
         m_painter.setPen(m_fontColor);
-        m_painter.drawText(corner + QPointF(0, TextAscent(*m_metrics)), text);
+        const QPointF baseline = corner + QPointF(0, TextAscent(*m_metrics));
+        m_painter.drawText(baseline, text);
+        if (m_underline || m_strikeOut)
+            drawDecorations(baseline, m_metrics->horizontalAdvance(text));
         m_styleIndex = noIndex; // the pen was replaced by the font colour
+    }
+
+    void drawDecorations(QPointF baseline, qreal width)
+    {
+        const qreal thickness = std::max(m_metrics->lineWidth(), 1.0);
+        const auto band = [&](qreal centre) {
+            m_painter.fillRect(QRectF(baseline.x(), centre - thickness / 2, width, thickness),
+                               m_fontColor);
+        };
+        if (m_underline)
+            band(baseline.y() + m_metrics->underlinePos());
+        if (m_strikeOut)
+            band(baseline.y() - m_metrics->strikeOutPos());
     }
 
     void applyStyle(std::uint32_t index)
@@ -189,6 +211,8 @@ private:
     std::uint32_t m_fontIndex = noIndex;
     QFont m_font;
     QColor m_fontColor;
+    bool m_underline = false;
+    bool m_strikeOut = false;
     std::optional<QFontMetricsF> m_metrics;
     std::vector<QPoint> m_run;
 };

@@ -27,7 +27,9 @@ protected:
 TEST_F(PageExportTest, SvgKeepsTextsAsTextAtPageScale)
 {
     canvas.Font.Size = 12;
+    canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.TextOut(10, 10, QStringLiteral("Tension (V)"));
+    canvas.Font.Underline = true;
     canvas.TextOut(10, 40, QStringLiteral("2,5 µs"));
     ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("page.svg"))), QString());
 
@@ -36,6 +38,8 @@ TEST_F(PageExportTest, SvgKeepsTextsAsTextAtPageScale)
     EXPECT_EQ(svg.count(QStringLiteral("<text")), 2);
     EXPECT_TRUE(svg.contains(QStringLiteral(">Tension (V)</text>")));
     EXPECT_TRUE(svg.contains(QStringLiteral(">2,5 µs</text>")));
+    // The underline survives as a band, the one rectangle besides the page.
+    EXPECT_EQ(svg.count(QStringLiteral("<rect")), 2);
 }
 
 TEST_F(PageExportTest, SvgDrawsConnectedLinesAsOnePolyline)
