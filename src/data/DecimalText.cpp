@@ -1,7 +1,9 @@
 #include "data/DecimalText.h"
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace
@@ -52,7 +54,55 @@ bool ParseUnsigned(const char *begin, const char *end, double &value)
     return r.ec == std::errc() && r.ptr == end;
 }
 
+// Exact powers of ten as doubles.
+constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 } // namespace
+
+const char *ScanPlainDecimal(const char *begin, const char *end, double &value)
+{
+    const char *p = begin;
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int exponent = 0;
+    for (; p != end && IsDigit(*p); ++p, ++digits)
+        mantissa = mantissa * 10 + std::uint64_t(*p - '0');
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p); ++p, ++digits, --exponent)
+            mantissa = mantissa * 10 + std::uint64_t(*p - '0');
+    }
+    if (digits == 0 || digits > 19)
+        return nullptr;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool down = p != end && *p == '-';
+        if (p != end && (*p == '-' || *p == '+'))
+            ++p;
+        if (p == end || !IsDigit(*p))
+            return nullptr;
+        int written = 0;
+        for (; p != end && IsDigit(*p); ++p)
+            written = std::min(written * 10 + (*p - '0'), 100000);
+        exponent += down ? -written : written;
+    }
+    // Below 2^53 the mantissa is exact, and so is every power up to 1e22:
+    // one multiplication or division rounds correctly.
+    double v;
+    if (mantissa == 0)
+        v = 0.0;
+    else if (mantissa > (std::uint64_t(1) << 53) || exponent < -22 || exponent > 22)
+        return nullptr;
+    else if (exponent < 0)
+        v = double(mantissa) / Pow10[-exponent];
+    else
+        v = double(mantissa) * Pow10[exponent];
+    value = negative ? -v : v;
+    return p;
+}
 
 bool ParseDecimalSlow(const char *begin, const char *end, double &value)
 {

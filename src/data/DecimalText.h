@@ -4,22 +4,21 @@
 // exponent of any width; surrounding blanks allowed. Infinities, NaN,
 // hexadecimal and values beyond the double range do not convert; values too
 // small for a double become zero.
-#include <charconv>
 #include <string_view>
 
+// The common case, fast: -?digits[.digits][(e|E)[+-]digits] read from the
+// start of [begin, end) when at most 19 digits give a value that one correctly
+// rounded step makes exact. Returns where the number stopped, or null when it
+// cannot decide (then the full conversion must).
+const char *ScanPlainDecimal(const char *begin, const char *end, double &value);
+
+// Every accepted form; std::from_chars does the conversion.
 bool ParseDecimalSlow(const char *begin, const char *end, double &value);
 
 inline bool ParseDecimal(const char *begin, const char *end, double &value)
 {
-    // Plain cells such as 1.234000E-03 or -4.2 go straight through.
-    if (begin != end) {
-        const char *digit = *begin == '-' ? begin + 1 : begin;
-        if (digit != end && unsigned(*digit - '0') < 10u) {
-            const auto r = std::from_chars(begin, end, value);
-            if (r.ec == std::errc() && r.ptr == end)
-                return true;
-        }
-    }
+    if (ScanPlainDecimal(begin, end, value) == end && begin != end)
+        return true;
     return ParseDecimalSlow(begin, end, value);
 }
 

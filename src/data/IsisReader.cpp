@@ -2,6 +2,7 @@
 // then one line per sample, cells separated by commas. One pass over the
 // bytes, no line list and no per-cell allocation.
 #include "data/DecimalText.h"
+#include "data/HugePages.h"
 #include "data/IsisPalette.h"
 #include "data/IsisText.h"
 #include "data/QuotedCell.h"
@@ -61,12 +62,29 @@ bool StoreCell(const Column &column, int j, const char *begin, const char *end)
     }
 }
 
+bool IsCellEnd(const char *p, const char *end)
+{
+    return p == end || *p == ',' || *p == '\r' || *p == '\n';
+}
+
 // The first ',', CR or LF from p, or end.
 const char *CellEnd(const char *p, const char *end)
 {
-    while (p != end && *p != ',' && *p != '\r' && *p != '\n')
+    while (!IsCellEnd(p, end))
         ++p;
     return p;
+}
+
+// A plain number that fills its whole cell is stored in the same scan that
+// finds the cell's end; returns that end, or null for any other cell.
+const char *StorePlainNumber(const Column &column, int j, const char *p, const char *end)
+{
+    double v;
+    const char *stop = ScanPlainDecimal(p, end, v);
+    if (!stop || stop == p || !IsCellEnd(stop, end))
+        return nullptr;
+    static_cast<TDataAnalog *>(column.Series)->SetValue(j, v);
+    return stop;
 }
 
 // Stores every data line from p; sample j comes from the j-th line.
@@ -78,15 +96,19 @@ bool ReadRows(const std::vector<Column> &columns, const char *p, const char *end
         bool lineOpen = true;
         for (const Column &column : columns) {
             // A line short of cells gives its last cell to the missing columns.
+            bool stored = false;
             if (lineOpen) {
                 cell = p;
-                cellEnd = CellEnd(p, end);
+                const char *number =
+                    column.Kind == dkAnalog ? StorePlainNumber(column, j, p, end) : nullptr;
+                stored = number != nullptr;
+                cellEnd = stored ? number : CellEnd(p, end);
                 p = cellEnd;
                 lineOpen = p != end && *p == ',';
                 if (lineOpen)
                     ++p;
             }
-            if (!StoreCell(column, j, cell, cellEnd))
+            if (!stored && !StoreCell(column, j, cell, cellEnd))
                 return false;
         }
         if (lineOpen)
@@ -158,6 +180,7 @@ bool TDatas::LoadFromIsisFile(const QString &fileName)
         // largest allocation of an import.
         const qint64 size = file.size();
         std::unique_ptr<char[]> buffer(new char[std::size_t(size)]);
+        AdviseHugePages(buffer.get(), std::size_t(size));
         const qint64 got = file.read(buffer.get(), size);
         if (got < 0)
             return false;

@@ -1,12 +1,13 @@
 #include "data/TDataAnalog.h"
+#include "data/HugePages.h"
 #include "data/DecimalText.h"
 
 TDataAnalog::TDataAnalog() : TData(dkAnalog, false, 0.0, 0.0) {}
 
 void TDataAnalog::SetCount(int n)
 {
-    Values.resize(std::size_t(n));
-    FCount = n;
+    ResizeSamples(Values, n);
+    FCount = int(Values.size());
 }
 
 bool TDataAnalog::SetValueBytes(int i, std::string_view cell)

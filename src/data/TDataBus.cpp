@@ -1,4 +1,5 @@
 #include "data/TDataBus.h"
+#include "data/HugePages.h"
 #include "data/QuotedCell.h"
 
 namespace
@@ -44,8 +45,8 @@ TDataBus::TDataBus() : TData(dkBus, true, 0.0, 0.0) {}
 
 void TDataBus::SetCount(int n)
 {
-    Words.resize(std::size_t(n));
-    FCount = n;
+    ResizeSamples(Words, n);
+    FCount = int(Words.size());
 }
 
 bool TDataBus::SetValueBytes(int i, std::string_view cell)

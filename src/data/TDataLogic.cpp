@@ -1,4 +1,5 @@
 #include "data/TDataLogic.h"
+#include "data/HugePages.h"
 #include "data/QuotedCell.h"
 
 std::uint8_t LogicStateCode(std::string_view name)
@@ -33,8 +34,8 @@ TDataLogic::TDataLogic() : TData(dkLogic, true, 0.0, 1.0) {}
 
 void TDataLogic::SetCount(int n)
 {
-    States.resize(std::size_t(n));
-    FCount = n;
+    ResizeSamples(States, n);
+    FCount = int(States.size());
 }
 
 bool TDataLogic::SetValueBytes(int i, std::string_view cell)

@@ -1,4 +1,5 @@
 #include "data/TDataOsc.h"
+#include "data/HugePages.h"
 #include "data/DecimalText.h"
 #include <cmath>
 #include <limits>
@@ -7,8 +8,8 @@ TDataOsc::TDataOsc() : TData(dkOsc, false, 0.0, 0.0) {}
 
 void TDataOsc::SetCount(int n)
 {
-    Samples.resize(std::size_t(n));
-    FCount = n;
+    ResizeSamples(Samples, n);
+    FCount = int(Samples.size());
 }
 
 void TDataOsc::SetRaw(int i, std::int32_t code)

@@ -1,0 +1,73 @@
+// links: scolivet_data
+// Reads simulator graph exports with the application's reader and prints what
+// it holds: one line per series, then the reading speed.
+//   isis_import FILE...
+// Series line (tab-separated): index, kind, name, count, Min, Max, sum of the
+// values in index order. Then: rows=R series=N bytes=B seconds=S MBps=X, where
+// S times the reading alone. A file that cannot be read prints "failed" and
+// ends the program with status 1.
+#include "data/UData.h"
+#include <QFileInfo>
+#include <chrono>
+#include <cstdio>
+
+namespace
+{
+
+const char *KindName(TDataKind kind)
+{
+    switch (kind) {
+    case dkAnalog:
+        return "analog";
+    case dkLogic:
+        return "logic";
+    case dkBus:
+        return "bus";
+    default:
+        return "osc";
+    }
+}
+
+void PrintSeries(int index, const TData &s)
+{
+    double sum = 0.0;
+    for (int i = 0; i < s.Count(); ++i)
+        sum += s.GetValue(i);
+    std::printf("%d\t%s\t%s\t%d\t%.17g\t%.17g\t%.17g\n", index, KindName(s.Kind),
+                s.Name.toUtf8().constData(), s.Count(), s.Min, s.Max, sum);
+}
+
+bool Report(const QString &fileName)
+{
+    TDatas datas;
+    const auto start = std::chrono::steady_clock::now();
+    const bool ok = datas.LoadFromIsisFile(fileName);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!ok) {
+        std::printf("failed\n");
+        return false;
+    }
+    for (int i = 0; i < datas.Count(); ++i)
+        PrintSeries(i, *datas.Item(i));
+    const long long bytes = QFileInfo(fileName).size();
+    const double seconds = elapsed.count();
+    std::printf("rows=%d series=%d bytes=%lld seconds=%.6f MBps=%.1f\n",
+                datas.Count() > 0 ? datas.Item(0)->Count() : 0, datas.Count(), bytes, seconds,
+                seconds > 0 ? double(bytes) / 1e6 / seconds : 0.0);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: isis_import FILE...\n");
+        return 2;
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (!Report(QString::fromLocal8Bit(argv[i])))
+            return 1;
+    }
+    return 0;
+}
