@@ -1,6 +1,9 @@
 #include "data/DecimalText.h"
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 namespace
@@ -54,6 +57,31 @@ TEST(DecimalText, IsRoundTripExactForPrintedDoubles)
         ASSERT_TRUE(ParseDecimal(std::string_view(buf, std::size_t(n)), v));
         EXPECT_EQ(v, x) << buf;
     }
+}
+
+// The quick path must give exactly what the full conversion gives, and must
+// step aside rather than guess.
+TEST(DecimalText, QuickPathAgreesWithTheFullConversion)
+{
+    std::mt19937_64 rng(6122026);
+    const char *formats[] = {"%.6E", "%.17g", "%.3f", "%.0f", "%.12e", "%.20f"};
+    int quick = 0;
+    for (int round = 0; round < 100000; ++round) {
+        const double mantissa = std::ldexp(double(rng() >> 11), -53) * 10.0;
+        const double x = (rng() & 1 ? -1 : 1) * mantissa * std::pow(10.0, int(rng() % 60) - 30);
+        char buf[96];
+        const int n = std::snprintf(buf, sizeof buf, formats[round % std::size(formats)], x);
+        double expected = 0, got = 0;
+        ASSERT_EQ(std::from_chars(buf, buf + n, expected).ec, std::errc()) << buf;
+        if (ScanPlainDecimal(buf, buf + n, got) == buf + n) {
+            ++quick;
+            ASSERT_EQ(got, expected) << buf;
+            ASSERT_EQ(std::signbit(got), std::signbit(expected)) << buf;
+        }
+        ASSERT_TRUE(ParseDecimal(buf, buf + n, got)) << buf;
+        ASSERT_EQ(got, expected) << buf;
+    }
+    EXPECT_GT(quick, 40000);
 }
 
 } // namespace

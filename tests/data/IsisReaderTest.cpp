@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <locale>
 #include <random>
@@ -148,6 +149,20 @@ TEST_F(IsisReader, AZeroByteEndsTheText)
                           "4\n",
                           16);
     EXPECT_FALSE(Load(cut)); // the cell before the zero byte is empty
+}
+
+TEST_F(IsisReader, UnusualNumbersReadLikeTheirSingleCellConversion)
+{
+    ASSERT_TRUE(Load("\"t\"\n+2, 3.5 ,1e-400,12345678901234567890123,1.5E+0030,-0\n"));
+    ASSERT_EQ(datas.Count(), 6);
+    EXPECT_EQ(V(0, 0), 2.0);
+    EXPECT_EQ(V(1, 0), 3.5);
+    EXPECT_EQ(V(2, 0), 0.0);
+    EXPECT_EQ(V(3, 0), 12345678901234567890123.0);
+    EXPECT_EQ(V(4, 0), 1.5e30);
+    EXPECT_TRUE(std::signbit(V(5, 0)));
+    ExpectRejected("\"t\"\n1.5x\n");
+    ExpectRejected("\"t\"\n1e999\n");
 }
 
 TEST_F(IsisReader, ColourCyclesEveryTenColumns)
