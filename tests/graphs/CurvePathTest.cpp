@@ -1,0 +1,170 @@
+#include "graphs/CurvePath.h"
+
+#include "render/PagePicture.h"
+#include "render/RecordingCanvas.h"
+#include <QRandomGenerator>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+using Segment = std::pair<QPoint, QPoint>;
+
+// The set of page points a picture's lines pass through, as a canonical
+// description: every non-vertical segment (ends ordered), and per page x the
+// union of the vertical spans and lone points drawn there. Two pictures
+// with equal descriptions cover the same page points with round pens of any
+// width.
+struct DrawnSet {
+    std::set<std::pair<std::pair<int, int>, std::pair<int, int>>> slanted;
+    std::map<int, std::vector<std::pair<int, int>>> vertical; // merged spans
+
+    bool operator==(const DrawnSet &) const = default;
+};
+
+DrawnSet drawnSet(const PagePicture &picture)
+{
+    std::vector<Segment> segments;
+    for (const PictureRecord &r : picture) {
+        if (r.Kind != TPictureOp::Line && r.Kind != TPictureOp::Polyline)
+            continue;
+        for (std::size_t i = 0; i + 1 < r.Points.size(); ++i)
+            segments.emplace_back(r.Points[i], r.Points[i + 1]);
+    }
+    DrawnSet d;
+    std::map<int, std::vector<std::pair<int, int>>> spans;
+    for (auto [a, b] : segments) {
+        if (a.x() == b.x()) {
+            spans[a.x()].emplace_back(std::min(a.y(), b.y()), std::max(a.y(), b.y()));
+            continue;
+        }
+        if (b.x() < a.x())
+            std::swap(a, b);
+        d.slanted.insert({{a.x(), a.y()}, {b.x(), b.y()}});
+    }
+    for (auto &[x, list] : spans) {
+        std::sort(list.begin(), list.end());
+        std::vector<std::pair<int, int>> merged;
+        for (auto s : list) {
+            if (!merged.empty() && s.first <= merged.back().second)
+                merged.back().second = std::max(merged.back().second, s.second);
+            else
+                merged.push_back(s);
+        }
+        d.vertical[x] = merged;
+    }
+    return d;
+}
+
+// Draws a curve through the points as independent segments, as an analog
+// curve does, with and without reduction.
+PagePicture drawSegments(const std::vector<QPoint> &pts, bool reduce)
+{
+    PagePicture picture(3000, 2000);
+    RecordingCanvas canvas(picture);
+    canvas.Pen.Width = 4;
+    TCurvePath path(canvas, reduce);
+    for (std::size_t i = 1; i < pts.size(); ++i)
+        path.Segment(pts[i - 1], pts[i]);
+    path.Finish();
+    return picture;
+}
+
+std::vector<QPoint> denseWalk(int n, int xSpread, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    std::vector<QPoint> pts;
+    int y = 500;
+    for (int i = 0; i < n; ++i) {
+        y += rng.bounded(-40, 41);
+        pts.emplace_back(100 + i * xSpread / n, y);
+    }
+    return pts;
+}
+
+TEST(CurvePath, SparseCurveGivesTheSameRecordsWithAndWithoutReduction)
+{
+    const std::vector<QPoint> pts{{0, 0}, {10, 5}, {20, -3}, {30, 40}, {45, 40}};
+    const PagePicture plain = drawSegments(pts, false);
+    const PagePicture reduced = drawSegments(pts, true);
+    ASSERT_EQ(plain.Count(), 1);
+    ASSERT_EQ(reduced.Count(), 1);
+    const PictureRecord a = plain.At(0), b = reduced.At(0);
+    EXPECT_TRUE(std::equal(a.Points.begin(), a.Points.end(), b.Points.begin(), b.Points.end()));
+    EXPECT_EQ(a.Pen, b.Pen);
+}
+
+TEST(CurvePath, DenseCurvesCoverTheSamePagePoints)
+{
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        // From about one point per x to about fifty.
+        const int n = 20 + int(seed) * 30;
+        const std::vector<QPoint> pts = denseWalk(n, int(60 - seed), seed);
+        const PagePicture plain = drawSegments(pts, false);
+        const PagePicture reduced = drawSegments(pts, true);
+        EXPECT_EQ(drawnSet(plain), drawnSet(reduced)) << "seed " << seed;
+        EXPECT_LE(reduced.PointCount(), plain.PointCount());
+    }
+}
+
+TEST(CurvePath, KeepsFirstLowestHighestLastInOrder)
+{
+    PagePicture picture(100, 100);
+    RecordingCanvas canvas(picture);
+    TCurvePath path(canvas);
+    path.MoveTo({0, 0});
+    for (QPoint p : {QPoint(5, 7), QPoint(5, 9), QPoint(5, 1), QPoint(5, 3), QPoint(5, 12),
+                     QPoint(5, 4), QPoint(8, 4)})
+        path.LineTo(p);
+    path.Finish();
+    ASSERT_EQ(picture.Count(), 1);
+    const PictureRecord r = picture.At(0);
+    const std::vector<QPoint> got(r.Points.begin(), r.Points.end());
+    const std::vector<QPoint> want{{0, 0}, {5, 7}, {5, 1}, {5, 12}, {5, 4}, {8, 4}};
+    EXPECT_EQ(got, want);
+}
+
+TEST(CurvePath, DisconnectedSegmentsStartNewPolylines)
+{
+    PagePicture picture(100, 100);
+    RecordingCanvas canvas(picture);
+    {
+        TCurvePath path(canvas);
+        path.Segment({0, 0}, {1, 1});
+        path.Segment({1, 1}, {2, 0});
+        path.Segment({5, 5}, {6, 6});
+        // Given backwards, still continuing the last point.
+        path.Segment({7, 2}, {6, 6});
+    }
+    ASSERT_EQ(picture.Count(), 2);
+    EXPECT_EQ(picture.At(0).Points.size(), 3u);
+    EXPECT_EQ(picture.At(1).Points.size(), 3u);
+    EXPECT_EQ(picture.At(1).Points.back(), QPoint(7, 2));
+    EXPECT_EQ(canvas.PenPos(), QPoint(7, 2));
+}
+
+TEST(CurvePath, MillionPointsStayProportionalToTheWidth)
+{
+    const int width = 2400;
+    PagePicture picture(3000, 2000);
+    RecordingCanvas canvas(picture);
+    {
+        TCurvePath path(canvas);
+        QRandomGenerator rng(7);
+        QPoint prev(300, 1000);
+        for (int i = 1; i < 1000000; ++i) {
+            const QPoint p(300 + int(qint64(i) * width / 1000000), 1000 + rng.bounded(-300, 301));
+            path.Segment(prev, p);
+            prev = p;
+        }
+    }
+    ASSERT_EQ(picture.Count(), 1);
+    EXPECT_LE(picture.PointCount(), std::size_t(4 * (width + 1)));
+}
+
+} // namespace

@@ -1,0 +1,237 @@
+#include "GraphFixture.h"
+
+#include "annotations/TLegende.h"
+#include "annotations/TTexte.h"
+#include "graphs/TCourbe.h"
+#include "render/Canvas.h"
+#include <QRect>
+
+namespace
+{
+
+// An element that records its drawing order and its destruction.
+class Probe : public TSmallGraph
+{
+public:
+    Probe(TAxe *owner, QRect box, std::vector<int> *log, int id)
+        : TSmallGraph(owner), m_box(box), m_log(log), m_id(id)
+    {
+    }
+    ~Probe() override { m_log->push_back(-m_id); }
+    void Draw(Canvas &) override { m_log->push_back(m_id); }
+    bool HitTest(int x, int y) const override { return m_box.contains(x, y); }
+    int GetCursor() const override { return 0; }
+    void Edit() override {}
+    void SaveToStrings(QStringList &) const override {}
+
+private:
+    QRect m_box;
+    std::vector<int> *m_log;
+    int m_id;
+};
+
+class TAxeTest : public GraphFixture
+{
+protected:
+    TAxeTest() { g = AddGraph(0, 10, -1, 1); }
+
+    Probe *probe(int id, QRect box = {})
+    {
+        auto *p = new Probe(g, box, &log, id);
+        return p;
+    }
+
+    TMath *g;
+    std::vector<int> log;
+};
+
+TEST_F(TAxeTest, StartsWithThePageWidthAndDefaults)
+{
+    EXPECT_EQ(g->Width(), 3000);
+    EXPECT_EQ(g->Height(), 1500);
+    EXPECT_EQ(g->Bottom(), 1500);
+    EXPECT_EQ(g->ColorQuadri, clSilver);
+    EXPECT_EQ(g->FontGrad.Name, "Times New Roman");
+    EXPECT_EQ(g->FontGrad.Size, 30);
+    EXPECT_EQ(g->Datas, page.Datas.get());
+}
+
+TEST_F(TAxeTest, ValuesMapInsideTheMargins)
+{
+    g->Left = 100;
+    g->Top = 50;
+    // Margin 0.1 of 3000 x 1500: the scale spans x 400..2800, y 1400..200.
+    EXPECT_EQ(g->XToPage(0), 400);
+    EXPECT_EQ(g->XToPage(10), 2800);
+    EXPECT_EQ(g->XToPage(5), 1600);
+    EXPECT_EQ(g->YToPage(-1), 1400);
+    EXPECT_EQ(g->YToPage(1), 200);
+    // Beyond the scale: unclipped goes on, clipped stops at the margin line.
+    EXPECT_EQ(g->XToPage(-5), -800);
+    EXPECT_EQ(g->XToPageClipped(-5), 400);
+    EXPECT_EQ(g->XToPageClipped(15), 2800);
+    EXPECT_EQ(g->YToPageClipped(3), 200);
+    EXPECT_EQ(g->YToPageClipped(-3), 1400);
+    EXPECT_DOUBLE_EQ(g->PageToX(1600), 5);
+    EXPECT_NEAR(g->PageToY(800), 0, 1e-12);
+    EXPECT_NEAR(g->PageToX(g->XToPage(7.25)), 7.25, 1e-12);
+}
+
+TEST_F(TAxeTest, RoundsHalvesToEven)
+{
+    page.Marge = 0.25;
+    g->SetWidth(1002);
+    // 1002 x 0.25 = 250.5 and 1002 x 0.75 = 751.5.
+    EXPECT_EQ(g->XToPage(0), 250);
+    EXPECT_EQ(g->XToPage(10), 752);
+    EXPECT_EQ(g->XToPageClipped(-1), 250);
+}
+
+TEST_F(TAxeTest, EmptyScaleCollapsesOntoTheCentre)
+{
+    g->Left = 10;
+    g->XMin = g->XMax = 3;
+    g->YMin = g->YMax = 3;
+    EXPECT_EQ(g->XToPage(-100), 1510);
+    EXPECT_EQ(g->XToPage(3), 1510);
+    EXPECT_EQ(g->YToPage(1e9), 750);
+}
+
+TEST_F(TAxeTest, ElementListKeepsDrawingOrder)
+{
+    Probe *a = probe(1), *b = probe(2), *c = probe(3);
+    g->AddElement(a);
+    g->AddElement(b);
+    g->InsertElement(c);
+    EXPECT_EQ(g->ElementCount(), 3);
+    Record(*g);
+    EXPECT_EQ(log, (std::vector<int>{3, 1, 2}));
+
+    EXPECT_TRUE(g->RemoveElement(a));
+    EXPECT_FALSE(g->RemoveElement(a));
+    EXPECT_EQ(g->Elements(), (std::vector<TSmallGraph *>{c, b}));
+    log.clear();
+    g->DeleteElement(a); // not in the list: freed all the same
+    g->DeleteElement(c);
+    EXPECT_EQ(log, (std::vector<int>{-1, -3}));
+    EXPECT_EQ(g->Elements(), (std::vector<TSmallGraph *>{b}));
+}
+
+TEST_F(TAxeTest, ElementsAtListsTopMostFirst)
+{
+    Probe *under = probe(1, QRect(0, 0, 100, 100));
+    Probe *over = probe(2, QRect(50, 50, 100, 100));
+    g->AddElement(under);
+    g->AddElement(over);
+    EXPECT_EQ(g->ElementsAt(60, 60), (std::vector<TSmallGraph *>{over, under}));
+    EXPECT_EQ(g->ElementsAt(10, 10), (std::vector<TSmallGraph *>{under}));
+    EXPECT_TRUE(g->ElementsAt(500, 500).empty());
+}
+
+TEST_F(TAxeTest, SetElementCountFreesTheTailAndGrowsEmpty)
+{
+    for (int id = 1; id <= 4; ++id)
+        g->AddElement(probe(id));
+    g->SetElementCount(2);
+    EXPECT_EQ(log, (std::vector<int>{-4, -3}));
+    g->SetElementCount(3);
+    EXPECT_EQ(g->ElementCount(), 3);
+    EXPECT_EQ(g->Elements()[2], nullptr);
+    // Empty entries are skipped by drawing and hit testing.
+    log.clear();
+    Record(*g);
+    EXPECT_EQ(log, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(g->ElementsAt(0, 0).empty());
+}
+
+TEST_F(TAxeTest, FreeingCurvesTakesTheirLabelsAlong)
+{
+    AddAnalog({0, 1, 2});
+    AddAnalog({1, 2, 3});
+    AddAnalog({2, 3, 4});
+    g->AddElement(probe(9));
+    g->SetAffiches({1, 2});
+    // probe, label 1, curve 1, label 2, curve 2: freeing walks from the end
+    // while labels vanish in front of it.
+    ASSERT_EQ(g->ElementCount(), 5);
+    g->SetElementCount(0);
+    EXPECT_EQ(g->ElementCount(), 0);
+    EXPECT_EQ(log, (std::vector<int>{-9}));
+}
+
+TEST_F(TAxeTest, DestroyingAGraphFreesEveryElementOnce)
+{
+    AddAnalog({0, 1, 2});
+    AddAnalog({1, 2, 3});
+    {
+        TMath *built = TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0);
+        built->AddElement(new Probe(built, {}, &log, 5));
+        delete built;
+    }
+    EXPECT_EQ(log, (std::vector<int>{-5}));
+}
+
+TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
+{
+    AddAnalog({0, 5, 10});
+    AddAnalog({0, 1, -1});
+    g->SetAffiches({1});
+    auto *t = new TTexte(g);
+    t->DX = 101;
+    t->Largeur = -33;
+    t->DY = 40;
+    t->Hauteur = 7;
+    g->AddElement(t);
+    auto *label = dynamic_cast<TLegende *>(g->Elements()[0]);
+    ASSERT_NE(label, nullptr);
+    const int labelDX = label->DX;
+    auto *curve = dynamic_cast<TCourbe *>(g->Elements()[1]);
+    ASSERT_NE(curve, nullptr);
+
+    g->SetWidth(4500);
+    EXPECT_EQ(g->Width(), 4500);
+    EXPECT_EQ(t->DX, 152);      // 151.5 to even
+    EXPECT_EQ(t->Largeur, -50); // -49.5 to even
+    EXPECT_EQ(t->DY, 40);
+    EXPECT_EQ(label->DX, int(std::nearbyint(labelDX * 1.5)));
+    EXPECT_EQ(curve->SerieIndex, 1);
+
+    g->SetHeight(3000);
+    EXPECT_EQ(t->DY, 80);
+    EXPECT_EQ(t->Hauteur, 14);
+    EXPECT_EQ(t->DX, 152);
+}
+
+TEST_F(TAxeTest, ZeroOldSizeRescalesNothing)
+{
+    auto *t = new TTexte(g);
+    t->DX = 101;
+    t->DY = 20;
+    g->AddElement(t);
+    g->SetWidth(0);
+    g->SetHeight(0);
+    EXPECT_EQ(t->DX, 0);
+    g->SetWidth(2000);
+    g->SetHeight(1000);
+    EXPECT_EQ(g->Width(), 2000);
+    EXPECT_EQ(g->Height(), 1000);
+    EXPECT_EQ(t->DX, 0);
+    EXPECT_EQ(t->DY, 0);
+}
+
+TEST_F(TAxeTest, SetAxeXTakesTheSeriesRange)
+{
+    AddAnalog({0, 1});
+    AddAnalog({-2, 7, 3});
+    g->SetAxeX(1);
+    EXPECT_EQ(g->AxeX(), 1);
+    EXPECT_EQ(g->XMin, -2);
+    EXPECT_EQ(g->XMax, 7);
+    // A series the page lacks leaves the scale alone.
+    g->SetAxeX(12);
+    EXPECT_EQ(g->AxeX(), 12);
+    EXPECT_EQ(g->XMin, -2);
+    EXPECT_EQ(g->XMax, 7);
+}
+
+} // namespace

@@ -1,0 +1,215 @@
+#include "GraphFixture.h"
+
+#include "annotations/TLegende.h"
+#include "graphs/TCourbe.h"
+#include <cmath>
+
+namespace
+{
+
+class TCourbeTest : public GraphFixture
+{
+protected:
+    // A graph on 0..10 x 0..10 showing series 1 drawn against series 0.
+    TCourbe *curveOf(std::vector<double> xs, std::vector<double> ys)
+    {
+        AddAnalog(std::move(xs), QStringLiteral("t"));
+        AddAnalog(std::move(ys), QStringLiteral("Vs"), clGreen);
+        graph = AddGraph(0, 10, 0, 10);
+        graph->SetAffiches({1});
+        return findCurve(1);
+    }
+    TCourbe *findCurve(int serie) const
+    {
+        for (TSmallGraph *e : graph->Elements())
+            if (auto *c = dynamic_cast<TCourbe *>(e); c && c->SerieIndex == serie)
+                return c;
+        return nullptr;
+    }
+    static std::vector<QPoint> polyline(const PagePicture &p)
+    {
+        std::vector<QPoint> out;
+        for (const PictureRecord &r : p) {
+            EXPECT_EQ(r.Kind, TPictureOp::Polyline);
+            out.insert(out.end(), r.Points.begin(), r.Points.end());
+        }
+        return out;
+    }
+    // Page point of a value pair on the 0..10 x 0..10 graph.
+    static QPoint at(double x, double y)
+    {
+        return {int(std::nearbyint(300 + 240 * x)), int(std::nearbyint(1350 - 120 * y))};
+    }
+
+    TMath *graph = nullptr;
+};
+
+TEST_F(TCourbeTest, AnalogSegmentIsClippedAtXMin)
+{
+    TCourbe *c = curveOf({-1, 1}, {0, 2});
+    ASSERT_NE(c, nullptr);
+    const PagePicture p = Record(*c);
+    ASSERT_EQ(p.Count(), 1);
+    EXPECT_EQ(polyline(p), (std::vector<QPoint>{at(0, 1), at(1, 2)}));
+    EXPECT_EQ(p.At(0).Pen.Width, 4);
+    EXPECT_EQ(p.At(0).Pen.Color, clGreen);
+}
+
+TEST_F(TCourbeTest, SegmentsBesideTheScaleDrawNothing)
+{
+    EXPECT_EQ(Record(*curveOf({-3, -1}, {1, 2})).Count(), 0);
+}
+
+TEST_F(TCourbeTest, VerticalAndHorizontalSegments)
+{
+    // Vertical inside: unchanged. Horizontal across XMin: the outside end
+    // lands on the left margin line.
+    TCourbe *c = curveOf({5, 5, -5}, {2, 8, 8});
+    EXPECT_EQ(polyline(Record(*c)), (std::vector<QPoint>{at(5, 2), at(5, 8), at(0, 8)}));
+}
+
+TEST_F(TCourbeTest, ClippedSegmentsStartNewPolylines)
+{
+    // Up through YMax and back: the two pieces do not touch.
+    TCourbe *c = curveOf({2, 4, 6}, {8, 12, 8});
+    const PagePicture p = Record(*c);
+    ASSERT_EQ(p.Count(), 2);
+    EXPECT_EQ(p.At(0).Points[1], at(3, 10));
+    EXPECT_EQ(p.At(1).Points[0], at(6, 8));
+    EXPECT_EQ(p.At(1).Points[1], at(5, 10));
+}
+
+TEST_F(TCourbeTest, NonFiniteSamplesLeaveAGap)
+{
+    const double nan = std::nan("");
+    TCourbe *c = curveOf({1, 2, 3, 4}, {1, nan, 3, 4});
+    EXPECT_EQ(polyline(Record(*c)), (std::vector<QPoint>{at(3, 3), at(4, 4)}));
+}
+
+TEST_F(TCourbeTest, LogicSeriesDrawsSteps)
+{
+    AddAnalog({0, 1, 2, 3});
+    AddLogic({7, 1, 1, 7}); // SLO, SHI, SHI, SLO
+    graph = AddGraph(0, 3, 0, 1);
+    graph->SetAffiches({1});
+    const PagePicture p = Record(*findCurve(1));
+    // Levels 0 and 1 at page y 1350 and 150; times 800 page units apart.
+    EXPECT_EQ(polyline(p), (std::vector<QPoint>{{300, 1350},
+                                                {1100, 1350},
+                                                {1100, 150},
+                                                {1900, 150},
+                                                {1900, 150},
+                                                {2700, 150},
+                                                {2700, 1350}}));
+}
+
+TEST_F(TCourbeTest, BusStepsAreClippedOntoTheMarginLines)
+{
+    AddAnalog({0, 1, 2});
+    AddBus({3, -1, 9}); // -1: a void word, below this scale
+    graph = AddGraph(0, 2, 0, 6);
+    graph->SetAffiches({1});
+    const std::vector<QPoint> pts = polyline(Record(*findCurve(1)));
+    ASSERT_EQ(pts.size(), 5u);
+    EXPECT_EQ(pts[0], QPoint(300, 750));
+    EXPECT_EQ(pts[2], QPoint(1500, 1350)); // bottom margin line
+    EXPECT_EQ(pts[4], QPoint(2700, 150));  // top margin line
+}
+
+TEST_F(TCourbeTest, HiddenOrMissingSeriesDrawsNothing)
+{
+    ASSERT_NE(curveOf({0, 10}, {0, 10}), nullptr);
+    graph->AddElement(new TCourbe(graph, 7, 4)); // as a document may name it
+    TCourbe *missing = findCurve(7);
+    EXPECT_EQ(Record(*missing).Count(), 0);
+    EXPECT_FALSE(missing->HitTest(1500, 750));
+    missing->SetColor(clRed);
+    EXPECT_EQ(missing->GetColor(), clRed);
+
+    graph->SetAffiches({});
+    EXPECT_EQ(findCurve(1), nullptr);
+    auto *kept = new TCourbe(graph, 1, 4);
+    graph->AddElement(kept);
+    EXPECT_EQ(Record(*kept).Count(), 0) << "series 1 is no longer shown";
+    EXPECT_FALSE(kept->HitTest(1500, 750));
+}
+
+TEST_F(TCourbeTest, HitTestWithinTolerance)
+{
+    TCourbe *c = curveOf({-5, 10}, {-5, 10});
+    // The line runs from (300, 1350) to (2700, 150); Tolerance is 15.
+    ASSERT_DOUBLE_EQ(c->Tolerance(), 15);
+    EXPECT_TRUE(c->HitTest(1500, 750));
+    EXPECT_TRUE(c->HitTest(1504, 759));  // about 10 units off the line
+    EXPECT_FALSE(c->HitTest(1509, 768)); // about 20 units off
+    // The segment extends left of XMin, but the scale's left never hits.
+    EXPECT_FALSE(c->HitTest(290, 1355));
+    page.SetZoom(4);
+    EXPECT_FALSE(c->HitTest(1504, 759)) << "3.75 units at zoom 4";
+}
+
+TEST_F(TCourbeTest, HitTestUsesStraightSegmentsForSteps)
+{
+    AddAnalog({0, 10});
+    AddLogic({7, 1});
+    graph = AddGraph(0, 10, 0, 1);
+    graph->SetAffiches({1});
+    TCourbe *c = findCurve(1);
+    EXPECT_TRUE(c->HitTest(1500, 750));   // on the diagonal
+    EXPECT_FALSE(c->HitTest(2000, 1350)); // on the drawn step, off the diagonal
+}
+
+TEST_F(TCourbeTest, ColourNameAndUnitLiveInTheSeries)
+{
+    TCourbe *c = curveOf({0, 1}, {0, 1});
+    auto *label = dynamic_cast<TLegende *>(graph->Elements()[0]);
+    ASSERT_NE(label, nullptr);
+    c->SetColor(clRed);
+    EXPECT_EQ(page.Datas->Item(1)->Color, clRed);
+    EXPECT_EQ(label->GetColor(), clRed);
+    c->SetName(QStringLiteral("Ve"));
+    c->SetUnit(QStringLiteral("V"));
+    EXPECT_EQ(label->LegendText(), "Ve(V)");
+    EXPECT_EQ(c->GetCursor(), 22);
+}
+
+TEST_F(TCourbeTest, DeletingACurveDeletesItsLabelOnly)
+{
+    AddAnalog({0, 1});
+    AddAnalog({0, 1});
+    AddAnalog({1, 0});
+    std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0));
+    graph = g.get();
+    ASSERT_EQ(g->ElementCount(), 5);
+    g->DeleteElement(findCurve(1));
+    ASSERT_EQ(g->ElementCount(), 3);
+    EXPECT_TRUE(dynamic_cast<TLegende *>(g->Elements()[0])->IsAxeX);
+    EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[1])->Index, 2);
+    EXPECT_EQ(g->Elements()[2], findCurve(2));
+}
+
+TEST_F(TCourbeTest, SavesItsIndexAndThickness)
+{
+    TCourbe *c = curveOf({0, 1}, {0, 1});
+    c->Epais = 6;
+    QStringList lines;
+    c->SaveToStrings(lines);
+    EXPECT_EQ(lines, (QStringList{"Courbe", "1", "6"}));
+}
+
+TEST_F(TCourbeTest, MillionSamplesRecordInProportionToTheWidth)
+{
+    const int n = 1000000;
+    std::vector<double> xs(n), ys(n);
+    for (int i = 0; i < n; ++i) {
+        xs[std::size_t(i)] = i * 1e-5;
+        ys[std::size_t(i)] = 5 + 4 * std::sin(i * 1e-3) + (i % 13) * 0.05;
+    }
+    TCourbe *c = curveOf(std::move(xs), std::move(ys));
+    const PagePicture p = Record(*c);
+    ASSERT_EQ(p.Count(), 1);
+    EXPECT_LE(p.PointCount(), std::size_t(4 * 2401));
+    EXPECT_GE(p.PointCount(), std::size_t(2401));
+}
+
+} // namespace

@@ -1,0 +1,322 @@
+#include "GraphFixture.h"
+
+#include "annotations/TLegende.h"
+#include "data/EngNumbers.h"
+#include "graphs/TCourbe.h"
+#include <QRect>
+#include <cmath>
+#include <limits>
+
+namespace
+{
+
+class TMathTest : public GraphFixture
+{
+protected:
+    // Graduation texts drawn at a given label top, left to right.
+    static std::vector<QString> textsWithTop(const PagePicture &p, int top)
+    {
+        std::vector<QString> out;
+        for (const PictureRecord &r : RecordsOf(p, TPictureOp::Text))
+            if (r.Points[0].y() == top)
+                out.push_back(r.Text);
+        return out;
+    }
+    static int textHeight(const PagePicture &p)
+    {
+        const auto texts = RecordsOf(p, TPictureOp::Text);
+        PagePicture scratch;
+        RecordingCanvas c(scratch);
+        c.Font = texts.at(0).Font;
+        return c.TextExtent(texts.at(0).Text).height();
+    }
+    // Vertical X-axis ticks (not grid lines) as (x, top, bottom).
+    static std::vector<QRect> xTicks(const PagePicture &p, TColor grid)
+    {
+        std::vector<QRect> out;
+        for (const PictureRecord &r : RecordsOf(p, TPictureOp::Line)) {
+            const QPoint a = r.Points[0], b = r.Points[1];
+            if (a.x() == b.x() && a.y() != b.y() && r.Pen.Color != grid &&
+                std::abs(a.y() - b.y()) < 20)
+                out.push_back(QRect(QPoint(a.x(), std::min(a.y(), b.y())),
+                                    QPoint(a.x(), std::max(a.y(), b.y()))));
+        }
+        return out;
+    }
+};
+
+TEST_F(TMathTest, AutomaticStepsFollowTheOneTwoFiveRule)
+{
+    TMath *g = AddGraph(0, 0, 0, 0);
+    const struct {
+        double span, step;
+    } cases[] = {{7.3, 1}, {4.2, 0.5}, {2, 0.2}, {10, 2}, {9.99, 1}, {0.03, 0.005}, {0, 1}};
+    for (const auto &c : cases) {
+        g->XMax = c.span;
+        g->YMin = -c.span;
+        EXPECT_DOUBLE_EQ(g->AutoPasX(), c.step) << c.span;
+        EXPECT_DOUBLE_EQ(g->AutoPasY(), c.step) << c.span;
+    }
+}
+
+TEST_F(TMathTest, CreateFromDatasFitsScalesAndAddsLabelledCurves)
+{
+    AddAnalog({0, 2.5, 10}, QStringLiteral("Time"));
+    AddAnalog({-2, 0, 3});
+    AddAnalog({0, 5, 1});
+    std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0));
+    EXPECT_EQ(g->XMin, 0);
+    EXPECT_EQ(g->XMax, 10);
+    EXPECT_EQ(g->YMin, -2);
+    EXPECT_EQ(g->YMax, 5);
+    EXPECT_DOUBLE_EQ(g->PasX, 2);
+    EXPECT_DOUBLE_EQ(g->PasY, 1);
+    EXPECT_TRUE(g->PasXAuto && g->PasYAuto && g->QuadriHor && g->QuadriVer);
+    EXPECT_EQ(g->Affiches(), (TSeriesSet{1, 2}));
+    EXPECT_EQ(g->LabelCount, 2);
+
+    // Axis legend, then each curve preceded by its label.
+    ASSERT_EQ(g->ElementCount(), 5);
+    auto *axis = dynamic_cast<TLegende *>(g->Elements()[0]);
+    ASSERT_NE(axis, nullptr);
+    EXPECT_TRUE(axis->IsAxeX);
+    // Right of the X axis end (2700 + 45 + 10) and just below the axis
+    // (zero at page y 1007).
+    EXPECT_EQ(axis->DX, 2755);
+    EXPECT_EQ(axis->DY, 483);
+    for (int k = 1; k <= 2; ++k) {
+        auto *label = dynamic_cast<TLegende *>(g->Elements()[std::size_t(2 * k - 1)]);
+        auto *curve = dynamic_cast<TCourbe *>(g->Elements()[std::size_t(2 * k)]);
+        ASSERT_TRUE(label && curve);
+        EXPECT_EQ(label->Index, k);
+        EXPECT_FALSE(label->IsAxeX);
+        EXPECT_EQ(curve->SerieIndex, k);
+    }
+    // Label slots 0 and 1: the first at XMin, the next a tenth further.
+    EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[1])->DX, 300);
+    EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[3])->DX, 540);
+}
+
+TEST_F(TMathTest, OnlySeriesUpTo255BecomeCurves)
+{
+    for (int i = 0; i < 300; ++i)
+        AddAnalog({0, double(i)});
+    std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0));
+    int curves = 0, lastIndex = 0;
+    for (TSmallGraph *e : g->Elements())
+        if (auto *c = dynamic_cast<TCourbe *>(e)) {
+            ++curves;
+            EXPECT_GT(c->SerieIndex, lastIndex);
+            lastIndex = c->SerieIndex;
+        }
+    EXPECT_EQ(curves, 255);
+    EXPECT_EQ(lastIndex, 255);
+    EXPECT_EQ(g->ElementCount(), 1 + 2 * 255);
+}
+
+TEST_F(TMathTest, OneColumnGivesNoCurve)
+{
+    AddAnalog({0, 1, 2});
+    std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0));
+    ASSERT_EQ(g->ElementCount(), 1);
+    EXPECT_TRUE(dynamic_cast<TLegende *>(g->Elements()[0])->IsAxeX);
+    EXPECT_EQ(g->LabelCount, 0);
+    EXPECT_EQ(g->YMin, 0);
+    EXPECT_EQ(g->YMax, 0);
+    Record(*g); // draws without a curve or a Y range
+}
+
+TEST_F(TMathTest, SetAffichesRoundTrips)
+{
+    for (int i = 0; i < 4; ++i)
+        AddAnalog({0, double(i)});
+    std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0));
+    const std::vector<TSmallGraph *> before = g->Elements();
+    g->SetAffiches({1, 2, 3});
+    EXPECT_EQ(g->Elements(), before) << "same set: nothing changes";
+
+    g->SetAffiches({});
+    ASSERT_EQ(g->ElementCount(), 1) << "every curve and its label go";
+    EXPECT_TRUE(dynamic_cast<TLegende *>(g->Elements()[0])->IsAxeX);
+
+    g->SetAffiches({2});
+    ASSERT_EQ(g->ElementCount(), 3);
+    EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[1])->Index, 2);
+    EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[2])->SerieIndex, 2);
+
+    // Keeps the curve of 2, appends 1 and 3 in increasing order.
+    TSmallGraph *curve2 = g->Elements()[2];
+    g->SetAffiches({1, 2, 3});
+    ASSERT_EQ(g->ElementCount(), 7);
+    EXPECT_EQ(g->Elements()[2], curve2);
+    EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[4])->SerieIndex, 1);
+    EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[6])->SerieIndex, 3);
+    EXPECT_EQ(g->Affiches(), (TSeriesSet{1, 2, 3}));
+}
+
+TEST_F(TMathTest, SetAffichesVisitsCurvesWhoseLabelStandsBehindThem)
+{
+    for (int i = 0; i < 3; ++i)
+        AddAnalog({0, double(i)});
+    TMath *g = AddGraph(0, 1, 0, 2);
+    // As a document may hold them: curves first, their labels after.
+    g->AddElement(new TCourbe(g, 1, 4));
+    g->AddElement(new TCourbe(g, 2, 4));
+    g->AddElement(new TLegende(g, 1));
+    g->AddElement(new TLegende(g, 2));
+    g->SetAffiches({2});
+    ASSERT_EQ(g->ElementCount(), 2);
+    EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[0])->SerieIndex, 2);
+    EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[1])->Index, 2);
+}
+
+TEST_F(TMathTest, NegativeYRangeDrawsTheXAxisOnTheTopMarginLine)
+{
+    TMath *g = AddGraph(0, 10, -5, -1);
+    g->PasX = 2;
+    g->PasY = 1;
+    const PagePicture p = Record(*g);
+    const int u = 7, y0 = 150, x0 = 300;
+    // The X axis overshoots both margin lines by 6u, with its arrowhead.
+    bool axis = false;
+    for (const PictureRecord &r : RecordsOf(p, TPictureOp::Line))
+        axis |= r.Points[0] == QPoint(2700 + 6 * u, y0) && r.Points[1] == QPoint(300 - 6 * u, y0);
+    EXPECT_TRUE(axis);
+    // X labels stand above the axis.
+    const int h = textHeight(p);
+    EXPECT_EQ(textsWithTop(p, y0 - 2 * u - h),
+              (std::vector<QString>{QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("6"),
+                                    QStringLiteral("8"), QStringLiteral("10")}));
+    // Two break marks on the Y axis just below the crossing.
+    const auto marks = RecordsOf(p, TPictureOp::PolyBezier);
+    ASSERT_EQ(marks.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const int c = y0 + (3 + 2 * i) * u;
+        const std::vector<QPoint> want{
+            {x0 + 6 * u, c}, {x0 + 3 * u, c - 6 * u}, {x0 - 3 * u, c + 6 * u}, {x0 - 6 * u, c}};
+        EXPECT_EQ(std::vector<QPoint>(marks[std::size_t(i)].Points.begin(),
+                                      marks[std::size_t(i)].Points.end()),
+                  want);
+    }
+}
+
+TEST_F(TMathTest, XRangeTwoToTwelveHasBothEndGraduations)
+{
+    TMath *g = AddGraph(2, 12, -1, 1);
+    g->PasX = 2;
+    g->PasY = 0.5;
+    g->QuadriVer = false;
+    const PagePicture p = Record(*g);
+    const int u = 7, y0 = 750, x0 = 300;
+    EXPECT_EQ(textsWithTop(p, y0 + 2 * u),
+              (std::vector<QString>{QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"),
+                                    QStringLiteral("10"), QStringLiteral("12")}));
+    // The graduation at 2 lies on the Y axis: a short tick only.
+    std::vector<QRect> want;
+    want.push_back(QRect(QPoint(x0, y0 + u / 2 - u), QPoint(x0, y0 + u / 2)));
+    for (int v = 4; v <= 12; v += 2) {
+        const int x = 300 + 240 * (v - 2);
+        want.push_back(QRect(QPoint(x, y0 - u), QPoint(x, y0 + u)));
+    }
+    EXPECT_EQ(xTicks(p, g->ColorQuadri), want);
+    // Break marks on the X axis just right of the crossing.
+    const auto marks = RecordsOf(p, TPictureOp::PolyBezier);
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0].Points[0], QPoint(x0 + 3 * u, y0 + 6 * u));
+    EXPECT_EQ(marks[1].Points[0], QPoint(x0 + 5 * u, y0 + 6 * u));
+    EXPECT_EQ(marks[1].Points[3], QPoint(x0 + 5 * u, y0 - 6 * u));
+}
+
+TEST_F(TMathTest, GridLinesSpanThePlottingAreaExceptAtZero)
+{
+    TMath *g = AddGraph(-4, 4, -2, 2);
+    g->PasX = 2;
+    g->PasY = 1;
+    const PagePicture p = Record(*g);
+    std::vector<QLine> grid;
+    for (const PictureRecord &r : RecordsOf(p, TPictureOp::Line))
+        if (r.Pen.Color == clSilver) {
+            EXPECT_EQ(r.Pen.Width, 1);
+            grid.emplace_back(r.Points[0], r.Points[1]);
+        }
+    // Four vertical lines (-4, -2, 2, 4) and four horizontal ones.
+    ASSERT_EQ(grid.size(), 8u);
+    EXPECT_EQ(grid[0], QLine(300, 150, 300, 1350));
+    EXPECT_EQ(grid[3], QLine(2700, 150, 2700, 1350));
+    EXPECT_EQ(grid[4], QLine(2700, 1350, 300, 1350));
+    EXPECT_TRUE(RecordsOf(p, TPictureOp::PolyBezier).empty()) << "zero inside: no break";
+
+    g->QuadriHor = g->QuadriVer = false;
+    for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Line))
+        EXPECT_NE(r.Pen.Color, clSilver);
+}
+
+TEST_F(TMathTest, OverlappingLabelsAreSkipped)
+{
+    // Twenty graduations 1,0000k .. 1,0019k, about 126 page units apart,
+    // each label wider than that.
+    TMath *g = AddGraph(1000, 1001.9, -1, 1);
+    g->PasX = 0.1;
+    g->PasY = 1;
+    g->QuadriVer = false;
+    const PagePicture p = Record(*g);
+    const int u = 7, y0 = 750;
+    const auto ticks = xTicks(p, g->ColorQuadri);
+    ASSERT_EQ(ticks.size(), 20u);
+    int labels = 0;
+    int previousRight = std::numeric_limits<int>::min();
+    for (const PictureRecord &r : RecordsOf(p, TPictureOp::Text)) {
+        if (r.Points[0].y() != y0 + 2 * u)
+            continue;
+        ++labels;
+        PagePicture scratch;
+        RecordingCanvas c(scratch);
+        c.Font = r.Font;
+        const int w = c.TextExtent(r.Text).width();
+        EXPECT_GT(r.Points[0].x(), previousRight) << r.Text.toStdString();
+        previousRight = r.Points[0].x() + w;
+    }
+    int longTicks = 0;
+    for (const QRect &t : ticks)
+        longTicks += t.height() == 2 * u + 1;
+    EXPECT_EQ(longTicks, labels);
+    EXPECT_GE(labels, 5);
+    EXPECT_LE(labels, 10);
+}
+
+TEST_F(TMathTest, UnusableStepsDrawTheAutomaticGraduations)
+{
+    TMath *g = AddGraph(0, 10, 0, 10);
+    g->PasX = g->AutoPasX();
+    g->PasY = g->AutoPasY();
+    const PagePicture reference = Record(*g);
+    const double bad[] = {0, -2, 1e-12, std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity()};
+    for (double step : bad) {
+        g->PasX = g->PasY = step;
+        const PagePicture p = Record(*g);
+        EXPECT_EQ(p.Count(), reference.Count()) << step;
+        EXPECT_EQ(RecordsOf(p, TPictureOp::Text).size(),
+                  RecordsOf(reference, TPictureOp::Text).size())
+            << step;
+    }
+    // A scale that is not finite draws axes without graduations.
+    g->XMax = std::numeric_limits<double>::infinity();
+    g->PasX = 1;
+    Record(*g);
+}
+
+TEST_F(TMathTest, CursorTextsCarryTheAbscissaUnitOnly)
+{
+    AddAnalog({0, 10}, QStringLiteral("Time"));
+    page.Datas->Item(0)->Unit = QStringLiteral("s");
+    AddAnalog({0, 1});
+    TMath *g = AddGraph(0, 10, 0, 1);
+    const QString x = g->CursorXText(500);
+    const QString y = g->CursorYText(300);
+    EXPECT_TRUE(x.endsWith(QLatin1Char('s'))) << x.toStdString();
+    EXPECT_TRUE(IsEngNumber(x.chopped(1))) << x.toStdString();
+    EXPECT_TRUE(IsEngNumber(y)) << y.toStdString();
+}
+
+} // namespace
