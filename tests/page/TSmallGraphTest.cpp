@@ -1,0 +1,119 @@
+#include "PageFakes.h"
+
+#include "data/UData.h"
+#include "graphs/TMath.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+
+// A page of 1007 x 707 pixels and 3000 x 1500 page units: Scale 3.
+class TSmallGraphTest : public ::testing::Test
+{
+protected:
+    TSmallGraphTest()
+    {
+        page.resize(1007, 707);
+        for (int i = 0; i < 4; ++i)
+            page.Datas->Add(std::make_unique<TDataAnalog>());
+        auto g = std::make_unique<TMath>(&page);
+        math = g.get();
+        page.AppendGraph(std::move(g));
+        e = std::make_unique<BoxElement>(math, QRect(), 0);
+    }
+
+    TIsisGraph page;
+    TMath *math = nullptr;
+    std::unique_ptr<BoxElement> e;
+};
+
+TEST_F(TSmallGraphTest, ToleranceIsFiveScreenPixels)
+{
+    ASSERT_DOUBLE_EQ(page.Scale(), 3);
+    EXPECT_DOUBLE_EQ(e->Tolerance(), 15);
+    page.SetZoom(4);
+    EXPECT_DOUBLE_EQ(e->Tolerance(), 3.75);
+}
+
+TEST_F(TSmallGraphTest, BetweenWidensBothEndsStrictly)
+{
+    const struct {
+        int v, a, b;
+        bool in;
+    } cases[] = {{10, 20, 0, true},   {35, 0, 20, false}, {34, 0, 20, true},
+                 {-15, 0, 20, false}, {-14, 20, 0, true}, {5, 5, 5, true}};
+    for (const auto &c : cases)
+        EXPECT_EQ(e->Between(c.v, c.a, c.b), c.in) << c.v << " in " << c.a << ".." << c.b;
+}
+
+TEST_F(TSmallGraphTest, LineDistance)
+{
+    EXPECT_DOUBLE_EQ(TSmallGraph::LineDistance(3, 4, 0, 0, 0, 0), 5);
+    EXPECT_DOUBLE_EQ(TSmallGraph::LineDistance(5, 7, 0, 0, 10, 0), 7);
+    // The line, not the segment: beyond its ends the distance stays small.
+    EXPECT_DOUBLE_EQ(TSmallGraph::LineDistance(500, -3, 0, 0, 10, 0), 3);
+    EXPECT_NEAR(TSmallGraph::LineDistance(0, 10, 0, 0, 10, 10), std::sqrt(50.0), 1e-12);
+}
+
+TEST_F(TSmallGraphTest, NearSegmentStopsAtToleranceBeyondTheEnds)
+{
+    EXPECT_TRUE(e->NearSegment(110, 0, 0, 0, 100, 0));
+    EXPECT_FALSE(e->NearSegment(120, 0, 0, 0, 100, 0));
+    EXPECT_TRUE(e->NearSegment(50, 14, 0, 0, 100, 0));
+    EXPECT_FALSE(e->NearSegment(50, 15, 0, 0, 100, 0));
+    EXPECT_TRUE(e->NearSegment(3, 4, 0, 0, 0, 0));
+}
+
+TEST_F(TSmallGraphTest, BornWithThePageStyle)
+{
+    page.DefColor = clTeal;
+    page.DefFont.Name = QStringLiteral("Arial");
+    page.DefFont.Size = 12;
+    BoxElement styled(math, QRect(), 0);
+    EXPECT_EQ(styled.GetColor(), clTeal);
+    EXPECT_EQ(styled.Font.Name, "Arial");
+    EXPECT_EQ(styled.Font.Size, 12);
+    EXPECT_EQ(styled.Owner, math);
+    EXPECT_EQ(styled.Datas, page.Datas.get());
+    EXPECT_EQ(styled.Page(), &page);
+    styled.SetColor(clRed);
+    EXPECT_EQ(styled.Color, clRed);
+}
+
+TEST_F(TSmallGraphTest, ReadsTheOwnerFrameAndScales)
+{
+    math->Left = 10;
+    math->Top = 1500;
+    math->SetHeight(1000);
+    math->XMin = 0;
+    math->XMax = 10;
+    math->YMin = -1;
+    math->YMax = 1;
+    EXPECT_EQ(e->Bottom(), 2500);
+    EXPECT_EQ(e->Width(), 3000);
+    EXPECT_EQ(e->XToPage(5), math->XToPage(5));
+    EXPECT_EQ(e->YToPageClipped(9), 1600);
+    EXPECT_DOUBLE_EQ(e->PageToX(e->XToPage(2.5)), 2.5);
+    EXPECT_EQ(e->ScreenX(1500), page.ScreenX(1500));
+}
+
+TEST_F(TSmallGraphTest, ShownSeriesComeFromTheXYGraph)
+{
+    math->SetAffiches({2});
+    math->SetAxeX(3);
+    EXPECT_EQ(e->ShownSeries(), (TSeriesSet{2}));
+    EXPECT_EQ(e->OwnerAxeX(), 3);
+}
+
+TEST_F(TSmallGraphTest, OtherGraphsShowAllButTheFirstSeries)
+{
+    auto *frame =
+        static_cast<FrameGraph *>(page.AppendGraph(std::make_unique<FrameGraph>(&page, 500)));
+    frame->SetAxeX(2);
+    BoxElement inFrame(frame, QRect(), 0);
+    EXPECT_EQ(inFrame.ShownSeries(), (TSeriesSet{1, 2, 3}));
+    EXPECT_EQ(inFrame.OwnerAxeX(), 0);
+}
+
+} // namespace
