@@ -1,7 +1,7 @@
 // Entry point of the editor.
+#include "app/UIsis2Graph.h"
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
@@ -16,8 +16,7 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("fichier"), QStringLiteral("Document à ouvrir."));
     parser.process(app);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Scolivet :"));
+    TForm1 window;
     window.show();
     return app.exec();
 }

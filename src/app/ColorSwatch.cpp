@@ -1,0 +1,30 @@
+#include "app/ColorSwatch.h"
+#include <QMouseEvent>
+#include <QPainter>
+
+TColorSwatch::TColorSwatch(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+void TColorSwatch::SetColor(TColor color)
+{
+    m_color = color;
+    update();
+}
+
+void TColorSwatch::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(contentsRect(),
+                     QColor(int(RedOf(m_color)), int(GreenOf(m_color)), int(BlueOf(m_color))));
+    painter.end();
+    QFrame::paintEvent(event);
+}
+
+void TColorSwatch::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Clicked();
+    QFrame::mouseReleaseEvent(event);
+}

@@ -1,0 +1,76 @@
+#include "app/FormatToolBar.h"
+#include "app/ColorSwatch.h"
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLayout>
+#include <QSpinBox>
+#include <limits>
+
+namespace
+{
+
+constexpr int controlHeight = 21;
+constexpr int gapWidth = 8;
+
+QSpinBox *MakeSpin(const char *name, int minimum, int maximum, int value, QWidget *parent)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    spin->setFixedWidth(56);
+    return spin;
+}
+
+} // namespace
+
+TFormatToolBar::TFormatToolBar(QWidget *parent) : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("TBAspect"));
+    setMovable(false);
+    setFloatable(false);
+    setFixedHeight(Height);
+    layout()->setSpacing(0);
+    layout()->setContentsMargins(0, 0, 0, 0);
+
+    AddGap(17);
+    AddLabel(QStringLiteral("Couleur : "));
+    PColor = new TColorSwatch(this);
+    PColor->setObjectName(QStringLiteral("PColor"));
+    PColor->setFixedSize(68, controlHeight);
+    addWidget(PColor);
+
+    AddGap(gapWidth);
+    AddLabel(QStringLiteral("Epaisseur : "));
+    SEEpais = MakeSpin("SEEpais", 0, 30, 4, this);
+    addWidget(SEEpais);
+
+    AddGap(gapWidth);
+    AddLabel(QStringLiteral("Fonte : "));
+    CBFontName = new QComboBox(this);
+    CBFontName->setObjectName(QStringLiteral("CBFontName"));
+    CBFontName->setEditable(true);
+    CBFontName->setInsertPolicy(QComboBox::NoInsert);
+    CBFontName->setFixedWidth(136);
+    CBFontName->addItems(QFontDatabase::families());
+    CBFontName->setCurrentIndex(-1);
+    addWidget(CBFontName);
+
+    AddLabel(QStringLiteral("Taille : "));
+    SEFontSize = MakeSpin("SEFontSize", std::numeric_limits<int>::min(),
+                          std::numeric_limits<int>::max(), 0, this);
+    addWidget(SEFontSize);
+}
+
+void TFormatToolBar::AddGap(int width)
+{
+    auto *gap = new QWidget(this);
+    gap->setFixedSize(width, controlHeight);
+    addWidget(gap);
+}
+
+void TFormatToolBar::AddLabel(const QString &text)
+{
+    addWidget(new QLabel(text, this));
+}

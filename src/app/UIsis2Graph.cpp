@@ -1,0 +1,140 @@
+#include "app/UIsis2Graph.h"
+#include "app/About.h"
+#include "app/ActionIcons.h"
+#include "app/FormatToolBar.h"
+#include "app/HelpCommand.h"
+#include "app/StandardToolBar.h"
+#include "app/StatusPanels.h"
+#include "app/WindowPlacement.h"
+#include "dialogs/Prompts.h"
+#include "page/TIsisGraph.h"
+#include <QAction>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollBar>
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    InitAppResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Scolivet :"));
+    // A compact sans-serif face, so that the formatting tool bar fits the
+    // initial width; the window's dialogs take it too.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setAttribute(Qt::WA_WindowPropagation);
+
+    m_actions = CreateMainActions(this);
+    m_menuItems = BuildMainMenu(menuBar(), m_actions);
+
+    m_toolBar1 = new TStandardToolBar(m_actions, this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar1);
+    addToolBarBreak(Qt::TopToolBarArea);
+    m_tbAspect = new TFormatToolBar(this);
+    addToolBar(Qt::TopToolBarArea, m_tbAspect);
+
+    BuildClientArea();
+    m_statusBar1 = new TStatusPanels(this);
+    setStatusBar(m_statusBar1);
+
+    m_aboutBox = new TAboutBox(this);
+    ConnectCommands();
+
+    resize(InitialWidth, InitialHeight);
+    PlaceAtRandom();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildClientArea()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    auto *grid = new QGridLayout(client);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+
+    m_isisGraph = new TIsisGraph(client);
+    m_isisGraph->setObjectName(QStringLiteral("IsisGraph"));
+    m_scrollBar2 = new QScrollBar(Qt::Vertical, client);
+    m_scrollBar2->setObjectName(QStringLiteral("ScrollBar2"));
+    m_scrollBar1 = new QScrollBar(Qt::Horizontal, client);
+    m_scrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+    for (QScrollBar *bar : {m_scrollBar1, m_scrollBar2}) {
+        bar->setRange(0, 0);
+        bar->hide();
+    }
+
+    grid->addWidget(m_isisGraph, 0, 0);
+    grid->addWidget(m_scrollBar2, 0, 1);
+    grid->addWidget(m_scrollBar1, 1, 0);
+    setCentralWidget(client);
+}
+
+void TForm1::ConnectCommands()
+{
+    const TMainActions &a = m_actions;
+    connect(a.ZoomIn, &QAction::triggered, this, [this] { RequestZoom(m_isisGraph->Zoom() * 2); });
+    connect(a.ZoomOut, &QAction::triggered, this, [this] { RequestZoom(m_isisGraph->Zoom() / 2); });
+    connect(a.ZoomFull, &QAction::triggered, this, [this] { RequestZoom(1); });
+    connect(a.Help, &QAction::triggered, this, [] { ShowHelp(); });
+    for (QAction *about : {a.HelpAbout, m_menuItems.APropos})
+        connect(about, &QAction::triggered, this, [this] { prompts().Exec(*m_aboutBox); });
+
+    connect(m_menuItems.Standard, &QAction::toggled, m_toolBar1, &QWidget::setVisible);
+    connect(m_menuItems.MiseEnForme, &QAction::toggled, m_tbAspect, &QWidget::setVisible);
+
+    for (QScrollBar *bar : {m_scrollBar1, m_scrollBar2})
+        connect(bar, &QScrollBar::valueChanged, this, &TForm1::Scrolled);
+}
+
+void TForm1::PlaceAtRandom()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QPoint at = InitialWindowPos(
+        area.size(), size(), [](int n) { return int(QRandomGenerator::global()->bounded(n)); });
+    move(area.topLeft() + at);
+}
+
+void TForm1::RequestZoom(int z)
+{
+    m_isisGraph->SetZoom(z);
+    RefreshView();
+}
+
+void TForm1::RefreshView()
+{
+    const int z = m_isisGraph->Zoom();
+    const bool zoomed = z != 1;
+    m_actions.ZoomOut->setEnabled(zoomed);
+    m_actions.ZoomFull->setEnabled(zoomed);
+    m_scrollBar1->setVisible(zoomed);
+    m_scrollBar2->setVisible(zoomed);
+    m_actions.ZoomIn->setEnabled(z != m_isisGraph->MaxZoom());
+
+    SetBarRange(m_scrollBar1, m_isisGraph->MaxXOffset(), z);
+    SetBarRange(m_scrollBar2, m_isisGraph->MaxYOffset(), z);
+    // A bar whose value did not move reports nothing: the offsets must
+    // still follow the bars (all zero at zoom 1).
+    Scrolled();
+
+    m_statusBar1->SetPanelText(0, QStringLiteral("Zoom : %1").arg(z));
+}
+
+void TForm1::SetBarRange(QScrollBar *bar, int maximum, int zoom)
+{
+    bar->setRange(-maximum, maximum);
+    bar->setPageStep(maximum / zoom);
+}
+
+void TForm1::Scrolled()
+{
+    m_isisGraph->SetXOffset(m_scrollBar1->value());
+    m_isisGraph->SetYOffset(m_scrollBar2->value());
+    m_isisGraph->update();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The application window TForm1: the page view with its tool bars, menus,
+// scroll bars and status bar, the zoom and scroll commands, help and about.
+#include "app/MainActions.h"
+#include "app/MainMenu.h"
+#include <QMainWindow>
+#include <QPoint>
+
+class QScrollBar;
+class TAboutBox;
+class TFormatToolBar;
+class TIsisGraph;
+class TStandardToolBar;
+class TStatusPanels;
+
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    static constexpr int InitialWidth = 573;
+    static constexpr int InitialHeight = 480;
+
+    TIsisGraph *IsisGraph() const { return m_isisGraph; }
+    const TMainActions &Actions() const { return m_actions; }
+
+    // Brings the zoom-dependent controls up to date with the page view.
+    void RefreshView();
+
+    // Page-view pixel of the press in progress; X is -1 when there is none.
+    QPoint DownPoint{-1, -1};
+    // True only while the formatting tool bar is filled from the selection.
+    bool Updating = false;
+
+protected:
+    // Tool bars are shown and hidden through the menu only.
+    QMenu *createPopupMenu() override { return nullptr; }
+
+private:
+    void BuildClientArea();
+    void ConnectCommands();
+    void PlaceAtRandom();
+    void RequestZoom(int z);
+    void Scrolled();
+    void SetBarRange(QScrollBar *bar, int maximum, int zoom);
+
+    TMainActions m_actions;
+    TMenuItems m_menuItems;
+    TStandardToolBar *m_toolBar1 = nullptr;
+    TFormatToolBar *m_tbAspect = nullptr;
+    TIsisGraph *m_isisGraph = nullptr;
+    QScrollBar *m_scrollBar1 = nullptr; // horizontal
+    QScrollBar *m_scrollBar2 = nullptr; // vertical
+    TStatusPanels *m_statusBar1 = nullptr;
+    TAboutBox *m_aboutBox = nullptr;
+};

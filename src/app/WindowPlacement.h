@@ -1,0 +1,16 @@
+#pragma once
+// Where the main window first appears: a random place on the primary screen
+// that keeps at least 25 pixels to each edge.
+#include <QPoint>
+#include <QSize>
+#include <functional>
+
+// Yields an integer in 0 .. n-1 for n >= 1.
+using TRandom = std::function<int(int n)>;
+
+// One axis: Random(screen - window - 50) + 25 when that range is not empty;
+// otherwise the window is centred, or put at 0 when it is larger than the
+// screen so that its top-left corner (title bar, menu) stays reachable.
+int InitialWindowEdge(int screenSize, int windowSize, const TRandom &random);
+
+QPoint InitialWindowPos(QSize screen, QSize window, const TRandom &random);

@@ -1,0 +1,92 @@
+#include "app/About.h"
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class AboutBoxTest : public testing::Test
+{
+protected:
+    QLabel *Label(const char *name) const
+    {
+        auto *label = box.findChild<QLabel *>(QString::fromLatin1(name));
+        EXPECT_NE(label, nullptr) << name;
+        return label;
+    }
+
+    TAboutBox box;
+};
+
+TEST_F(AboutBoxTest, FixedCaptionedDialogWithoutTitleBarButtons)
+{
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("A propos de Scolivet"));
+    EXPECT_EQ(box.minimumSize(), QSize(327, 179));
+    EXPECT_EQ(box.maximumSize(), QSize(327, 179));
+    const Qt::WindowFlags flags = box.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinMaxButtonsHint);
+    EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+}
+
+TEST_F(AboutBoxTest, HeadingAndAcknowledgementsInTheirColumn)
+{
+    QLabel *heading = Label("Remerciements");
+    EXPECT_EQ(heading->text(), QStringLiteral("Remerciements"));
+    EXPECT_EQ(heading->pos(), QPoint(208, 0));
+    EXPECT_TRUE(heading->font().underline());
+    EXPECT_EQ(heading->font().pixelSize(), 16);
+    EXPECT_EQ(heading->font().family(), QStringLiteral("Times New Roman"));
+
+    const QStringList lines = TAboutBox::Acknowledgements();
+    ASSERT_EQ(lines.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        QLabel *line = Label(QByteArray("Merci" + QByteArray::number(i + 1)).constData());
+        EXPECT_EQ(line->text(), lines[i]);
+        EXPECT_FALSE(line->text().isEmpty());
+        EXPECT_EQ(line->pos(), QPoint(232, 24 + 16 * i));
+        EXPECT_EQ(line->font().pixelSize(), 13);
+        // Each line is readable in full inside the box.
+        EXPECT_LE(line->x() + line->sizeHint().width(), box.width());
+    }
+}
+
+TEST_F(AboutBoxTest, ProductNameCentredBelowThePicture)
+{
+    QLabel *name = Label("ProductName");
+    EXPECT_EQ(name->text(), QStringLiteral("Scolivet"));
+    EXPECT_EQ(name->y(), 136);
+    EXPECT_EQ(name->x(), 0);
+    EXPECT_EQ(name->width(), box.width());
+    EXPECT_TRUE(name->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(name->font().pixelSize(), 19);
+}
+
+TEST_F(AboutBoxTest, PictureDrawnTransparentlyAtTheTopLeft)
+{
+    const QImage image = box.grab().toImage();
+    const QColor background = box.palette().color(QPalette::Window);
+    int drawn = 0;
+    for (int y = 0; y < 130; y += 4)
+        for (int x = 0; x < 200; x += 4)
+            drawn += image.pixelColor(x, y) != background;
+    EXPECT_GT(drawn, 100);
+    // Corners of the picture are transparent: the dialog shows through.
+    EXPECT_EQ(image.pixelColor(1, 1), background);
+}
+
+TEST_F(AboutBoxTest, OkButtonClosesTheBox)
+{
+    auto *ok = box.findChild<QPushButton *>(QStringLiteral("OKButton"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(ok->geometry(), QRect(224, 104, 75, 25));
+    QSignalSpy accepted(&box, &QDialog::accepted);
+    ok->click();
+    EXPECT_EQ(accepted.count(), 1);
+}
+
+} // namespace

@@ -1,0 +1,442 @@
+// The real main window, offscreen: controls, actions, zoom, scrolling,
+// tool bars, help and about.
+#include "app/StatusPanels.h"
+#include "app/UIsis2Graph.h"
+#include "page/TIsisGraph.h"
+#include "support/ScriptedPrompts.h"
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+
+class MainWindowTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>();
+        form->show();
+        Settle();
+    }
+
+    // Lets pending layout and resize events run.
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    template <typename T> T *Find(const char *name) const
+    {
+        T *child = form->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    QAction *Action(const char *name) const { return Find<QAction>(name); }
+    TIsisGraph *View() const { return form->IsisGraph(); }
+    QString Panel(int i) const { return Find<TStatusPanels>("StatusBar1")->PanelText(i); }
+
+    // The page view at the size the zoom examples use.
+    void UseExampleViewSize()
+    {
+        View()->setFixedSize(1007, 707);
+        Settle();
+        ASSERT_EQ(View()->size(), QSize(1007, 707));
+        ASSERT_EQ(View()->MaxZoom(), 6);
+    }
+
+    void ExpectZoomed(bool zoomed)
+    {
+        EXPECT_EQ(Action("ZoomOut")->isEnabled(), zoomed);
+        EXPECT_EQ(Action("ZoomFull")->isEnabled(), zoomed);
+        EXPECT_EQ(Find<QScrollBar>("ScrollBar1")->isVisible(), zoomed);
+        EXPECT_EQ(Find<QScrollBar>("ScrollBar2")->isVisible(), zoomed);
+    }
+
+    ScriptedPrompts scripted;
+    std::unique_ptr<TForm1> form;
+};
+
+struct ActionCase {
+    const char *name;
+    const char *category;
+    const char *caption;
+    const char *hint; // empty: none
+    QKeySequence shortcut;
+    bool enabled;
+    bool icon;
+};
+
+TEST_F(MainWindowTest, ActionListMatchesItsTable)
+{
+    const ActionCase cases[] = {
+        {"Load", "Fichier", "&Ouvrir", "Ouvrir un fichier", QKeySequence("Ctrl+O"), true, true},
+        {"Save", "Fichier", "&Enregistrer", "Enregistrer un fichier", QKeySequence("Ctrl+S"), true,
+         true},
+        {"SaveAs",
+         "Fichier",
+         "Enregistrer &sous",
+         "Enregistrer un fichier sous un autre nom",
+         {},
+         true,
+         false},
+        {"Isis",
+         "Fichier",
+         "Importer depuis &Isis",
+         "Importer un graphique depuis Isis",
+         {},
+         true,
+         true},
+        {"TDS",
+         "Fichier",
+         "Importer depuis &TDS",
+         "Importer un graphique depuis un oscilloscope TDS",
+         {},
+         true,
+         true},
+        {"WMF", "Fichier", "Exporter &MetaFile", "Exporter un graphique en WMF", {}, true, false},
+        {"Copier", "Edition", "&Copier dans le presse papier", "Copier dans le presse papier",
+         QKeySequence("Ctrl+C"), true, true},
+        {"ZoomIn", "Affichage", "&Agrandir", "Zoom avant", {}, true, true},
+        {"ZoomOut", "Affichage", "&Réduire", "Zoom arrière", {}, false, true},
+        {"ZoomFull", "Affichage", "&Plein écran", "Plein écran", {}, false, true},
+        {"AddGraph", "Graphe", "Ajouter graphe", "Ajouter un graphe", {}, false, true},
+        {"DeleteGraph", "Graphe", "&Supprimer graphe", "Supprimer un graphe", {}, false, true},
+        {"AddTexte", "Add", "&Texte", "Ajouter du texte", {}, true, true},
+        {"AddLine", "Add", "&Ligne", "Ajouter une ligne", {}, true, true},
+        {"AddArrow", "Add", "&Flèche", "Ajouter une flèche", {}, true, true},
+        {"AddRecta", "Add", "&Rectangle", "Ajouter un rectangle", {}, true, true},
+        {"AddCircle", "Add", "&Cercle", "Ajouter un cercle", {}, true, true},
+        {"AddHMarker",
+         "Add",
+         "Marqueur &horizontal",
+         "Ajouter un marqueur horizontal",
+         {},
+         true,
+         true},
+        {"AddVMarker", "Add", "Marqueur &vertical", "Ajouter un marqueur vertical", {}, true, true},
+        {"AddDelete", "Add", "&Supprimer", "Supprimer un dessin", QKeySequence(Qt::Key_Delete),
+         false, true},
+        {"DrawUp", "Add", "Avant &plan", "Passer un dessin au premier plan", {}, false, true},
+        {"DrawDown", "Add", "Arrière pla&n", "Passe un dessin en arrière plan", {}, false, true},
+        {"HelpAbout", "Help", "A &propos...", "", {}, true, true},
+        {"Help", "Help", "Rubrique d'aide", "", QKeySequence(Qt::Key_F1), true, false},
+    };
+    ASSERT_EQ(form->Actions().All().size(), qsizetype(std::size(cases)));
+    for (const ActionCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        QAction *a = Action(c.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->property("category").toString(), QString::fromUtf8(c.category));
+        EXPECT_EQ(a->text(), QString::fromUtf8(c.caption));
+        if (*c.hint) {
+            EXPECT_EQ(a->toolTip(), QString::fromUtf8(c.hint));
+        }
+        EXPECT_EQ(a->shortcut(), c.shortcut);
+        EXPECT_EQ(a->isEnabled(), c.enabled);
+        EXPECT_EQ(!a->icon().isNull(), c.icon);
+    }
+}
+
+// Menu texts in order, "-" for a separator.
+QStringList MenuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder)
+{
+    const QList<QAction *> top = form->menuBar()->actions();
+    QStringList titles;
+    for (const QAction *a : top)
+        titles << a->text();
+    EXPECT_EQ(titles,
+              QStringList({"&Fichier", "&Edition", "&Affichage", "&Graphe", "&Dessin", "&?"}));
+
+    const auto menu = [&](int i) { return top.at(i)->menu(); };
+    EXPECT_EQ(MenuTexts(menu(0)), QStringList({"&Ouvrir", "&Enregistrer", "Enregistrer &sous", "-",
+                                               "Importer depuis &Isis", "Importer depuis &TDS", "-",
+                                               "Exporter &MetaFile"}));
+    EXPECT_EQ(MenuTexts(menu(1)), QStringList({"&Copier dans le presse papier"}));
+    EXPECT_EQ(MenuTexts(menu(2)),
+              QStringList({"&Agrandir", "&Réduire", "&Plein écran", "-", "&Boites d'outils"}));
+    const QMenu *boites = menu(2)->actions().last()->menu();
+    ASSERT_NE(boites, nullptr);
+    EXPECT_EQ(MenuTexts(boites), QStringList({"&Standard", "&Mise en forme"}));
+    for (const QAction *toggle : boites->actions())
+        EXPECT_TRUE(toggle->isCheckable() && toggle->isChecked()) << toggle->text().toStdString();
+    EXPECT_EQ(MenuTexts(menu(3)), QStringList({"Ajouter graphe", "&Supprimer graphe"}));
+    EXPECT_EQ(MenuTexts(menu(4)),
+              QStringList({"&Texte", "&Ligne", "&Flèche", "&Rectangle", "&Cercle",
+                           "Marqueur &horizontal", "Marqueur &vertical", "-", "&Supprimer", "-",
+                           "Arrière pla&n", "Avant &plan"}));
+    EXPECT_EQ(MenuTexts(menu(5)), QStringList({"Rubrique d'aide", "-", "A &propos..."}));
+    EXPECT_NE(menu(5)->actions().last(), Action("HelpAbout")) << "a plain item of its own";
+}
+
+TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndPanels)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Scolivet :"));
+    EXPECT_EQ(form->size(), QSize(573, 480));
+    EXPECT_EQ(Panel(0), QStringLiteral("Zoom :"));
+    EXPECT_EQ(Panel(1), QStringLiteral("X :"));
+    EXPECT_EQ(Panel(2), QStringLiteral("Y :"));
+    for (const char *name : {"Panel0", "Panel1", "Panel2"})
+        EXPECT_EQ(Find<QWidget>(name)->width(), 150) << name;
+    EXPECT_EQ(form->DownPoint, QPoint(-1, -1));
+    EXPECT_FALSE(form->Updating);
+    ExpectZoomed(false);
+
+    // Tool bars on their own rows above the page view, page view above the status bar.
+    auto *bar1 = Find<QToolBar>("ToolBar1");
+    auto *aspect = Find<QToolBar>("TBAspect");
+    EXPECT_EQ(bar1->height(), 29);
+    EXPECT_EQ(aspect->height(), 29);
+    EXPECT_LT(bar1->y(), aspect->y());
+    const QPoint viewTop = View()->mapTo(form.get(), QPoint(0, 0));
+    EXPECT_GE(viewTop.y(), aspect->y() + aspect->height());
+    EXPECT_EQ(View()->width(), form->width());
+}
+
+// The widgets of a tool bar from left to right, by object name.
+QStringList ButtonOrder(const QToolBar *bar)
+{
+    QList<QWidget *> widgets;
+    for (QWidget *w : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisible() && w->height() > 0 && w->objectName() != "qt_toolbar_ext_button")
+            widgets << w;
+    }
+    std::sort(widgets.begin(), widgets.end(),
+              [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+    QStringList names;
+    for (const QWidget *w : widgets)
+        names << (w->objectName().isEmpty() ? QStringLiteral("|%1").arg(w->width())
+                                            : w->objectName());
+    return names;
+}
+
+TEST_F(MainWindowTest, StandardToolBarButtonsAndSeparators)
+{
+    form->resize(1000, 480);
+    Settle();
+    const QStringList expected{"LoadButton",
+                               "SaveButton",
+                               "|8",
+                               "IsisButton",
+                               "TDSButton",
+                               "CopierButton",
+                               "|8",
+                               "ZoomInButton",
+                               "ZoomOutButton",
+                               "ZoomFullButton",
+                               "|8",
+                               "AddGraphButton",
+                               "DeleteGraphButton",
+                               "|8",
+                               "AddTexteButton",
+                               "AddLineButton",
+                               "AddArrowButton",
+                               "AddRectaButton",
+                               "AddCircleButton",
+                               "AddHMarkerButton",
+                               "AddVMarkerButton",
+                               "AddDeleteButton",
+                               "|8",
+                               "DrawDownButton",
+                               "DrawUpButton",
+                               "ToolButton25",
+                               "HelpAboutButton"};
+    EXPECT_EQ(ButtonOrder(Find<QToolBar>("ToolBar1")), expected);
+    EXPECT_EQ(Find<QToolButton>("LoadButton")->width(), 23);
+    EXPECT_EQ(Find<QToolButton>("HelpAboutButton")->width(), 23);
+}
+
+TEST_F(MainWindowTest, StretchableSeparatorKeepsHelpAboutAtTheRightEnd)
+{
+    auto *bar = Find<QToolBar>("ToolBar1");
+    auto *stretch = Find<QWidget>("ToolButton25");
+    auto *help = Find<QWidget>("HelpAboutButton");
+    for (int width : {700, 1000, 1280}) {
+        form->resize(width, 480);
+        Settle();
+        SCOPED_TRACE(width);
+        EXPECT_GT(stretch->width(), 23);
+        EXPECT_EQ(help->x() + help->width(), bar->width());
+    }
+    form->setMinimumWidth(0);
+    form->resize(120, 480);
+    Settle();
+    EXPECT_EQ(stretch->width(), 23);
+}
+
+TEST_F(MainWindowTest, FormattingToolBarControls)
+{
+    auto *color = Find<QWidget>("PColor");
+    EXPECT_EQ(color->width(), 68);
+    EXPECT_EQ(color->grab().toImage().pixelColor(color->rect().center()), QColor(Qt::black));
+
+    auto *epais = Find<QSpinBox>("SEEpais");
+    EXPECT_EQ(epais->minimum(), 0);
+    EXPECT_EQ(epais->maximum(), 30);
+    EXPECT_EQ(epais->value(), 4);
+
+    auto *size = Find<QSpinBox>("SEFontSize");
+    EXPECT_EQ(size->value(), 0);
+    size->setValue(-5000);
+    EXPECT_EQ(size->value(), -5000);
+    size->setValue(100000);
+    EXPECT_EQ(size->value(), 100000);
+
+    auto *fonts = Find<QComboBox>("CBFontName");
+    EXPECT_EQ(fonts->width(), 136);
+    EXPECT_EQ(fonts->count(), QFontDatabase::families().size());
+    EXPECT_GE(fonts->findText(QStringLiteral("Liberation Serif")), 0);
+
+    QStringList labels;
+    for (const char *name : {"PColor", "SEEpais", "CBFontName", "SEFontSize"})
+        labels << QString::fromLatin1(name);
+    QStringList order = ButtonOrder(Find<QToolBar>("TBAspect"));
+    order.removeIf([&](const QString &n) { return !labels.contains(n); });
+    EXPECT_EQ(order, labels);
+}
+
+TEST_F(MainWindowTest, ZoomWalksUpToMaxZoomAndBack)
+{
+    UseExampleViewSize();
+    QAction *zoomIn = Action("ZoomIn");
+    for (int expected : {2, 4, 6}) {
+        zoomIn->trigger();
+        EXPECT_EQ(View()->Zoom(), expected);
+        EXPECT_EQ(Panel(0), QStringLiteral("Zoom : %1").arg(expected));
+        ExpectZoomed(true);
+    }
+    EXPECT_FALSE(zoomIn->isEnabled());
+
+    Action("ZoomOut")->trigger();
+    EXPECT_EQ(View()->Zoom(), 3);
+    EXPECT_TRUE(zoomIn->isEnabled());
+    EXPECT_EQ(Panel(0), QStringLiteral("Zoom : 3"));
+
+    Action("ZoomOut")->trigger();
+    EXPECT_EQ(View()->Zoom(), 1);
+    ExpectZoomed(false);
+    EXPECT_EQ(Panel(0), QStringLiteral("Zoom : 1"));
+}
+
+TEST_F(MainWindowTest, ScrollBarsFollowTheOffsetRanges)
+{
+    UseExampleViewSize();
+    Action("ZoomIn")->trigger();
+    auto *h = Find<QScrollBar>("ScrollBar1");
+    auto *v = Find<QScrollBar>("ScrollBar2");
+    EXPECT_EQ(h->maximum(), 750);
+    EXPECT_EQ(h->minimum(), -750);
+    EXPECT_EQ(h->pageStep(), 375);
+    EXPECT_EQ(v->maximum(), 500);
+    EXPECT_EQ(v->minimum(), -500);
+    EXPECT_EQ(v->pageStep(), 250);
+
+    h->setValue(600);
+    v->setValue(-400);
+    EXPECT_EQ(View()->XOffset(), 600);
+    EXPECT_EQ(View()->YOffset(), -400);
+
+    // Zooming in keeps the offsets; zooming back to 2 pulls them into range.
+    Action("ZoomIn")->trigger();
+    h->setValue(1100);
+    EXPECT_EQ(View()->XOffset(), 1100);
+    Action("ZoomOut")->trigger();
+    EXPECT_EQ(View()->Zoom(), 2);
+    EXPECT_EQ(h->value(), 750);
+    EXPECT_EQ(View()->XOffset(), 750);
+    EXPECT_EQ(View()->YOffset(), -400);
+}
+
+TEST_F(MainWindowTest, ZoomFullCentresThePage)
+{
+    UseExampleViewSize();
+    for (int i = 0; i < 2; ++i)
+        Action("ZoomIn")->trigger();
+    Find<QScrollBar>("ScrollBar1")->setValue(-900);
+    Find<QScrollBar>("ScrollBar2")->setValue(700);
+    ASSERT_NE(View()->XOffset(), 0);
+
+    Action("ZoomFull")->trigger();
+    EXPECT_EQ(View()->Zoom(), 1);
+    EXPECT_EQ(View()->XOffset(), 0);
+    EXPECT_EQ(View()->YOffset(), 0);
+    ExpectZoomed(false);
+    // The two middle pixels of the 1007-pixel control straddle the page centre.
+    EXPECT_EQ(View()->PageX(503) + View()->PageX(504), 3000);
+}
+
+TEST_F(MainWindowTest, ToolBarTogglesShowAndHideTheirBars)
+{
+    const struct {
+        const char *toggle;
+        const char *bar;
+    } cases[] = {{"Standard", "ToolBar1"}, {"MiseEnForme", "TBAspect"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.toggle);
+        QAction *toggle = Action(c.toggle);
+        auto *bar = Find<QToolBar>(c.bar);
+        toggle->trigger();
+        EXPECT_FALSE(toggle->isChecked());
+        EXPECT_FALSE(bar->isVisible());
+        toggle->trigger();
+        EXPECT_TRUE(toggle->isChecked());
+        EXPECT_TRUE(bar->isVisible());
+    }
+    EXPECT_EQ(static_cast<QMainWindow *>(form.get())->createPopupMenu(), nullptr);
+}
+
+TEST_F(MainWindowTest, BothAboutCommandsRunTheAboutBox)
+{
+    for (const char *command : {"HelpAbout", "APropos"}) {
+        scripted.Dialogs.push_back([](QDialog &) { return int(QDialog::Accepted); });
+        Action(command)->trigger();
+    }
+    EXPECT_EQ(scripted.ExecutedDialogs, QStringList({"AboutBox", "AboutBox"}));
+    EXPECT_TRUE(scripted.Messages.empty());
+}
+
+TEST_F(MainWindowTest, HelpShipsBesideTheProgramAndReportsNothingWhenMissing)
+{
+    QFile page(QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/help/Scolivet.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("lang=\"fr\"")));
+    EXPECT_TRUE(html.contains(QStringLiteral("Réduire")));
+
+    // The test program's folder has no help page.
+    Action("Help")->trigger();
+    EXPECT_TRUE(scripted.Messages.empty());
+}
+
+TEST_F(MainWindowTest, ClosingAsksNothingAndFreesThePageView)
+{
+    QPointer<TIsisGraph> view = View();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(scripted.Messages.empty());
+    form.reset();
+    EXPECT_TRUE(view.isNull());
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "dialogs/Prompts.h"
+#include "support/ScriptedPrompts.h"
+#include <QDialog>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(Prompts, FileFiltersBecomeQtFilters)
+{
+    const struct {
+        const char *filter;
+        const char *expected;
+    } cases[] = {
+        {"Graphe Isis (*.dat)|*.dat", "Graphe Isis (*.dat)"},
+        {"Scolivet (*.scv)|*.scv", "Scolivet (*.scv)"},
+        {"Windows Meta File (*.wmf)|*.wmf", "Windows Meta File (*.wmf)"},
+        {"Images|*.png;*.svg", "Images (*.png *.svg)"},
+        {"Texte (*.txt)|*.txt|Tout|*.*", "Texte (*.txt);;Tout (*.*)"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(QtFileFilter(QString::fromUtf8(c.filter)), QString::fromUtf8(c.expected))
+            << c.filter;
+}
+
+TEST(Prompts, ScriptedPromptsAreInstalledForTheirLifetime)
+{
+    Prompts *before = &prompts();
+    {
+        ScriptedPrompts scripted;
+        EXPECT_EQ(&prompts(), &scripted);
+        {
+            ScriptedPrompts inner;
+            EXPECT_EQ(&prompts(), &inner);
+        }
+        EXPECT_EQ(&prompts(), &scripted);
+    }
+    EXPECT_EQ(&prompts(), before);
+    EXPECT_EQ(SetPrompts(nullptr), before);
+    EXPECT_EQ(&prompts(), before) << "nullptr puts the default back";
+}
+
+TEST(Prompts, ShorthandsGoThroughTheInstalledPrompts)
+{
+    ScriptedPrompts scripted;
+    ShowMessage(QStringLiteral("Sauvegarde du fichier :"));
+    ShowError(QStringLiteral("Format de fichier non reconnu"));
+    scripted.Answers.push_back(QMessageBox::No);
+    const auto answer = AskQuestion(QStringLiteral("Enregistrer les modifications ?"),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(answer, QMessageBox::No);
+
+    ASSERT_EQ(scripted.Messages.size(), 3u);
+    EXPECT_EQ(scripted.Messages[0].icon, Prompts::Icon::None);
+    EXPECT_EQ(scripted.Messages[1].icon, Prompts::Icon::Error);
+    EXPECT_EQ(scripted.Messages[1].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(scripted.Messages[2].icon, Prompts::Icon::Question);
+    EXPECT_EQ(scripted.MessageTexts(),
+              QStringList({"Sauvegarde du fichier :", "Format de fichier non reconnu",
+                           "Enregistrer les modifications ?"}));
+}
+
+TEST(Prompts, ScriptedDialogsAndChoosersConsumeTheirAnswers)
+{
+    ScriptedPrompts scripted;
+    scripted.FileNames = {QStringLiteral("/tmp/a.scv"), QString()};
+    TFileDialogOptions options;
+    options.Filter = QStringLiteral("Scolivet (*.scv)|*.scv");
+    EXPECT_EQ(prompts().OpenFileName(nullptr, options), QStringLiteral("/tmp/a.scv"));
+    EXPECT_TRUE(prompts().SaveFileName(nullptr, options).isEmpty());
+    EXPECT_EQ(scripted.FileDialogs.size(), 2u);
+
+    scripted.Colors = {clRed, std::nullopt};
+    TColor color = clBlue;
+    EXPECT_TRUE(prompts().ChooseColor(nullptr, color));
+    EXPECT_EQ(color, clRed);
+    EXPECT_FALSE(prompts().ChooseColor(nullptr, color));
+    EXPECT_EQ(color, clRed) << "a cancelled choice keeps the value";
+    EXPECT_EQ(scripted.ColorPresets, (std::vector<TColor>{clBlue, clRed}));
+
+    TFont chosen;
+    chosen.Name = QStringLiteral("Arial");
+    chosen.Size = 12;
+    scripted.Fonts = {chosen};
+    TFont font;
+    EXPECT_TRUE(prompts().ChooseFont(nullptr, font));
+    EXPECT_EQ(font, chosen);
+
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("TPageDlg"));
+    scripted.Dialogs.push_back([](QDialog &d) {
+        d.setWindowTitle(QStringLiteral("rempli"));
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(prompts().Exec(dialog), QDialog::Accepted);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("rempli"));
+    EXPECT_EQ(scripted.ExecutedDialogs, QStringList({"TPageDlg"}));
+}
+
+} // namespace
