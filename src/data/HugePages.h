@@ -8,13 +8,20 @@
 // Asks for huge pages over the whole 2 MiB blocks of a fresh, untouched block.
 void AdviseHugePages(void *data, std::size_t bytes);
 
+// Makes room for n samples without touching them; large arrays are advised.
+template <typename T> void ReserveSamples(std::vector<T> &samples, std::size_t n)
+{
+    if (n <= samples.capacity())
+        return;
+    samples.reserve(n);
+    if (n * sizeof(T) >= (std::size_t(256) << 10))
+        AdviseHugePages(samples.data() + samples.size(), (n - samples.size()) * sizeof(T));
+}
+
 // Resizes a sample array as std::vector::resize does (new elements zero).
 template <typename T> void ResizeSamples(std::vector<T> &samples, int n)
 {
     const std::size_t count = n > 0 ? std::size_t(n) : 0;
-    if (count > samples.capacity() && count * sizeof(T) >= (std::size_t(4) << 20)) {
-        samples.reserve(count);
-        AdviseHugePages(samples.data() + samples.size(), (count - samples.size()) * sizeof(T));
-    }
+    ReserveSamples(samples, count);
     samples.resize(count);
 }

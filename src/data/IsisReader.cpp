@@ -41,24 +41,53 @@ std::unique_ptr<TData> SeriesFor(std::string_view cell)
     return std::make_unique<TDataBus>();
 }
 
-bool StoreCell(const Column &column, int j, const char *begin, const char *end)
+void ReserveRows(TData &series, std::size_t rows)
 {
+    switch (series.Kind) {
+    case dkAnalog:
+        ReserveSamples(static_cast<TDataAnalog &>(series).Values, rows);
+        break;
+    case dkLogic:
+        ReserveSamples(static_cast<TDataLogic &>(series).States, rows);
+        break;
+    default:
+        ReserveSamples(static_cast<TDataBus &>(series).Words, rows);
+        break;
+    }
+}
+
+// Samples are appended in line order into arrays reserved for every line,
+// which spares zeroing them first.
+void AppendValue(TDataAnalog *series, double v)
+{
+    series->Values.push_back(v);
+    series->UpdateMin(v);
+    series->UpdateMax(v);
+}
+
+bool StoreCell(const Column &column, const char *begin, const char *end)
+{
+    const std::string_view cell(begin, std::size_t(end - begin));
     switch (column.Kind) {
     case dkAnalog: {
         double v;
         if (!ParseDecimal(begin, end, v))
             return false;
-        static_cast<TDataAnalog *>(column.Series)->SetValue(j, v);
+        AppendValue(static_cast<TDataAnalog *>(column.Series), v);
         return true;
     }
-    case dkLogic: {
-        const std::string_view cell(begin, std::size_t(end - begin));
+    case dkLogic:
         static_cast<TDataLogic *>(column.Series)
-            ->SetState(j, LogicStateCode(QuotedCellInner(cell)));
+            ->States.push_back(LogicStateCode(QuotedCellInner(cell)));
+        return true;
+    default: {
+        auto *bus = static_cast<TDataBus *>(column.Series);
+        const std::string_view inner = QuotedCellInner(cell);
+        const std::int32_t word = inner == "<VOID>" ? TDataBus::VoidWord : HexToInt(inner);
+        bus->Words.push_back(word);
+        bus->UpdateMax(word);
         return true;
     }
-    default:
-        return column.Series->SetValueBytes(j, std::string_view(begin, std::size_t(end - begin)));
     }
 }
 
@@ -77,20 +106,20 @@ const char *CellEnd(const char *p, const char *end)
 
 // A plain number that fills its whole cell is stored in the same scan that
 // finds the cell's end; returns that end, or null for any other cell.
-const char *StorePlainNumber(const Column &column, int j, const char *p, const char *end)
+const char *StorePlainNumber(const Column &column, const char *p, const char *end)
 {
     double v;
     const char *stop = ScanPlainDecimal(p, end, v);
     if (!stop || stop == p || !IsCellEnd(stop, end))
         return nullptr;
-    static_cast<TDataAnalog *>(column.Series)->SetValue(j, v);
+    AppendValue(static_cast<TDataAnalog *>(column.Series), v);
     return stop;
 }
 
-// Stores every data line from p; sample j comes from the j-th line.
+// Stores every data line from p, one sample per line in each column.
 bool ReadRows(const std::vector<Column> &columns, const char *p, const char *end)
 {
-    for (int j = 0;; ++j) {
+    for (;;) {
         const char *cell = p;
         const char *cellEnd = p;
         bool lineOpen = true;
@@ -100,7 +129,7 @@ bool ReadRows(const std::vector<Column> &columns, const char *p, const char *end
             if (lineOpen) {
                 cell = p;
                 const char *number =
-                    column.Kind == dkAnalog ? StorePlainNumber(column, j, p, end) : nullptr;
+                    column.Kind == dkAnalog ? StorePlainNumber(column, p, end) : nullptr;
                 stored = number != nullptr;
                 cellEnd = stored ? number : CellEnd(p, end);
                 p = cellEnd;
@@ -108,7 +137,7 @@ bool ReadRows(const std::vector<Column> &columns, const char *p, const char *end
                 if (lineOpen)
                     ++p;
             }
-            if (!stored && !StoreCell(column, j, cell, cellEnd))
+            if (!stored && !StoreCell(column, cell, cellEnd))
                 return false;
         }
         if (lineOpen)
@@ -152,12 +181,14 @@ bool TDatas::LoadFromIsisText(std::string_view text)
                 return false;
             s->SetName(names[c]);
             s->Color = IsisPalette[c % IsisPalette.size()];
-            s->SetCount(int(rows));
+            ReserveRows(*s, rows);
             columns.push_back({s->Kind, s.get()});
             series.push_back(std::move(s));
         }
         if (!ReadRows(columns, line2, end))
             return false;
+        for (const std::unique_ptr<TData> &s : series)
+            s->SetCount(int(rows));
         Items = std::move(series);
         return true;
     } catch (const std::bad_alloc &) {
