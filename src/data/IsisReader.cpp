@@ -147,6 +147,20 @@ bool ReadRows(const std::vector<Column> &columns, const char *p, const char *end
     }
 }
 
+// A device with no size (a pipe, a character device) is read up to its end
+// or its first zero byte, which ends the text: an endless source of zeros
+// or random bytes cannot make the reading run forever.
+QByteArray ReadStream(QFile &file)
+{
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray chunk = file.read(qint64(1) << 20);
+        bytes += chunk;
+        if (chunk.isEmpty() || chunk.contains('\0'))
+            return bytes;
+    }
+}
+
 } // namespace
 
 bool TDatas::LoadFromIsisText(std::string_view text)
@@ -204,7 +218,7 @@ bool TDatas::LoadFromIsisFile(const QString &fileName)
         return false;
     try {
         if (file.isSequential()) {
-            const QByteArray bytes = file.readAll();
+            const QByteArray bytes = ReadStream(file);
             return LoadFromIsisText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         }
         // Read in one piece into an uninitialised buffer: the file is the
