@@ -58,18 +58,6 @@ TEST(TData, RangeWidensAndOnlySetRangeValidFalseResetsIt)
     EXPECT_EQ(a.Max, -7.0);
 }
 
-TEST(TData, SetCountKeepsSamplesAndZeroesNewOnes)
-{
-    TDataAnalog a;
-    a.SetCount(2);
-    a.SetValue(1, 3.5);
-    a.SetCount(5);
-    EXPECT_EQ(a.Count(), 5);
-    EXPECT_EQ(a.Values.size(), 5u);
-    EXPECT_EQ(a.GetValue(1), 3.5);
-    EXPECT_EQ(a.GetValue(4), 0.0);
-}
-
 TEST(TData, AnalogCellsReadWithEitherDecimalPointAndAnyExponentWidth)
 {
     TDataAnalog a;

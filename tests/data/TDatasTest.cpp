@@ -147,13 +147,4 @@ TEST(TSeriesSet, HoldsOnlyIndexes0To255)
     EXPECT_NE(a, b);
 }
 
-TEST(IsisPalette, GivesTheTenColumnColours)
-{
-    EXPECT_EQ(IsisPalette[0], 0x00FF0000u);
-    EXPECT_EQ(IsisPalette[1], 0x00FF00FFu);
-    EXPECT_EQ(IsisPalette[3], 0x00000080u);
-    EXPECT_EQ(IsisPalette[7], 0x000000FFu);
-    EXPECT_EQ(IsisPalette[9], 0x00C0C0C0u);
-}
-
 } // namespace
