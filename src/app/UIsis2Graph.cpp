@@ -3,6 +3,7 @@
 #include "app/ActionIcons.h"
 #include "app/FormatToolBar.h"
 #include "app/HelpCommand.h"
+#include "app/IsisCommand.h"
 #include "app/StandardToolBar.h"
 #include "app/StatusPanels.h"
 #include "app/WindowPlacement.h"
@@ -88,6 +89,10 @@ void TForm1::ConnectCommands()
 
     for (QScrollBar *bar : {m_scrollBar1, m_scrollBar2})
         connect(bar, &QScrollBar::valueChanged, this, &TForm1::Scrolled);
+
+    connect(a.Isis, &QAction::triggered, this, [this] {
+        IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
+    });
 }
 
 void TForm1::PlaceAtRandom()
