@@ -1,6 +1,7 @@
 // Reading a simulator graph export: a header of quoted names joined by ","
-// then one line per sample, cells separated by commas. One pass over the
-// bytes, no line list and no per-cell allocation.
+// then one line per sample, cells separated by commas. The text is read in
+// one piece and its lines counted, so that every sample array is sized once;
+// then one pass over the cells, with no line list and no per-cell allocation.
 #include "data/DecimalText.h"
 #include "data/HugePages.h"
 #include "data/IsisPalette.h"
@@ -161,6 +162,27 @@ QByteArray ReadStream(QFile &file)
     }
 }
 
+// One series per column, named from the header, its kind from the column's
+// cell on line 2, with room for every line; none when a cell there is empty.
+std::vector<std::unique_ptr<TData>> CreateSeries(std::string_view header, std::string_view second,
+                                                 std::size_t columnCount, std::size_t rows)
+{
+    std::vector<std::unique_ptr<TData>> series;
+    series.reserve(columnCount);
+    const std::vector<QString> names = HeaderNames(header, columnCount);
+    CommaFields cells(second);
+    for (std::size_t c = 0; c < columnCount; ++c) {
+        std::unique_ptr<TData> s = SeriesFor(cells.Next());
+        if (!s)
+            return {};
+        s->SetName(names[c]);
+        s->Color = IsisPalette[c % IsisPalette.size()];
+        ReserveRows(*s, rows);
+        series.push_back(std::move(s));
+    }
+    return series;
+}
+
 } // namespace
 
 bool TDatas::LoadFromIsisText(std::string_view text)
@@ -183,23 +205,12 @@ bool TDatas::LoadFromIsisText(std::string_view text)
         return false;
 
     try {
-        std::vector<std::unique_ptr<TData>> series;
+        std::vector<std::unique_ptr<TData>> series =
+            CreateSeries(header, second, columnCount, rows);
         std::vector<Column> columns;
-        series.reserve(columnCount);
-        columns.reserve(columnCount);
-        const std::vector<QString> names = HeaderNames(header, columnCount);
-        CommaFields cells(second);
-        for (std::size_t c = 0; c < columnCount; ++c) {
-            std::unique_ptr<TData> s = SeriesFor(cells.Next());
-            if (!s)
-                return false;
-            s->SetName(names[c]);
-            s->Color = IsisPalette[c % IsisPalette.size()];
-            ReserveRows(*s, rows);
+        for (const std::unique_ptr<TData> &s : series)
             columns.push_back({s->Kind, s.get()});
-            series.push_back(std::move(s));
-        }
-        if (!ReadRows(columns, line2, end))
+        if (series.empty() || !ReadRows(columns, line2, end))
             return false;
         for (const std::unique_ptr<TData> &s : series)
             s->SetCount(int(rows));
