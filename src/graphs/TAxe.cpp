@@ -3,7 +3,6 @@
 #include "annotations/TDessin.h"
 #include "data/TData.h"
 #include "data/TDatas.h"
-#include "graphs/PageRound.h"
 #include "page/TIsisGraph.h"
 #include "page/TSmallGraph.h"
 #include <algorithm>
@@ -100,38 +99,34 @@ double TAxe::Marge() const
     return m_page->Marge;
 }
 
+TAxisMap TAxe::XMap() const
+{
+    return {Left, m_width, 1, Marge(), XMin, XMax};
+}
+
+TAxisMap TAxe::YMap() const
+{
+    return {Bottom(), m_height, -1, Marge(), YMin, YMax};
+}
+
 int TAxe::XToPage(double x) const
 {
-    if (XMin == XMax)
-        return (Left + Right()) / 2;
-    const double m = Marge();
-    return Left + RoundPage(m_width * (m + (1 - 2 * m) * (x - XMin) / (XMax - XMin)));
+    return XMap().ToPage(x);
 }
 
 int TAxe::YToPage(double y) const
 {
-    if (YMin == YMax)
-        return (Top + Bottom()) / 2;
-    const double m = Marge();
-    return Bottom() - RoundPage(m_height * (m + (1 - 2 * m) * (y - YMin) / (YMax - YMin)));
+    return YMap().ToPage(y);
 }
 
 int TAxe::XToPageClipped(double x) const
 {
-    if (x < XMin)
-        return Left + RoundPage(Marge() * m_width);
-    if (x > XMax)
-        return Right() - RoundPage(Marge() * m_width);
-    return XToPage(x);
+    return XMap().ToPageClipped(x);
 }
 
 int TAxe::YToPageClipped(double y) const
 {
-    if (y < YMin)
-        return Bottom() - RoundPage(Marge() * m_height);
-    if (y > YMax)
-        return Top + RoundPage(Marge() * m_height);
-    return YToPage(y);
+    return YMap().ToPageClipped(y);
 }
 
 double TAxe::PageToX(int px) const

@@ -3,6 +3,7 @@
 // each axis, axis and grid styling, the font of the graduation labels and the
 // ordered list of elements (curves and annotations) that the graph owns.
 #include "data/TColor.h"
+#include "graphs/AxisMap.h"
 #include "render/TFont.h"
 #include <QString>
 #include <QStringList>
@@ -70,6 +71,9 @@ public:
     // Values beyond the scale land on the margin lines.
     int XToPageClipped(double x) const;
     int YToPageClipped(double y) const;
+    // The same mappings as values, for loops over many points.
+    TAxisMap XMap() const;
+    TAxisMap YMap() const;
     double PageToX(int px) const;
     double PageToY(int py) const;
     // Control pixels -> graph values, through the page view.

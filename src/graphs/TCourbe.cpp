@@ -2,6 +2,7 @@
 
 #include "annotations/TLegende.h"
 #include "data/TData.h"
+#include "data/TDataAnalog.h"
 #include "data/TDatas.h"
 #include "graphs/CurvePath.h"
 #include "graphs/SegmentClip.h"
@@ -14,29 +15,39 @@
 namespace
 {
 
-// Page points of the samples, computed once each: every sample ends one
-// segment and starts the next.
-class TSamplePoints
+// Reads the samples of a series, straight from the array for analog ones.
+class TSampleReader
 {
 public:
-    TSamplePoints(const TAxe &axe, const TData &x, const TData &s) : m_axe(axe), m_x(x), m_s(s) {}
-
-    double X(int i) const { return m_x.GetValue(i); }
-    double Y(int i) const { return m_s.GetValue(i); }
-    QPoint Page(double x, double y) const
+    explicit TSampleReader(const TData &d) : m_data(d)
     {
-        return {m_axe.XToPageClipped(x), m_axe.YToPageClipped(y)};
+        if (const auto *a = dynamic_cast<const TDataAnalog *>(&d))
+            m_values = a->Values.data();
     }
+    double operator()(int i) const { return m_values ? m_values[i] : m_data.GetValue(i); }
 
 private:
-    const TAxe &m_axe;
-    const TData &m_x;
-    const TData &m_s;
+    const TData &m_data;
+    const double *m_values = nullptr;
 };
 
-bool finite(double a, double b, double c, double d)
+// One sample with its page point, computed once: every sample ends one
+// segment and starts the next.
+struct TSample {
+    double X;
+    double Y;
+    QPoint P;
+    bool Known = false;
+};
+
+bool finite(const TSample &a, const TSample &b)
 {
-    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+    return std::isfinite(a.X) && std::isfinite(a.Y) && std::isfinite(b.X) && std::isfinite(b.Y);
+}
+
+bool within(const TScaleRect &r, const TSample &s)
+{
+    return r.XMin <= s.X && s.X <= r.XMax && r.YMin <= s.Y && s.Y <= r.YMax;
 }
 
 } // namespace
@@ -134,41 +145,44 @@ void TCourbe::Draw(Canvas &canvas)
 
 void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) const
 {
-    const TScaleRect r{Owner->XMin, Owner->XMax, Owner->YMin, Owner->YMax};
-    const TSamplePoints pts(*Owner, x, s);
+    if (n < 2)
+        return;
+    const TAxe &axe = *Owner;
+    const TScaleRect r{axe.XMin, axe.XMax, axe.YMin, axe.YMax};
+    const TSampleReader xr(x), yr(s);
+    const TAxisMap mx = axe.XMap(), my = axe.YMap();
     TCurvePath path(canvas);
-    double x0 = n > 0 ? pts.X(0) : 0;
-    double y0 = n > 0 ? pts.Y(0) : 0;
-    QPoint p0;
-    bool p0Known = false;
-    for (int i = 1; i < n; ++i) {
-        const double x1 = pts.X(i);
-        const double y1 = pts.Y(i);
-        QPoint p1;
-        bool p1Known = false;
-        double ax = x0, ay = y0, bx = x1, by = y1;
-        if (finite(ax, ay, bx, by) && ClipSegment(r, ax, ay, bx, by)) {
-            // An end the clipping kept is a sample whose page point is reused.
-            auto page = [&](double vx, double vy) {
-                if (vx == x0 && vy == y0) {
-                    if (!p0Known)
-                        p0 = pts.Page(x0, y0), p0Known = true;
-                    return p0;
-                }
-                if (vx == x1 && vy == y1) {
-                    if (!p1Known)
-                        p1 = pts.Page(x1, y1), p1Known = true;
-                    return p1;
-                }
-                return pts.Page(vx, vy);
-            };
-            const QPoint a = page(ax, ay);
-            path.Segment(a, page(bx, by));
+    auto page = [&mx, &my](double vx, double vy) {
+        return QPoint(mx.ToPageClipped(vx), my.ToPageClipped(vy));
+    };
+    auto pageOf = [&page](TSample &p) {
+        if (!p.Known) {
+            p.P = page(p.X, p.Y);
+            p.Known = true;
         }
-        x0 = x1;
-        y0 = y1;
-        p0 = p1;
-        p0Known = p1Known;
+        return p.P;
+    };
+    // An end the clipping kept is a sample whose page point is reused.
+    auto endPage = [&](double vx, double vy, TSample &a, TSample &b) {
+        if (vx == a.X && vy == a.Y)
+            return pageOf(a);
+        if (vx == b.X && vy == b.Y)
+            return pageOf(b);
+        return page(vx, vy);
+    };
+    TSample a{xr(0), yr(0), {}, false};
+    for (int i = 1; i < n; ++i) {
+        TSample b{xr(i), yr(i), {}, false};
+        // A sample that is no number leaves a gap.
+        if (finite(a, b) && within(r, a) && within(r, b)) {
+            // Both ends within the scale: clipping leaves the segment whole.
+            path.Segment(pageOf(a), pageOf(b));
+        } else if (finite(a, b)) {
+            double ax = a.X, ay = a.Y, bx = b.X, by = b.Y;
+            if (ClipSegment(r, ax, ay, bx, by))
+                path.Segment(endPage(ax, ay, a, b), endPage(bx, by, a, b));
+        }
+        a = b;
     }
 }
 
@@ -176,12 +190,14 @@ void TCourbe::drawSteps(Canvas &canvas, const TData &x, const TData &s, int n) c
 {
     if (n < 1)
         return;
-    const TSamplePoints pts(*Owner, x, s);
+    const TSampleReader xr(x), yr(s);
+    const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
+    auto page = [&](int i) { return QPoint(mx.ToPageClipped(xr(i)), my.ToPageClipped(yr(i))); };
     TCurvePath path(canvas);
-    QPoint p = pts.Page(pts.X(0), pts.Y(0));
+    QPoint p = page(0);
     path.MoveTo(p);
     for (int i = 1; i < n; ++i) {
-        const QPoint q = pts.Page(pts.X(i), pts.Y(i));
+        const QPoint q = page(i);
         path.LineTo({q.x(), p.y()});
         path.LineTo(q);
         p = q;

@@ -1,0 +1,32 @@
+#pragma once
+// The value-to-page mapping of one axis of a graph: the scale Min..Max laid
+// along Length page units from Start (rightwards for X, upwards from the
+// frame's bottom for Y), inside a relative margin M at both ends. The graph's
+// conversions and the curves' inner loops share it, so both give the same
+// page units.
+#include "graphs/PageRound.h"
+
+struct TAxisMap {
+    int Start;  // Left for X, Bottom for Y
+    int Length; // Width or Height
+    int Dir;    // +1 for X (page x grows with values), -1 for Y
+    double M;
+    double Min;
+    double Max;
+
+    int ToPage(double v) const
+    {
+        if (Min == Max)
+            return (Start + Start + Dir * Length) / 2;
+        return Start + Dir * RoundPage(Length * (M + (1 - 2 * M) * (v - Min) / (Max - Min)));
+    }
+    // Beyond the scale: the margin line on that side.
+    int ToPageClipped(double v) const
+    {
+        if (v < Min)
+            return Start + Dir * RoundPage(M * Length);
+        if (v > Max)
+            return Start + Dir * (Length - RoundPage(M * Length));
+        return ToPage(v);
+    }
+};
