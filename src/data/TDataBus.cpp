@@ -5,16 +5,17 @@
 namespace
 {
 
-// The value of a hexadecimal digit, or -1 for any other character.
-int HexDigit(char16_t c)
+// The total after one more character: a hexadecimal digit is appended
+// (unsigned 32-bit arithmetic wraps), anything else leaves it unchanged.
+std::uint32_t WithHexDigit(std::uint32_t total, char16_t c)
 {
     if (c >= '0' && c <= '9')
-        return c - '0';
+        return total * 16u + (c - '0');
     if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+        return total * 16u + (c - 'A' + 10u);
     if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+        return total * 16u + (c - 'a' + 10u);
+    return total;
 }
 
 } // namespace
@@ -22,22 +23,16 @@ int HexDigit(char16_t c)
 std::int32_t HexToInt(std::string_view s)
 {
     std::uint32_t total = 0;
-    for (char c : s) {
-        const int d = HexDigit(char16_t(static_cast<unsigned char>(c)));
-        if (d >= 0)
-            total = total * 16u + std::uint32_t(d);
-    }
+    for (char c : s)
+        total = WithHexDigit(total, static_cast<unsigned char>(c));
     return std::int32_t(total);
 }
 
 std::int32_t HexToInt(const QString &s)
 {
     std::uint32_t total = 0;
-    for (QChar c : s) {
-        const int d = HexDigit(c.unicode());
-        if (d >= 0)
-            total = total * 16u + std::uint32_t(d);
-    }
+    for (QChar c : s)
+        total = WithHexDigit(total, c.unicode());
     return std::int32_t(total);
 }
 
