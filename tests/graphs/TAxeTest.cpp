@@ -5,6 +5,7 @@
 #include "graphs/TCourbe.h"
 #include "render/Canvas.h"
 #include <QRect>
+#include <cmath>
 
 namespace
 {
@@ -85,6 +86,24 @@ TEST_F(TAxeTest, RoundsHalvesToEven)
     EXPECT_EQ(g->XToPage(0), 250);
     EXPECT_EQ(g->XToPage(10), 752);
     EXPECT_EQ(g->XToPageClipped(-1), 250);
+}
+
+TEST_F(TAxeTest, FarAndInvalidValuesStayOnThePage)
+{
+    // Far beyond the scale the product no longer fits an int: it is held
+    // at a bound instead of wrapping around.
+    EXPECT_GT(g->XToPage(1e300), 100000000);
+    EXPECT_LT(g->XToPage(-1e300), -100000000);
+    EXPECT_LT(g->YToPage(1e300), -100000000);
+    EXPECT_EQ(g->XToPage(std::nan("")), 0);
+    EXPECT_EQ(g->XToPageClipped(1e300), 2700);
+    // Negative halves round to even as well.
+    page.Marge = 0.25;
+    g->XMin = -10;
+    g->XMax = -2;
+    g->SetWidth(-1002);
+    EXPECT_EQ(g->XToPage(-10), -250);
+    EXPECT_EQ(g->XToPage(-2), -752);
 }
 
 TEST_F(TAxeTest, EmptyScaleCollapsesOntoTheCentre)
