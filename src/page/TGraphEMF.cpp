@@ -202,9 +202,13 @@ const QPixmap &TGraphEMF::pageFrame()
     return m_frame;
 }
 
-const QPixmap *TGraphEMF::stretchedPicture(QSize size)
+const QPixmap *TGraphEMF::stretchedPicture()
 {
-    if (qint64(size.width()) * size.height() > kMaxStretchedPixels)
+    // Sized from the zoom alone, not from the rounded page rectangle, so
+    // that scrolling keeps the same stretched picture.
+    const double k = m_zoom / Scale();
+    const QSize size(roundEven(MFWidth() * k), roundEven(MFHeight() * k));
+    if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxStretchedPixels)
         return nullptr;
     if (m_stretchedValid && m_stretched.size() == size)
         return &m_stretched;
@@ -225,8 +229,15 @@ void TGraphEMF::composePage(QPixmap &target)
     QPainter p(&target);
     const QRect visible = page.intersected(target.rect());
     if (!visible.isEmpty()) {
-        if (const QPixmap *whole = stretchedPicture(page.size())) {
-            p.drawPixmap(visible.topLeft(), *whole, visible.translated(-page.topLeft()));
+        if (const QPixmap *whole = stretchedPicture()) {
+            // The rounded rectangle may differ from the stretched size by a
+            // pixel; the blit then rescales that little.
+            const double fx = double(whole->width()) / page.width();
+            const double fy = double(whole->height()) / page.height();
+            const QRectF source((visible.left() - page.left()) * fx,
+                                (visible.top() - page.top()) * fy, visible.width() * fx,
+                                visible.height() * fy);
+            p.drawPixmap(QRectF(visible), *whole, source);
         } else {
             p.save();
             p.setClipRect(visible);

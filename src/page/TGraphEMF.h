@@ -94,7 +94,7 @@ private:
     void clampOffsets();
     const QPixmap &pageFrame();
     void composePage(QPixmap &target);
-    const QPixmap *stretchedPicture(QSize size);
+    const QPixmap *stretchedPicture();
 
     std::unique_ptr<PagePicture> m_picture;
     int m_zoom = 1;
