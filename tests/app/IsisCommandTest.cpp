@@ -1,6 +1,7 @@
 // The "Importer depuis Isis" command: dialog, caption, AddGraph, the failure
 // message and the view refresh in every case.
 #include "app/IsisCommand.h"
+#include "app/UIsis2Graph.h"
 #include "page/TIsisGraph.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>
@@ -84,6 +85,23 @@ TEST_F(IsisCommandTest, ACancelledDialogOnlyRefreshes)
     EXPECT_FALSE(addGraph.isEnabled());
     EXPECT_EQ(page.GraphCount(), 0);
     EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(IsisCommandTest, TheMainWindowRunsItFromItsAction)
+{
+    TForm1 form;
+    const QString file =
+        Write(QStringLiteral("rc.dat"), "\"Time\",\"V(OUT)\"\r\n0,1\r\n1e-3,2\r\n");
+    form.IsisGraph()->SetZoom(2);
+    form.RefreshView();
+    ASSERT_TRUE(form.Actions().ZoomFull->isEnabled());
+    prompts.FileNames.push_back(file);
+    form.Actions().Isis->trigger();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Scolivet : "));
+    EXPECT_TRUE(form.Actions().AddGraph->isEnabled());
+    EXPECT_EQ(form.IsisGraph()->GraphCount(), 1);
+    // The view was refreshed for zoom 1.
+    EXPECT_FALSE(form.Actions().ZoomFull->isEnabled());
 }
 
 } // namespace
