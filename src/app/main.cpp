@@ -1,4 +1,5 @@
 // Entry point of the editor.
+#include "app/HeadlessExport.h"
 #include "app/UIsis2Graph.h"
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,7 +13,14 @@ void DescribeCommandLine(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral("Éditeur de graphes de mesure annotés."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("fichier"), QStringLiteral("Document à ouvrir."));
+    parser.addPositionalArgument(QStringLiteral("fichier"),
+                                 QStringLiteral("Document à ouvrir (avec --export : le graphe "
+                                                "Isis à exporter)."));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("export"),
+        QStringLiteral("Exporte la page faite du graphe Isis (.dat) donné en fichier vers "
+                       "SORTIE (.svg ou .png), sans fenêtre ni affichage, puis quitte."),
+        QStringLiteral("SORTIE")));
 }
 
 // --help and --version only print: they must work without any display.
@@ -42,8 +50,13 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    if (WantsHeadlessExport(argc, argv))
+        PrepareHeadlessPlatform();
     QApplication app(argc, argv);
     parser.process(app);
+    if (parser.isSet(QStringLiteral("export")))
+        return HeadlessExport(parser.value(QStringLiteral("export")),
+                              parser.positionalArguments().value(0));
 
     TForm1 window;
     window.show();

@@ -1,0 +1,116 @@
+// End to end: the built program exports a small simulator export to SVG and
+// PNG with no display, and fails with a French message and status 1.
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct Outcome {
+    int status = -1;
+    QString errors;
+};
+
+class HeadlessExportTest : public ::testing::Test
+{
+protected:
+    HeadlessExportTest()
+    {
+        const QByteArray text = "\"Time\",\"V(OUT)\",\"I(R1)\"\r\n"
+                                "0.000000E+00,0.000000E+00,1.000000E-03\r\n"
+                                "5.000000E-04,2.500000E+00,5.000000E-04\r\n"
+                                "1.000000E-03,5.000000E+00,0.000000E+00\r\n";
+        input = Write(QStringLiteral("rc.dat"), text);
+    }
+
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+
+    // Runs the program with no display at all, waiting a bounded time.
+    Outcome Export(const QStringList &args)
+    {
+        const QString program = QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/scolivet");
+        EXPECT_TRUE(QFileInfo(program).isExecutable()) << "build the scolivet program first";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, QStringList{QStringLiteral("--export")} + args);
+        Outcome out;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished(5000);
+            ADD_FAILURE() << "the export did not finish";
+            return out;
+        }
+        out.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        out.errors = QString::fromUtf8(process.readAllStandardError());
+        return out;
+    }
+
+    QTemporaryDir dir;
+    QString input;
+};
+
+TEST_F(HeadlessExportTest, WritesAnSvgPageWithItsTextsKeptAsText)
+{
+    const QString svg = dir.filePath(QStringLiteral("page.svg"));
+    const Outcome out = Export({svg, input});
+    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(content.contains(QStringLiteral("viewBox=\"0 0 2000 1500\"")));
+    // Curve labels, the axis legend, graduations with prefixes and commas.
+    for (const QString &text :
+         {QStringLiteral(">V(OUT)<"), QStringLiteral(">I(R1)<"), QStringLiteral(">Time<"),
+          QStringLiteral(">200µ<"), QStringLiteral(">1,0m<")})
+        EXPECT_TRUE(content.contains(text)) << text.toStdString();
+}
+
+TEST_F(HeadlessExportTest, WritesAPngOfOnePixelPerPageUnit)
+{
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    const Outcome out = Export({png, input});
+    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    const QImage image(png);
+    EXPECT_EQ(image.size(), QSize(2000, 1500));
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+}
+
+TEST_F(HeadlessExportTest, FailuresSayWhyInFrenchAndWriteNothing)
+{
+    struct Case {
+        QString out, in, message;
+    };
+    const Case cases[] = {
+        {QStringLiteral("a.svg"), dir.filePath(QStringLiteral("absent.dat")),
+         QStringLiteral("Impossible d'ouvrir le fichier")},
+        {QStringLiteral("b.svg"), Write(QStringLiteral("bad.dat"), "rien\r\n"),
+         QStringLiteral("Format de fichier non reconnu")},
+        {QStringLiteral("c.txt"), input, QStringLiteral("Format d'exportation non reconnu")},
+    };
+    for (const Case &c : cases) {
+        const QString target = dir.filePath(c.out);
+        const Outcome out = Export({target, c.in});
+        EXPECT_EQ(out.status, 1) << c.out.toStdString();
+        EXPECT_TRUE(out.errors.contains(c.message)) << out.errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(target)) << c.out.toStdString();
+    }
+    const Outcome missing = Export({dir.filePath(QStringLiteral("d.svg"))});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errors.contains(QStringLiteral("Aucun fichier à exporter")));
+}
+
+} // namespace
