@@ -3,6 +3,8 @@
 #include "page/TIsisGraph.h"
 
 #include "PageFakes.h"
+#include "data/TDatas.h"
+#include "graphs/TMath.h"
 #include "page/PointerShapes.h"
 #include "render/PagePicture.h"
 
@@ -171,6 +173,25 @@ TEST_F(PageView, GraphListEditing)
     page.SetGraphCount(1);
     EXPECT_EQ(page.GraphCount(), 1);
     EXPECT_EQ(page.MFHeight(), 1000);
+}
+
+TEST_F(PageView, AddGraphAppendsAnXYGraphOfAllButTheFirstSeries)
+{
+    ASSERT_TRUE(page.Datas->LoadFromIsisText("\"t\",\"a\",\"b\"\n0,1,2\n1,3,-4\n"));
+    page.AddGraph();
+    page.AddGraph();
+    ASSERT_EQ(page.GraphCount(), 2);
+    auto *second = dynamic_cast<TMath *>(page.Graphs(1));
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->Affiches().Contains(1));
+    EXPECT_TRUE(second->Affiches().Contains(2));
+    EXPECT_FALSE(second->Affiches().Contains(0));
+    EXPECT_EQ(second->Top, page.Graphs(0)->Height());
+    EXPECT_EQ(second->Width(), 3000);
+    EXPECT_EQ(page.MFHeight(), page.Graphs(0)->Height() + second->Height());
+    page.Redraw();
+    EXPECT_EQ(page.Metafile().MFHeight(), page.MFHeight());
+    EXPECT_GT(page.Metafile().Count(), 0);
 }
 
 TEST_F(PageView, EmptyPageKeepsItsLastHeight)
@@ -376,7 +397,14 @@ TEST_F(PageView, OnlyRedrawRenewsWhatIsShown)
     const QPoint inside = r.center();
     QImage img = grab();
     EXPECT_EQ(img.pixel(inside), qRgb(255, 255, 0));
-    EXPECT_EQ(img.pixel(r.left() - 1, inside.y()), qRgb(255, 255, 255));
+    // The picture fills exactly the page rectangle.
+    const QRgb yellow = qRgb(255, 255, 0), white = qRgb(255, 255, 255);
+    const int right = r.left() + r.width(), bottom = r.top() + r.height();
+    EXPECT_EQ(img.pixel(r.left() + 1, r.top() + 1), yellow);
+    EXPECT_EQ(img.pixel(right - 2, bottom - 2), yellow);
+    EXPECT_EQ(img.pixel(r.left() - 1, inside.y()), white);
+    EXPECT_EQ(img.pixel(right, inside.y()), white);
+    EXPECT_EQ(img.pixel(inside.x(), bottom), white);
 
     page.BackColor = clAqua;
     page.update();
