@@ -45,7 +45,7 @@ private:
         case TPictureOp::Line:
             return drawLineRun(i);
         case TPictureOp::Polyline:
-            m_painter.drawPolyline(pts.data(), int(pts.size()));
+            drawPolyline(pts);
             break;
         case TPictureOp::Rectangle:
             if (const auto r = cellBox(pts))
@@ -83,11 +83,24 @@ private:
                 break;
             m_run.push_back(seg[1]);
         }
-        if (m_run.size() == 2)
-            m_painter.drawLine(m_run[0], m_run[1]);
-        else
-            m_painter.drawPolyline(m_run.data(), int(m_run.size()));
+        drawPolyline(m_run);
         return next;
+    }
+
+    // The raster stroker slows down sharply on long wide polylines that cross
+    // themselves (a noisy curve), so on raster devices they go in short
+    // pieces. Round ends and joins make the pieces meet exactly as one
+    // polyline would; vector devices still get one polyline.
+    void drawPolyline(std::span<const QPoint> pts)
+    {
+        constexpr std::size_t piece = 16;
+        if (!m_raster || !m_widePen || pts.size() <= piece + 1) {
+            m_painter.drawPolyline(pts.data(), int(pts.size()));
+            return;
+        }
+        for (std::size_t start = 0; start + 1 < pts.size(); start += piece)
+            m_painter.drawPolyline(pts.data() + start,
+                                   int(std::min(piece + 1, pts.size() - start)));
     }
 
     // The box a Rectangle or Ellipse covers, right and bottom edges excluded,
@@ -182,7 +195,9 @@ private:
             return;
         m_styleIndex = index;
         const PagePicture::Style &style = m_picture.StyleAt(index);
-        m_painter.setPen(makePen(style.Pen));
+        const QPen pen = makePen(style.Pen);
+        m_widePen = !pen.isCosmetic() && pen.widthF() > 1;
+        m_painter.setPen(pen);
         if (style.Brush.Style == TBrushStyle::bsClear)
             m_painter.setBrush(Qt::NoBrush);
         else
@@ -207,6 +222,7 @@ private:
     const PagePicture &m_picture;
     double m_pixelsPerUnit;
     bool m_raster;
+    bool m_widePen = false;
     std::uint32_t m_styleIndex = noIndex;
     std::uint32_t m_fontIndex = noIndex;
     QFont m_font;

@@ -90,6 +90,42 @@ TEST_F(ReplayTest, ThinPenCoversOneRowThickPenItsWidthWithRoundEnds)
     EXPECT_EQ(image.pixel(83, 63), white());
 }
 
+// Long wide polylines are stroked in pieces on raster devices: the pieces
+// must cover what a single stroke covers, no gap and nothing extra.
+TEST_F(ReplayTest, WidePolylinesCoverWhatOneStrokeCovers)
+{
+    // Back and forth along ten rows, one point every ten units.
+    std::vector<QPoint> zigzag;
+    for (int row = 0; row < 10; ++row)
+        for (int i = 0; i < 10; ++i)
+            zigzag.emplace_back(row % 2 ? 95 - 10 * i : 5 + 10 * i, 5 + 10 * row);
+    canvas.Pen = TPen{clBlue, 5};
+    canvas.Polyline(zigzag);
+    const QImage pieces = replay();
+
+    QImage whole(100, 100, QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    QPainter painter(&whole);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0.5, 0.5);
+    painter.setPen(QPen(Qt::blue, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(zigzag.data(), int(zigzag.size()));
+    painter.end();
+
+    int gaps = 0;
+    int extra = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            const int a = qRed(pieces.pixel(x, y));
+            const int b = qRed(whole.pixel(x, y));
+            gaps += b < 64 && a > 128;
+            extra += b == 255 && a < 192;
+        }
+    }
+    EXPECT_EQ(gaps, 0);
+    EXPECT_EQ(extra, 0);
+}
+
 TEST_F(ReplayTest, TextUsesTheFontColourAndFillsItsCellOnlyWithASolidBrush)
 {
     canvas.Font.Size = 20;
