@@ -51,22 +51,6 @@ protected:
     TIsisGraph page;
 };
 
-TEST_F(PageView, StartsWithTheDefaultStyleAndNoGraph)
-{
-    EXPECT_EQ(page.GraphCount(), 0);
-    EXPECT_EQ(page.MFWidth(), 3000);
-    EXPECT_EQ(page.Zoom(), 1);
-    ASSERT_NE(page.Datas, nullptr);
-    EXPECT_EQ(page.PortName, "COM1");
-    EXPECT_EQ(page.DefFont.Name, "Times New Roman");
-    EXPECT_EQ(page.DefFont.Size, 30);
-    EXPECT_EQ(page.DefEpais, 4);
-    EXPECT_EQ(page.DefArrowSize, 40);
-    EXPECT_DOUBLE_EQ(page.Marge, 0.1);
-    EXPECT_TRUE(page.TrackCursor);
-    EXPECT_EQ(page.Selected(), nullptr);
-}
-
 TEST_F(PageView, HeightIsSharedInProportionAndStacked)
 {
     twoGraphs();
