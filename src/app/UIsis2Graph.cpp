@@ -8,6 +8,7 @@
 #include "app/StatusPanels.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/Prompts.h"
+#include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
 #include <QAction>
 #include <QGridLayout>
@@ -89,6 +90,8 @@ void TForm1::ConnectCommands()
 
     for (QScrollBar *bar : {m_scrollBar1, m_scrollBar2})
         connect(bar, &QScrollBar::valueChanged, this, &TForm1::Scrolled);
+    connect(m_isisGraph, &TGraphEMF::MouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { PageMouseMove(x, y); });
 
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
@@ -142,4 +145,16 @@ void TForm1::Scrolled()
     m_isisGraph->SetXOffset(m_scrollBar1->value());
     m_isisGraph->SetYOffset(m_scrollBar2->value());
     m_isisGraph->update();
+}
+
+void TForm1::PageMouseMove(int x, int y)
+{
+    const TAxe *graph = m_isisGraph->Graphs(m_isisGraph->GraphIndexAtScreen(x, y));
+    if (!graph) {
+        m_statusBar1->SetPanelText(1, QStringLiteral("X :"));
+        m_statusBar1->SetPanelText(2, QStringLiteral("Y :"));
+        return;
+    }
+    m_statusBar1->SetPanelText(1, QStringLiteral("X : ") + graph->CursorXText(x));
+    m_statusBar1->SetPanelText(2, QStringLiteral("Y : ") + graph->CursorYText(y));
 }

@@ -44,6 +44,7 @@ private:
     void PlaceAtRandom();
     void RequestZoom(int z);
     void Scrolled();
+    void PageMouseMove(int x, int y);
     void SetBarRange(QScrollBar *bar, int maximum, int zoom);
 
     TMainActions m_actions;

@@ -2,6 +2,8 @@
 // tool bars, help and about.
 #include "app/StatusPanels.h"
 #include "app/UIsis2Graph.h"
+#include "data/EngNumbers.h"
+#include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>
@@ -14,6 +16,8 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -437,6 +441,43 @@ TEST_F(MainWindowTest, ClosingAsksNothingAndFreesThePageView)
     EXPECT_TRUE(scripted.Messages.empty());
     form.reset();
     EXPECT_TRUE(view.isNull());
+}
+
+TEST_F(MainWindowTest, StatusPanelsReadTheValuesUnderTheMouse)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rampe.dat"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Time\",\"V(N1)\"\r\n");
+    for (int i = 0; i <= 10; ++i)
+        file.write(QByteArray::number(i) + "," + QByteArray::number(2 * i) + "\r\n");
+    file.close();
+    scripted.FileNames.push_back(path);
+    Action("Isis")->trigger();
+    ASSERT_EQ(View()->GraphCount(), 1);
+    const TAxe *graph = View()->Graphs(0);
+
+    const auto moveTo = [&](double x, double y) {
+        const QPoint at(View()->ScreenX(graph->XToPage(x)), View()->ScreenY(graph->YToPage(y)));
+        QTest::mouseMove(View(), at);
+    };
+    const auto reading = [&](int panel, const char *prefix) {
+        const QString text = Panel(panel);
+        EXPECT_TRUE(text.startsWith(QString::fromLatin1(prefix))) << text.toStdString();
+        return ParseEng(text.mid(4));
+    };
+    // Readings are as precise as a pixel allows: within a few percent of the range.
+    moveTo(3, 16);
+    EXPECT_NEAR(reading(1, "X : "), 3, 0.3);
+    EXPECT_NEAR(reading(2, "Y : "), 16, 0.6);
+    moveTo(8, 4);
+    EXPECT_NEAR(reading(1, "X : "), 8, 0.3);
+    EXPECT_NEAR(reading(2, "Y : "), 4, 0.6);
+
+    QTest::mouseMove(View(), QPoint(1, 1)); // outside the page
+    EXPECT_EQ(Panel(1), QStringLiteral("X :"));
+    EXPECT_EQ(Panel(2), QStringLiteral("Y :"));
 }
 
 } // namespace
