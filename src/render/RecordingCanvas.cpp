@@ -1,5 +1,6 @@
 #include "render/RecordingCanvas.h"
 #include "render/PageFont.h"
+#include <QFontMetricsF>
 #include <array>
 
 RecordingCanvas::RecordingCanvas(PagePicture &picture) : m_picture(picture) {}

@@ -6,8 +6,9 @@
 // neither on the screen nor on the zoom.
 #include "render/Canvas.h"
 #include "render/PagePicture.h"
-#include <QFontMetricsF>
 #include <memory>
+
+class QFontMetricsF;
 
 class RecordingCanvas : public Canvas
 {
