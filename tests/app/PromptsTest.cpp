@@ -61,32 +61,9 @@ TEST(Prompts, ShorthandsGoThroughTheInstalledPrompts)
                            "Enregistrer les modifications ?"}));
 }
 
-TEST(Prompts, ScriptedDialogsAndChoosersConsumeTheirAnswers)
+TEST(Prompts, ScriptedDialogRunsItsScript)
 {
     ScriptedPrompts scripted;
-    scripted.FileNames = {QStringLiteral("/tmp/a.scv"), QString()};
-    TFileDialogOptions options;
-    options.Filter = QStringLiteral("Scolivet (*.scv)|*.scv");
-    EXPECT_EQ(prompts().OpenFileName(nullptr, options), QStringLiteral("/tmp/a.scv"));
-    EXPECT_TRUE(prompts().SaveFileName(nullptr, options).isEmpty());
-    EXPECT_EQ(scripted.FileDialogs.size(), 2u);
-
-    scripted.Colors = {clRed, std::nullopt};
-    TColor color = clBlue;
-    EXPECT_TRUE(prompts().ChooseColor(nullptr, color));
-    EXPECT_EQ(color, clRed);
-    EXPECT_FALSE(prompts().ChooseColor(nullptr, color));
-    EXPECT_EQ(color, clRed) << "a cancelled choice keeps the value";
-    EXPECT_EQ(scripted.ColorPresets, (std::vector<TColor>{clBlue, clRed}));
-
-    TFont chosen;
-    chosen.Name = QStringLiteral("Arial");
-    chosen.Size = 12;
-    scripted.Fonts = {chosen};
-    TFont font;
-    EXPECT_TRUE(prompts().ChooseFont(nullptr, font));
-    EXPECT_EQ(font, chosen);
-
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("TPageDlg"));
     scripted.Dialogs.push_back([](QDialog &d) {
