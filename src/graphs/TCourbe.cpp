@@ -5,6 +5,7 @@
 #include "data/TDataAnalog.h"
 #include "data/TDatas.h"
 #include "graphs/CurvePath.h"
+#include "graphs/SampleColumns.h"
 #include "graphs/SegmentClip.h"
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
@@ -170,16 +171,28 @@ void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) 
             return pageOf(b);
         return page(vx, vy);
     };
+    // Runs of samples inside the scale are reduced per page column in value
+    // space when the Y mapping allows it; the rest goes segment by segment.
+    TSampleColumns columns(path, my);
+    const bool byColumns = TSampleColumns::Applies(my);
     TSample a{xr(0), yr(0), {}, false};
     for (int i = 1; i < n; ++i) {
         TSample b{xr(i), yr(i), {}, false};
         // A sample that is no number leaves a gap.
-        if (finite(a, b) && within(r, a) && within(r, b)) {
+        const bool drawn = finite(a, b);
+        if (drawn && within(r, a) && within(r, b)) {
             // Both ends within the scale: clipping leaves the segment whole.
-            path.Segment(pageOf(a), pageOf(b));
-        } else if (finite(a, b)) {
+            if (!byColumns) {
+                path.Segment(pageOf(a), pageOf(b));
+            } else {
+                if (!columns.Running())
+                    columns.Add(mx.ToPage(a.X), a.Y);
+                columns.Add(mx.ToPage(b.X), b.Y);
+            }
+        } else {
+            columns.Break();
             double ax = a.X, ay = a.Y, bx = b.X, by = b.Y;
-            if (ClipSegment(r, ax, ay, bx, by))
+            if (drawn && ClipSegment(r, ax, ay, bx, by))
                 path.Segment(endPage(ax, ay, a, b), endPage(bx, by, a, b));
         }
         a = b;

@@ -1,5 +1,9 @@
 #include "GraphFixture.h"
 
+#include "DrawnSet.h"
+#include "graphs/SegmentClip.h"
+#include <QRandomGenerator>
+
 #include "annotations/TLegende.h"
 #include "graphs/TCourbe.h"
 #include <cmath>
@@ -195,6 +199,50 @@ TEST_F(TCourbeTest, SavesItsIndexAndThickness)
     QStringList lines;
     c->SaveToStrings(lines);
     EXPECT_EQ(lines, (QStringList{"Courbe", "1", "6"}));
+}
+
+// The curve drawn the plain way: every segment clipped and drawn on its own,
+// nothing reduced.
+PagePicture referenceDrawing(const TAxe &g, const std::vector<double> &xs,
+                             const std::vector<double> &ys)
+{
+    PagePicture picture(3000, 2000);
+    RecordingCanvas canvas(picture);
+    const TScaleRect r{g.XMin, g.XMax, g.YMin, g.YMax};
+    for (std::size_t i = 1; i < xs.size(); ++i) {
+        double x1 = xs[i - 1], y1 = ys[i - 1], x2 = xs[i], y2 = ys[i];
+        if (!std::isfinite(x1 + y1 + x2 + y2) || !ClipSegment(r, x1, y1, x2, y2))
+            continue;
+        canvas.MoveTo(g.XToPageClipped(x1), g.YToPageClipped(y1));
+        canvas.LineTo(g.XToPageClipped(x2), g.YToPageClipped(y2));
+    }
+    return picture;
+}
+
+TEST_F(TCourbeTest, DrawsTheSamePagePointsAsThePlainDrawing)
+{
+    // Dense noisy curves partly beyond the scale, with a few gaps, from
+    // under one sample per page x to dozens.
+    for (quint32 seed = 1; seed <= 12; ++seed) {
+        QRandomGenerator rng(seed);
+        const int n = 200 * int(seed * seed);
+        const auto count = std::size_t(n);
+        std::vector<double> xs(count), ys(count);
+        double y = 5;
+        for (int i = 0; i < n; ++i) {
+            xs[std::size_t(i)] = 10.0 * i / n + (seed % 3 == 0 ? rng.bounded(0.02) : 0);
+            y += rng.bounded(2.0) - 1;
+            ys[std::size_t(i)] = rng.bounded(500) == 0 ? std::nan("") : y;
+        }
+        page.SetGraphCount(0);
+        page.Datas->Clear();
+        TCourbe *c = curveOf(xs, ys);
+        graph->YMin = 0;
+        graph->YMax = 10 + seed % 4;
+        graph->XMin = 1;
+        EXPECT_EQ(drawnSet(Record(*c)), drawnSet(referenceDrawing(*graph, xs, ys)))
+            << "seed " << seed;
+    }
 }
 
 TEST_F(TCourbeTest, MillionSamplesRecordInProportionToTheWidth)
