@@ -87,15 +87,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-    int m_mfWidth = 3000;
-    int m_mfHeight = 2000;
-
 private:
     void clampOffsets();
     const QPixmap &pageFrame();
     void composePage(QPixmap &target);
     const QPixmap *stretchedPicture();
 
+    int m_mfWidth = 3000;
+    int m_mfHeight = 2000;
     std::unique_ptr<PagePicture> m_picture;
     int m_zoom = 1;
     int m_xOffset = 0;
