@@ -2,9 +2,11 @@
 // Where the time of a headless export goes: imports a simulator graph export
 // into a page view that is never shown, renders the page again, and writes it
 // as SVG (or PNG), printing one line:
-//   import=S render=S write=S records=R points=P out_bytes=B
-// import covers reading, building the graph and the first rendering; render is
-// one more RenderPage alone, as the editor does after every edit. The whole
+//   import=S/C render=S/C write=S/C records=R points=P out_bytes=B
+// with S the wall seconds and C the processor seconds of each phase (on a
+// busy machine the processor time is the steadier figure). import covers
+// reading, building the graph and the first rendering; render is one more
+// RenderPage alone, as the editor does after every edit. The whole
 // process is timed from outside (/usr/bin/time -v scolivet --export ...).
 //   export_svg OUT INPUT
 #include "page/TIsisGraph.h"
@@ -14,14 +16,35 @@
 #include <QFileInfo>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace
 {
 
-double SecondsSince(std::chrono::steady_clock::time_point start)
+double CpuSeconds()
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
+
+// Wall and processor seconds of one phase.
+class Phase
+{
+public:
+    Phase() : m_wall(std::chrono::steady_clock::now()), m_cpu(CpuSeconds()) {}
+    void Stop()
+    {
+        Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_wall).count();
+        Cpu = CpuSeconds() - m_cpu;
+    }
+    double Wall = 0;
+    double Cpu = 0;
+
+private:
+    std::chrono::steady_clock::time_point m_wall;
+    double m_cpu;
+};
 
 } // namespace
 
@@ -38,26 +61,27 @@ int main(int argc, char **argv)
     const QString input = QString::fromLocal8Bit(argv[2]);
 
     TIsisGraph page;
-    auto start = std::chrono::steady_clock::now();
+    Phase import;
     if (!page.ImportIsis(input)) {
         std::printf("failed\n");
         return 1;
     }
-    const double import = SecondsSince(start);
+    import.Stop();
 
-    start = std::chrono::steady_clock::now();
+    Phase render;
     page.RenderPage();
-    const double render = SecondsSince(start);
+    render.Stop();
 
-    start = std::chrono::steady_clock::now();
+    Phase write;
     const QString error = ExportPagePicture(page.Metafile(), out, page.BackColor);
-    const double write = SecondsSince(start);
+    write.Stop();
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
         return 1;
     }
-    std::printf("import=%.4f render=%.4f write=%.4f records=%d points=%zu out_bytes=%lld\n", import,
-                render, write, page.Metafile().Count(), page.Metafile().PointCount(),
-                QFileInfo(out).size());
+    std::printf("import=%.4f/%.4f render=%.4f/%.4f write=%.4f/%.4f records=%d points=%zu "
+                "out_bytes=%lld\n",
+                import.Wall, import.Cpu, render.Wall, render.Cpu, write.Wall, write.Cpu,
+                page.Metafile().Count(), page.Metafile().PointCount(), QFileInfo(out).size());
     return 0;
 }
