@@ -6,20 +6,6 @@
 namespace
 {
 
-// The smallest concrete annotation: lets the base's own size handle be read.
-class TwoPoint : public TDessin
-{
-public:
-    using TDessin::TDessin;
-    void Draw(Canvas &) override {}
-    bool HitTest(int, int) const override { return false; }
-    int GetCursor() const override { return 0; }
-    void Edit() override {}
-    void SaveToStrings(QStringList &) const override {}
-    void DrawSelection(Canvas &, int, int) const override {}
-    void DrawSizing(Canvas &, int, int) const override {}
-};
-
 class TDessinTest : public AnnotationFixture
 {
 protected:
@@ -94,28 +80,16 @@ TEST_F(TDessinTest, ATextBeyondTheScaleIsNotDrawnButStaysAndReappears)
     EXPECT_EQ(Record(*t).Count(), 1);
 }
 
-TEST_F(TDessinTest, MovePutsTheAnchorOnThePointAndKeepsTheSecondPointOffset)
-{
-    for (bool lock : {false, true}) {
-        TTexte *t = Text();
-        t->LockXY = lock;
-        t->RefX = 3;
-        t->RefY = 0.25;
-        t->Largeur = 80;
-        t->Hauteur = -60;
-        t->MoveX(700);
-        t->MoveY(900);
-        EXPECT_EQ(QPoint(t->GetX(), t->GetY()), QPoint(700, 900)) << lock;
-        EXPECT_EQ(QPoint(t->GetX2(), t->GetY2()), QPoint(780, 840)) << lock;
-    }
-}
-
 TEST_F(TDessinTest, DraggingAndResizingTouchOnlyTheirOwnFields)
 {
     // Created by dragging right-to-left and bottom-to-top: negative extent.
     TTexte *t = Text();
+    t->LockXY = true;
+    t->RefX = 3;
+    t->RefY = 0.25;
     t->MoveX(1000);
     t->MoveY(800);
+    EXPECT_EQ(QPoint(t->GetX(), t->GetY()), QPoint(1000, 800));
     t->SetX2(600);
     t->SetY2(500);
     EXPECT_EQ(t->Largeur, -400);
@@ -187,20 +161,6 @@ TEST_F(TDessinTest, SelectionMarksAreDrawnLikeTheWindowsOutlineAndHandles)
     EXPECT_EQ(size.Points[1], QPoint(53, 23));
     EXPECT_EQ(size.Pen.Color, clBlack);
     EXPECT_EQ(size.Brush, (TBrush{RGBColor(255, 255, 0), TBrushStyle::bsSolid}));
-}
-
-TEST_F(TDessinTest, HandlesSitOnTheScreenImagesOfTheAnchorAndTheSecondPoint)
-{
-    auto *d = Add(new TwoPoint(graph));
-    d->MoveX(1500);
-    d->MoveY(750);
-    d->SetX2(1800);
-    d->SetY2(450);
-    // 3000 x 1500 page on 1007 x 707 pixels: 3 units a pixel, centred.
-    EXPECT_EQ(d->GetScreenPoint(), QPoint(504, 354));
-    EXPECT_EQ(d->GetSizeHandle(), QPoint(604, 254));
-    page.SetZoom(2);
-    EXPECT_EQ(d->GetSizeHandle(), QPoint(704, 154));
 }
 
 TEST_F(TDessinTest, NewAnnotationsTakeTheCurrentStyleAndExchangeIt)
