@@ -102,23 +102,4 @@ TEST(CurvePath, DisconnectedSegmentsStartNewPolylines)
     EXPECT_EQ(canvas.PenPos(), QPoint(7, 2));
 }
 
-TEST(CurvePath, MillionPointsStayProportionalToTheWidth)
-{
-    const int width = 2400;
-    PagePicture picture(3000, 2000);
-    RecordingCanvas canvas(picture);
-    {
-        TCurvePath path(canvas);
-        QRandomGenerator rng(7);
-        QPoint prev(300, 1000);
-        for (int i = 1; i < 1000000; ++i) {
-            const QPoint p(300 + int(qint64(i) * width / 1000000), 1000 + rng.bounded(-300, 301));
-            path.Segment(prev, p);
-            prev = p;
-        }
-    }
-    ASSERT_EQ(picture.Count(), 1);
-    EXPECT_LE(picture.PointCount(), std::size_t(4 * (width + 1)));
-}
-
 } // namespace

@@ -46,17 +46,6 @@ protected:
     std::vector<int> log;
 };
 
-TEST_F(TAxeTest, StartsWithThePageWidthAndDefaults)
-{
-    EXPECT_EQ(g->Width(), 3000);
-    EXPECT_EQ(g->Height(), 1500);
-    EXPECT_EQ(g->Bottom(), 1500);
-    EXPECT_EQ(g->ColorQuadri, clSilver);
-    EXPECT_EQ(g->FontGrad.Name, "Times New Roman");
-    EXPECT_EQ(g->FontGrad.Size, 30);
-    EXPECT_EQ(g->Datas, page.Datas.get());
-}
-
 TEST_F(TAxeTest, ValuesMapInsideTheMargins)
 {
     g->Left = 100;
@@ -176,18 +165,6 @@ TEST_F(TAxeTest, FreeingCurvesTakesTheirLabelsAlong)
     g->SetElementCount(0);
     EXPECT_EQ(g->ElementCount(), 0);
     EXPECT_EQ(log, (std::vector<int>{-9}));
-}
-
-TEST_F(TAxeTest, DestroyingAGraphFreesEveryElementOnce)
-{
-    AddAnalog({0, 1, 2});
-    AddAnalog({1, 2, 3});
-    {
-        TMath *built = TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0);
-        built->AddElement(new Probe(built, {}, &log, 5));
-        delete built;
-    }
-    EXPECT_EQ(log, (std::vector<int>{-5}));
 }
 
 TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)

@@ -48,28 +48,29 @@ protected:
     TMath *graph = nullptr;
 };
 
-TEST_F(TCourbeTest, AnalogSegmentIsClippedAtXMin)
+TEST_F(TCourbeTest, AnalogSegmentsAreClippedToTheScale)
 {
-    TCourbe *c = curveOf({-1, 1}, {0, 2});
-    ASSERT_NE(c, nullptr);
-    const PagePicture p = Record(*c);
-    ASSERT_EQ(p.Count(), 1);
-    EXPECT_EQ(polyline(p), (std::vector<QPoint>{at(0, 1), at(1, 2)}));
-    EXPECT_EQ(p.At(0).Pen.Width, 4);
-    EXPECT_EQ(p.At(0).Pen.Color, clGreen);
-}
-
-TEST_F(TCourbeTest, SegmentsBesideTheScaleDrawNothing)
-{
-    EXPECT_EQ(Record(*curveOf({-3, -1}, {1, 2})).Count(), 0);
-}
-
-TEST_F(TCourbeTest, VerticalAndHorizontalSegments)
-{
-    // Vertical inside: unchanged. Horizontal across XMin: the outside end
-    // lands on the left margin line.
-    TCourbe *c = curveOf({5, 5, -5}, {2, 8, 8});
-    EXPECT_EQ(polyline(Record(*c)), (std::vector<QPoint>{at(5, 2), at(5, 8), at(0, 8)}));
+    const struct {
+        const char *what;
+        std::vector<double> xs, ys;
+        std::vector<QPoint> drawn;
+    } cases[] = {
+        {"crossing XMin", {-1, 1}, {0, 2}, {at(0, 1), at(1, 2)}},
+        {"beside the scale", {-3, -1}, {1, 2}, {}},
+        // Vertical inside: unchanged; horizontal across XMin: its outside
+        // end lands on the left margin line.
+        {"vertical, horizontal", {5, 5, -5}, {2, 8, 8}, {at(5, 2), at(5, 8), at(0, 8)}},
+    };
+    for (const auto &c : cases) {
+        page.SetGraphCount(0);
+        page.Datas->Clear();
+        const PagePicture p = Record(*curveOf(c.xs, c.ys));
+        EXPECT_EQ(polyline(p), c.drawn) << c.what;
+        for (const PictureRecord &r : p) {
+            EXPECT_EQ(r.Pen.Width, 4);
+            EXPECT_EQ(r.Pen.Color, clGreen);
+        }
+    }
 }
 
 TEST_F(TCourbeTest, ClippedSegmentsStartNewPolylines)

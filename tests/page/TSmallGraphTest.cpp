@@ -81,23 +81,6 @@ TEST_F(TSmallGraphTest, BornWithThePageStyle)
     EXPECT_EQ(styled.Color, clRed);
 }
 
-TEST_F(TSmallGraphTest, ReadsTheOwnerFrameAndScales)
-{
-    math->Left = 10;
-    math->Top = 1500;
-    math->SetHeight(1000);
-    math->XMin = 0;
-    math->XMax = 10;
-    math->YMin = -1;
-    math->YMax = 1;
-    EXPECT_EQ(e->Bottom(), 2500);
-    EXPECT_EQ(e->Width(), 3000);
-    EXPECT_EQ(e->XToPage(5), math->XToPage(5));
-    EXPECT_EQ(e->YToPageClipped(9), 1600);
-    EXPECT_DOUBLE_EQ(e->PageToX(e->XToPage(2.5)), 2.5);
-    EXPECT_EQ(e->ScreenX(1500), page.ScreenX(1500));
-}
-
 TEST_F(TSmallGraphTest, ShownSeriesComeFromTheXYGraph)
 {
     math->SetAffiches({2});
