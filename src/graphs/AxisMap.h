@@ -14,6 +14,11 @@ struct TAxisMap {
     double Min;
     double Max;
 
+    // Whether a larger value never maps before a smaller one: every step of
+    // the mapping is then a correctly rounded operation with a positive
+    // factor, which cannot reverse the order of two values.
+    bool KeepsOrder() const { return Max > Min && Length > 0 && M >= 0 && M < 0.5; }
+
     int ToPage(double v) const
     {
         if (Min == Max)

@@ -9,11 +9,6 @@ TSampleColumns::~TSampleColumns()
     Break();
 }
 
-bool TSampleColumns::Applies(const TAxisMap &y)
-{
-    return y.Max > y.Min && y.Length > 0 && y.M >= 0 && y.M < 0.5;
-}
-
 void TSampleColumns::Add(int px, double value)
 {
     m_running = true;

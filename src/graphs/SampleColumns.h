@@ -22,10 +22,6 @@ public:
     TSampleColumns(const TSampleColumns &) = delete;
     TSampleColumns &operator=(const TSampleColumns &) = delete;
 
-    // Whether the Y mapping keeps the order of values (a positive span, a
-    // positive height and a margin under one half).
-    static bool Applies(const TAxisMap &y);
-
     // Whether a run of connected samples is under way.
     bool Running() const { return m_running; }
     // The next sample of the run (inside the scale), with its page x.

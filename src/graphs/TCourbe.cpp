@@ -12,6 +12,7 @@
 #include "render/Canvas.h"
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -174,7 +175,7 @@ void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) 
     // Runs of samples inside the scale are reduced per page column in value
     // space when the Y mapping allows it; the rest goes segment by segment.
     TSampleColumns columns(path, my);
-    const bool byColumns = TSampleColumns::Applies(my);
+    const bool byColumns = my.KeepsOrder();
     TSample a{xr(0), yr(0), {}, false};
     for (int i = 1; i < n; ++i) {
         TSample b{xr(i), yr(i), {}, false};
@@ -231,14 +232,30 @@ bool TCourbe::HitTest(int x, int y) const
     const int n = std::min(xs->Count(), s->Count());
     if (n < 2)
         return false;
+    const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
+    const TSampleReader xr(*xs), yr(*s);
+    const double t = Tolerance();
+    // With an order-keeping X mapping, a segment whose two ends lie at or
+    // beyond a value that maps Tolerance away from x cannot pass Between:
+    // such segments are passed over without mapping their ends.
+    double lo = -std::numeric_limits<double>::infinity();
+    double hi = std::numeric_limits<double>::infinity();
+    if (mx.KeepsOrder()) {
+        const double a = PageToX(int(std::floor(x - t)) - 1);
+        if (mx.ToPage(a) <= x - t)
+            lo = a;
+        const double b = PageToX(int(std::ceil(x + t)) + 1);
+        if (mx.ToPage(b) >= x + t)
+            hi = b;
+    }
     // The straight segment between samples, also for step-drawn series.
-    int p = XToPage(xs->GetValue(0));
     for (int i = 0; i + 1 < n; ++i) {
-        const int q = XToPage(xs->GetValue(i + 1));
-        if (Between(x, p, q) &&
-            NearSegment(x, y, p, YToPage(s->GetValue(i)), q, YToPage(s->GetValue(i + 1))))
+        const double x0 = xr(i), x1 = xr(i + 1);
+        if ((x0 <= lo && x1 <= lo) || (x0 >= hi && x1 >= hi))
+            continue;
+        const int p = mx.ToPage(x0), q = mx.ToPage(x1);
+        if (Between(x, p, q) && NearSegment(x, y, p, my.ToPage(yr(i)), q, my.ToPage(yr(i + 1))))
             return true;
-        p = q;
     }
     return false;
 }
