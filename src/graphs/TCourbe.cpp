@@ -4,6 +4,7 @@
 #include "data/TData.h"
 #include "data/TDataAnalog.h"
 #include "data/TDatas.h"
+#include "graphs/ColumnFinder.h"
 #include "graphs/CurvePath.h"
 #include "graphs/SampleColumns.h"
 #include "graphs/SegmentClip.h"
@@ -33,23 +34,14 @@ private:
     const double *m_values = nullptr;
 };
 
-// One sample with its page point, computed once: every sample ends one
-// segment and starts the next.
-struct TSample {
-    double X;
-    double Y;
-    QPoint P;
-    bool Known = false;
-};
-
-bool finite(const TSample &a, const TSample &b)
+bool finite(double ax, double ay, double bx, double by)
 {
-    return std::isfinite(a.X) && std::isfinite(a.Y) && std::isfinite(b.X) && std::isfinite(b.Y);
+    return std::isfinite(ax) && std::isfinite(ay) && std::isfinite(bx) && std::isfinite(by);
 }
 
-bool within(const TScaleRect &r, const TSample &s)
+bool within(const TScaleRect &r, double x, double y)
 {
-    return r.XMin <= s.X && s.X <= r.XMax && r.YMin <= s.Y && s.Y <= r.YMax;
+    return r.XMin <= x && x <= r.XMax && r.YMin <= y && y <= r.YMax;
 }
 
 } // namespace
@@ -154,49 +146,33 @@ void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) 
     const TSampleReader xr(x), yr(s);
     const TAxisMap mx = axe.XMap(), my = axe.YMap();
     TCurvePath path(canvas);
-    auto page = [&mx, &my](double vx, double vy) {
-        return QPoint(mx.ToPageClipped(vx), my.ToPageClipped(vy));
-    };
-    auto pageOf = [&page](TSample &p) {
-        if (!p.Known) {
-            p.P = page(p.X, p.Y);
-            p.Known = true;
-        }
-        return p.P;
-    };
-    // An end the clipping kept is a sample whose page point is reused.
-    auto endPage = [&](double vx, double vy, TSample &a, TSample &b) {
-        if (vx == a.X && vy == a.Y)
-            return pageOf(a);
-        if (vx == b.X && vy == b.Y)
-            return pageOf(b);
-        return page(vx, vy);
-    };
     // Runs of samples inside the scale are reduced per page column in value
     // space when the Y mapping allows it; the rest goes segment by segment.
     TSampleColumns columns(path, my);
     const bool byColumns = my.KeepsOrder();
-    TSample a{xr(0), yr(0), {}, false};
+    TColumnFinder column(mx);
+    auto segment = [&](double ax, double ay, double bx, double by) {
+        if (ClipSegment(r, ax, ay, bx, by))
+            path.Segment({mx.ToPageClipped(ax), my.ToPageClipped(ay)},
+                         {mx.ToPageClipped(bx), my.ToPageClipped(by)});
+    };
+    double ax = xr(0), ay = yr(0);
     for (int i = 1; i < n; ++i) {
-        TSample b{xr(i), yr(i), {}, false};
+        const double bx = xr(i), by = yr(i);
         // A sample that is no number leaves a gap.
-        const bool drawn = finite(a, b);
-        if (drawn && within(r, a) && within(r, b)) {
+        if (!finite(ax, ay, bx, by)) {
+            columns.Break();
+        } else if (byColumns && within(r, ax, ay) && within(r, bx, by)) {
             // Both ends within the scale: clipping leaves the segment whole.
-            if (!byColumns) {
-                path.Segment(pageOf(a), pageOf(b));
-            } else {
-                if (!columns.Running())
-                    columns.Add(mx.ToPage(a.X), a.Y);
-                columns.Add(mx.ToPage(b.X), b.Y);
-            }
+            if (!columns.Running())
+                columns.Add(column.ToPage(ax), ay);
+            columns.Add(column.ToPage(bx), by);
         } else {
             columns.Break();
-            double ax = a.X, ay = a.Y, bx = b.X, by = b.Y;
-            if (drawn && ClipSegment(r, ax, ay, bx, by))
-                path.Segment(endPage(ax, ay, a, b), endPage(bx, by, a, b));
+            segment(ax, ay, bx, by);
         }
-        a = b;
+        ax = bx;
+        ay = by;
     }
 }
 
@@ -205,8 +181,19 @@ void TCourbe::drawSteps(Canvas &canvas, const TData &x, const TData &s, int n) c
     if (n < 1)
         return;
     const TSampleReader xr(x), yr(s);
-    const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
-    auto page = [&](int i) { return QPoint(mx.ToPageClipped(xr(i)), my.ToPageClipped(yr(i))); };
+    const TAxisMap my = Owner->YMap();
+    TColumnFinder column(Owner->XMap());
+    // Steps repeat their levels: the page y of the last value is reused.
+    double lastValue = yr(0);
+    int lastY = my.ToPageClipped(lastValue);
+    auto page = [&](int i) {
+        const double v = yr(i);
+        if (!(v == lastValue)) {
+            lastValue = v;
+            lastY = my.ToPageClipped(v);
+        }
+        return QPoint(column.ToPageClipped(xr(i)), lastY);
+    };
     TCurvePath path(canvas);
     QPoint p = page(0);
     path.MoveTo(p);
