@@ -3,10 +3,10 @@
 //
 // Consecutive samples inside the scale that fall on one page x are kept as
 // the first, the one of lowest value, the one of highest value and the last,
-// in sample order, and only those get a page y. Page y decreases with the
-// value (each step of the Y mapping is a correctly rounded operation with a
-// positive factor, so it cannot reverse the order of two values), so the
-// samples of lowest and highest value are those of highest and lowest page y:
+// in sample order, and only those get a page y. It is used only with a Y
+// mapping that keeps the order of values (TAxisMap::KeepsOrder), where page y
+// decreases as the value grows, so the samples of lowest and highest value
+// are those of highest and lowest page y:
 // the kept points are those the page-unit reduction of TCurvePath keeps, up to
 // the choice among equal page points, and draw the same page points.
 #include "graphs/AxisMap.h"
