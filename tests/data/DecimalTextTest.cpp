@@ -47,18 +47,6 @@ TEST(DecimalText, RejectsWhatIsNotADecimalNumber)
     }
 }
 
-TEST(DecimalText, IsRoundTripExactForPrintedDoubles)
-{
-    const double values[] = {1.0 / 3.0, -2.718281828459045, 6.02214076e23, 1e-300, 123456789.125};
-    for (double x : values) {
-        char buf[64];
-        const int n = std::snprintf(buf, sizeof buf, "%.17g", x);
-        double v = 0;
-        ASSERT_TRUE(ParseDecimal(std::string_view(buf, std::size_t(n)), v));
-        EXPECT_EQ(v, x) << buf;
-    }
-}
-
 // The quick path must give exactly what the full conversion gives, and must
 // step aside rather than guess.
 TEST(DecimalText, QuickPathAgreesWithTheFullConversion)

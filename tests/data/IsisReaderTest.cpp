@@ -1,4 +1,5 @@
 #include "data/UData.h"
+#include "support/SampleFiles.h"
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -167,7 +168,7 @@ TEST_F(IsisReader, UnusualNumbersReadLikeTheirSingleCellConversion)
 
 TEST_F(IsisReader, ColourCyclesEveryTenColumns)
 {
-    ASSERT_TRUE(Load("\"t\"\n0,1,2,3,4,5,6,7,8,9,10,11\n"));
+    ASSERT_TRUE(Load(IsisExportText(12, 1).toStdString()));
     ASSERT_EQ(datas.Count(), 12);
     EXPECT_EQ(S(10).Color, clBlue);
     EXPECT_EQ(S(11).Color, IsisPalette[1]);
@@ -241,12 +242,8 @@ TEST_F(IsisReader, ReadingTwiceGivesTheSameCollection)
 TEST_F(IsisReader, ReadsAFileAndFailsOnAMissingOne)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("graph.dat");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\"Time\",\"V(\xB5)\"\r\n0.0,1.0\r\n1.0,-1.0\r\n");
-    file.close();
+    const QString path = WriteSampleFile(dir, QStringLiteral("graph.dat"),
+                                         "\"Time\",\"V(\xB5)\"\r\n0.0,1.0\r\n1.0,-1.0\r\n");
     ASSERT_TRUE(datas.LoadFromIsisFile(path));
     EXPECT_EQ(S(1).Name, QString::fromUtf8("V(µ)"));
     EXPECT_EQ(S(1).Min, -1.0);

@@ -46,17 +46,6 @@ TEST(TDatas, SetCountFreesExactlyTheSeriesBeyondTheNewCount)
     EXPECT_EQ(freed, (std::set<int>{0, 1, 2, 3, 4}));
 }
 
-TEST(TDatas, DestructionFreesEverySeries)
-{
-    std::set<int> freed;
-    {
-        TDatas datas;
-        datas.Add(std::make_unique<Tracked>(7, freed));
-        datas.Add(std::make_unique<Tracked>(8, freed));
-    }
-    EXPECT_EQ(freed, (std::set<int>{7, 8}));
-}
-
 TEST(TDatas, AllButFirstLeavesOutSeriesZeroAndIndexesBeyond255)
 {
     TDatas datas;

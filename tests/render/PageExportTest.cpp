@@ -1,5 +1,6 @@
 #include "render/PageExport.h"
 #include "render/RecordingCanvas.h"
+#include "support/SampleFiles.h"
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -16,12 +17,6 @@ protected:
     RecordingCanvas canvas{picture};
 
     QString path(const QString &name) const { return dir.filePath(name); }
-
-    static QByteArray contents(const QString &fileName)
-    {
-        QFile f(fileName);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 };
 
 TEST_F(PageExportTest, SvgKeepsTextsAsTextAtPageScale)
@@ -33,7 +28,7 @@ TEST_F(PageExportTest, SvgKeepsTextsAsTextAtPageScale)
     canvas.TextOut(10, 40, QStringLiteral("2,5 µs"));
     ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("page.svg"))), QString());
 
-    const QString svg = QString::fromUtf8(contents(path(QStringLiteral("page.svg"))));
+    const QString svg = QString::fromUtf8(ReadSampleFile(path(QStringLiteral("page.svg"))));
     EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 300 200\""))) << svg.toStdString();
     EXPECT_EQ(svg.count(QStringLiteral("<text")), 2);
     EXPECT_TRUE(svg.contains(QStringLiteral(">Tension (V)</text>")));
@@ -48,7 +43,7 @@ TEST_F(PageExportTest, SvgDrawsConnectedLinesAsOnePolyline)
     for (int i = 1; i <= 5000; ++i)
         canvas.LineTo(i % 300, (i * 7) % 200);
     ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("long.SVG"))), QString());
-    const QByteArray svg = contents(path(QStringLiteral("long.SVG")));
+    const QByteArray svg = ReadSampleFile(path(QStringLiteral("long.SVG")));
     EXPECT_EQ(svg.count("<polyline"), 1);
     EXPECT_LT(svg.size(), 5000 * 12);
 }
@@ -70,16 +65,11 @@ TEST_F(PageExportTest, PngIsOnePixelPerUnitOnTheBackground)
 
 TEST_F(PageExportTest, FailuresAreReportedInFrenchAndLeaveFilesAlone)
 {
-    const QString existing = path(QStringLiteral("keep.pdf"));
-    {
-        QFile f(existing);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("original");
-    }
+    const QString existing = WriteSampleFile(dir, QStringLiteral("keep.pdf"), "original");
     const QString unknown = ExportPagePicture(picture, existing);
     EXPECT_TRUE(unknown.startsWith(QStringLiteral("Format d'exportation non reconnu")));
     EXPECT_TRUE(unknown.contains(QStringLiteral("keep.pdf")));
-    EXPECT_EQ(contents(existing), QByteArray("original"));
+    EXPECT_EQ(ReadSampleFile(existing), QByteArray("original"));
 
     EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("sans extension")))
                     .startsWith(QStringLiteral("Format d'exportation non reconnu")));

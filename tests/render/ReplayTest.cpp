@@ -15,12 +15,23 @@ protected:
     PagePicture picture{100, 100};
     RecordingCanvas canvas{picture};
 
-    QImage replay(QSize size = QSize(100, 100))
+    static QImage blank(QSize size = QSize(100, 100))
     {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
+        return image;
+    }
+
+    QImage replay(QSize size = QSize(100, 100))
+    {
+        return replayInto(size, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+
+    QImage replayInto(QSize size, const QRectF &target)
+    {
+        QImage image = blank(size);
         QPainter painter(&image);
-        ReplayPicture(painter, picture, QRectF(QPointF(0, 0), QSizeF(size)));
+        ReplayPicture(painter, picture, target);
         return image;
     }
 
@@ -103,8 +114,7 @@ TEST_F(ReplayTest, WidePolylinesCoverWhatOneStrokeCovers)
     canvas.Polyline(zigzag);
     const QImage pieces = replay();
 
-    QImage whole(100, 100, QImage::Format_RGB32);
-    whole.fill(Qt::white);
+    QImage whole = blank();
     QPainter painter(&whole);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(0.5, 0.5);
@@ -176,12 +186,7 @@ TEST_F(ReplayTest, EmptyPageOrTargetDrawsNothing)
     EXPECT_EQ(replay().pixel(0, 0), white());
 
     picture.SetMFWidth(100);
-    QImage image(100, 100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReplayPicture(painter, picture, QRectF(0, 0, 0, 100));
-    painter.end();
-    EXPECT_EQ(image.pixel(0, 0), white());
+    EXPECT_EQ(replayInto(QSize(100, 100), QRectF(0, 0, 0, 100)).pixel(0, 0), white());
 }
 
 // Documents can hold any integer: replay must neither crash nor hang on them.
