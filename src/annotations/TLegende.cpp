@@ -1,14 +1,12 @@
 #include "annotations/TLegende.h"
 
-#include "annotations/TextBox.h"
 #include "data/UData.h"
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
-#include "page/TIsisGraph.h"
 #include "render/Canvas.h"
 #include <cmath>
 
-TLegende::TLegende(TAxe *owner, int index) : TDessin(owner), Index(index)
+TLegende::TLegende(TAxe *owner, int index) : TTextBox(owner), Index(index)
 {
     Font.Size = int(std::nearbyint(Font.Size * 1.2));
     Font.Bold = true;
@@ -67,7 +65,7 @@ void TLegende::Draw(Canvas &canvas)
 
 bool TLegende::HitTest(int x, int y) const
 {
-    return TextBoxHit(*this, Left() + DX, Bottom() - DY, x, y);
+    return BoxHit(Left() + DX, Bottom() - DY, x, y);
 }
 
 int TLegende::GetCursor() const
@@ -80,28 +78,3 @@ void TLegende::Edit() {}
 
 // Legends are not written to documents yet.
 void TLegende::SaveToStrings(QStringList &) const {}
-
-void TLegende::DrawSelection(Canvas &screen, int offX, int offY) const
-{
-    DrawTextBoxSelection(*this, screen, offX, offY);
-}
-
-// A legend has no size handle, so it is never resized.
-void TLegende::DrawSizing(Canvas &, int, int) const {}
-
-QPoint TLegende::GetSizeHandle() const
-{
-    return QPoint(-1, -1);
-}
-
-void TLegende::ApplyDefaults()
-{
-    SetColor(Page()->DefColor);
-    Font = Page()->DefFont;
-}
-
-void TLegende::StoreDefaults()
-{
-    Page()->DefColor = GetColor();
-    Page()->DefFont = Font;
-}

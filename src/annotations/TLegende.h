@@ -2,12 +2,12 @@
 // The name label of a data series: shows the series' name and unit in the
 // series' colour. Text and colour live in the series, so recolouring the
 // legend recolours every curve of that series and the other way round.
-#include "annotations/TDessin.h"
+#include "annotations/TextBox.h"
 #include <QString>
 
 class TData;
 
-class TLegende : public TDessin
+class TLegende : public TTextBox
 {
 public:
     // Takes the graph's next label slot: rows of ten along the top.
@@ -29,10 +29,4 @@ public:
     int GetCursor() const override;
     void Edit() override;
     void SaveToStrings(QStringList &lines) const override;
-
-    void DrawSelection(Canvas &screen, int offX, int offY) const override;
-    void DrawSizing(Canvas &screen, int offX, int offY) const override;
-    QPoint GetSizeHandle() const override;
-    void ApplyDefaults() override;
-    void StoreDefaults() override;
 };

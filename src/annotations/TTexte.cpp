@@ -1,11 +1,9 @@
 #include "annotations/TTexte.h"
 
-#include "annotations/TextBox.h"
 #include "page/PointerShapes.h"
-#include "page/TIsisGraph.h"
 #include "render/Canvas.h"
 
-TTexte::TTexte(TAxe *owner) : TDessin(owner) {}
+TTexte::TTexte(TAxe *owner) : TTextBox(owner) {}
 
 void TTexte::Draw(Canvas &canvas)
 {
@@ -22,7 +20,7 @@ void TTexte::Draw(Canvas &canvas)
 
 bool TTexte::HitTest(int x, int y) const
 {
-    return TextBoxHit(*this, GetX(), GetY(), x, y);
+    return BoxHit(GetX(), GetY(), x, y);
 }
 
 int TTexte::GetCursor() const
@@ -35,28 +33,3 @@ void TTexte::Edit() {}
 
 // Texts are not written to documents yet.
 void TTexte::SaveToStrings(QStringList &) const {}
-
-void TTexte::DrawSelection(Canvas &screen, int offX, int offY) const
-{
-    DrawTextBoxSelection(*this, screen, offX, offY);
-}
-
-// A text has no size handle, so it is never resized.
-void TTexte::DrawSizing(Canvas &, int, int) const {}
-
-QPoint TTexte::GetSizeHandle() const
-{
-    return QPoint(-1, -1);
-}
-
-void TTexte::ApplyDefaults()
-{
-    SetColor(Page()->DefColor);
-    Font = Page()->DefFont;
-}
-
-void TTexte::StoreDefaults()
-{
-    Page()->DefColor = GetColor();
-    Page()->DefFont = Font;
-}

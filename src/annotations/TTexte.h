@@ -1,10 +1,10 @@
 #pragma once
 // A free line of text typed by the user, its lower-left corner at the anchor.
 // Its size is measured at each drawing and kept in Largeur and Hauteur.
-#include "annotations/TDessin.h"
+#include "annotations/TextBox.h"
 #include <QString>
 
-class TTexte : public TDessin
+class TTexte : public TTextBox
 {
 public:
     explicit TTexte(TAxe *owner);
@@ -17,10 +17,4 @@ public:
     int GetCursor() const override;
     void Edit() override;
     void SaveToStrings(QStringList &lines) const override;
-
-    void DrawSelection(Canvas &screen, int offX, int offY) const override;
-    void DrawSizing(Canvas &screen, int offX, int offY) const override;
-    QPoint GetSizeHandle() const override;
-    void ApplyDefaults() override;
-    void StoreDefaults() override;
 };
