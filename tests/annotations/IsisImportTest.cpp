@@ -6,7 +6,7 @@
 #include "graphs/TMath.h"
 #include "page/TIsisGraph.h"
 #include "render/PagePicture.h"
-#include <QFile>
+#include "support/SampleFiles.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,28 +18,14 @@ class IsisImportTest : public ::testing::Test
 protected:
     IsisImportTest() { page.resize(1007, 707); }
 
-    // An export of `columns` analog columns named C0, C1, ... and `rows` rows.
     QString Export(int columns, int rows = 3)
     {
-        QByteArray text;
-        for (int c = 0; c < columns; ++c)
-            text += (c ? "\",\"" : "\"") + QByteArray("C") + QByteArray::number(c);
-        text += "\"\r\n";
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < columns; ++c)
-                text += (c ? "," : "") + QByteArray::number(r * 0.5 + c) + "E-3";
-            text += "\r\n";
-        }
-        return Write(QStringLiteral("export%1.dat").arg(columns), text);
+        return Write(QStringLiteral("export%1.dat").arg(columns), IsisExportText(columns, rows));
     }
 
     QString Write(const QString &name, const QByteArray &bytes)
     {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return WriteSampleFile(dir, name, bytes);
     }
 
     static std::vector<int> CurveSeries(const TAxe &g)

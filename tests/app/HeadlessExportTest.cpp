@@ -1,6 +1,6 @@
 // End to end: the built program exports a small simulator export to SVG and
 // PNG with no display, and fails with a French message and status 1.
-#include <QFile>
+#include "support/SampleFiles.h"
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -29,11 +29,7 @@ protected:
 
     QString Write(const QString &name, const QByteArray &bytes)
     {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return WriteSampleFile(dir, name, bytes);
     }
 
     // Runs the program with no display at all, waiting a bounded time.
@@ -68,9 +64,7 @@ TEST_F(HeadlessExportTest, WritesAnSvgPageWithItsTextsKeptAsText)
     const QString svg = dir.filePath(QStringLiteral("page.svg"));
     const Outcome out = Export({svg, input});
     ASSERT_EQ(out.status, 0) << out.errors.toStdString();
-    QFile f(svg);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString content = QString::fromUtf8(f.readAll());
+    const QString content = QString::fromUtf8(ReadSampleFile(svg));
     EXPECT_TRUE(content.contains(QStringLiteral("viewBox=\"0 0 2000 1500\"")));
     // Curve labels, the axis legend, graduations with prefixes and commas.
     for (const QString &text :

@@ -3,9 +3,9 @@
 #include "app/IsisCommand.h"
 #include "app/UIsis2Graph.h"
 #include "page/TIsisGraph.h"
+#include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -24,11 +24,7 @@ protected:
 
     QString Write(const QString &name, const QByteArray &bytes)
     {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return WriteSampleFile(dir, name, bytes);
     }
 
     bool Run(const QString &chosen)
@@ -47,8 +43,7 @@ protected:
 
 TEST_F(IsisCommandTest, AnImportSetsTheCaptionEnablesAddGraphAndRefreshes)
 {
-    const QString file =
-        Write(QStringLiteral("rc.dat"), "\"Time\",\"V(OUT)\"\r\n0,1\r\n1e-3,2\r\n");
+    const QString file = Write(QStringLiteral("rc.dat"), IsisExportText(2));
     page.FileName = QStringLiteral("ancien.scv");
     EXPECT_TRUE(Run(file));
     ASSERT_EQ(prompts.FileDialogs.size(), 1u);
@@ -64,7 +59,7 @@ TEST_F(IsisCommandTest, AnImportSetsTheCaptionEnablesAddGraphAndRefreshes)
 
 TEST_F(IsisCommandTest, AnUnreadableFileIsReportedAndChangesNeitherCaptionNorPage)
 {
-    ASSERT_TRUE(Run(Write(QStringLiteral("ok.dat"), "\"T\",\"V\"\r\n0,1\r\n")));
+    ASSERT_TRUE(Run(Write(QStringLiteral("ok.dat"), IsisExportText(2))));
     window.setWindowTitle(QStringLiteral("Scolivet : mesure.scv (/tmp/)"));
     addGraph.setEnabled(false);
     TAxe *graph = page.Graphs(0);
@@ -90,8 +85,7 @@ TEST_F(IsisCommandTest, ACancelledDialogOnlyRefreshes)
 TEST_F(IsisCommandTest, TheMainWindowRunsItFromItsAction)
 {
     TForm1 form;
-    const QString file =
-        Write(QStringLiteral("rc.dat"), "\"Time\",\"V(OUT)\"\r\n0,1\r\n1e-3,2\r\n");
+    const QString file = Write(QStringLiteral("rc.dat"), IsisExportText(2));
     form.IsisGraph()->SetZoom(2);
     form.RefreshView();
     ASSERT_TRUE(form.Actions().ZoomFull->isEnabled());

@@ -5,11 +5,11 @@
 #include "data/EngNumbers.h"
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
+#include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QMenu>
 #include <QMenuBar>
@@ -344,9 +344,8 @@ TEST_F(MainWindowTest, BothAboutCommandsRunTheAboutBox)
 
 TEST_F(MainWindowTest, HelpShipsBesideTheProgramAndReportsNothingWhenMissing)
 {
-    QFile page(QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/help/Scolivet.html"));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(page.readAll());
+    const QString html = QString::fromUtf8(
+        ReadSampleFile(QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/help/Scolivet.html")));
     EXPECT_TRUE(html.contains(QStringLiteral("lang=\"fr\"")));
     EXPECT_TRUE(html.contains(QStringLiteral("Réduire")));
 
@@ -367,14 +366,10 @@ TEST_F(MainWindowTest, ClosingAsksNothingAndFreesThePageView)
 TEST_F(MainWindowTest, StatusPanelsReadTheValuesUnderTheMouse)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("rampe.dat"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\"Time\",\"V(N1)\"\r\n");
+    QByteArray ramp = "\"Time\",\"V(N1)\"\r\n";
     for (int i = 0; i <= 10; ++i)
-        file.write(QByteArray::number(i) + "," + QByteArray::number(2 * i) + "\r\n");
-    file.close();
-    scripted.FileNames.push_back(path);
+        ramp += QByteArray::number(i) + "," + QByteArray::number(2 * i) + "\r\n";
+    scripted.FileNames.push_back(WriteSampleFile(dir, QStringLiteral("rampe.dat"), ramp));
     Action("Isis")->trigger();
     ASSERT_EQ(View()->GraphCount(), 1);
     const TAxe *graph = View()->Graphs(0);
