@@ -3,7 +3,8 @@
 // does for each curve: a noisy sine (every sample inside the scale) and a
 // logic series, on an XY graph 3000 page units wide. Reports the points the
 // picture keeps, which stay proportional to the page width.
-//   curve_record [benchmark options]   (run with QT_QPA_PLATFORM=offscreen)
+//   curve_record [benchmark options]
+#include "BenchMain.h"
 #include "data/UData.h"
 #include "graphs/TCourbe.h"
 #include "graphs/TMath.h"
@@ -11,7 +12,6 @@
 #include "render/PagePicture.h"
 #include "render/RecordingCanvas.h"
 #include <QApplication>
-#include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -77,9 +77,5 @@ BENCHMARK(BM_LogicCurve)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -6,6 +6,7 @@
 // application's reader. Compare it with isis_import on the same file.
 //   isis_floor FILE
 #include "data/HugePages.h"
+#include "data/IsisText.h"
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -15,22 +16,6 @@
 
 namespace
 {
-
-const char *LineEnd(const char *p, const char *end)
-{
-    while (p != end && *p != '\r' && *p != '\n')
-        ++p;
-    return p;
-}
-
-const char *NextLine(const char *p, const char *end)
-{
-    if (p != end && *p == '\r')
-        ++p;
-    if (p != end && *p == '\n')
-        ++p;
-    return p;
-}
 
 void ParseRows(const char *p, const char *end, std::vector<std::vector<double>> &columns)
 {
@@ -49,8 +34,42 @@ void ParseRows(const char *p, const char *end, std::vector<std::vector<double>> 
             if (p != lineEnd)
                 ++p;
         }
-        p = NextLine(lineEnd, end);
+        p = SkipLineBreak(lineEnd, end);
     }
+}
+
+// The whole file in one uninitialised buffer with huge-page advice; null
+// when it cannot be opened.
+std::unique_ptr<char[]> ReadWhole(const char *path, std::size_t &size)
+{
+    std::FILE *f = std::fopen(path, "rb");
+    if (!f)
+        return nullptr;
+    std::fseek(f, 0, SEEK_END);
+    const auto length = std::size_t(std::max(std::ftell(f), 0L));
+    std::fseek(f, 0, SEEK_SET);
+    std::unique_ptr<char[]> buffer(new char[length]);
+    AdviseHugePages(buffer.get(), length);
+    size = std::fread(buffer.get(), 1, length, f);
+    std::fclose(f);
+    return buffer;
+}
+
+// One column per cell of line 2, each reserved for every line.
+std::vector<std::vector<double>> ReadColumns(const char *begin, const char *end)
+{
+    const char *line2 = SkipLineBreak(LineEnd(begin, end), end);
+    std::size_t count = 1;
+    for (const char *p = line2; p != LineEnd(line2, end); ++p)
+        count += *p == ',';
+    const auto rows = std::size_t(std::count(line2, end, '\n'));
+    std::vector<std::vector<double>> columns(count);
+    for (std::vector<double> &column : columns) {
+        column.reserve(rows);
+        AdviseHugePages(column.data(), rows * sizeof(double));
+    }
+    ParseRows(line2, end, columns);
+    return columns;
 }
 
 } // namespace
@@ -62,29 +81,11 @@ int main(int argc, char **argv)
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    std::FILE *f = std::fopen(argv[1], "rb");
-    if (!f)
+    std::size_t size = 0;
+    const std::unique_ptr<char[]> buffer = ReadWhole(argv[1], size);
+    if (!buffer)
         return 1;
-    std::fseek(f, 0, SEEK_END);
-    const long size = std::ftell(f);
-    std::fseek(f, 0, SEEK_SET);
-    std::unique_ptr<char[]> buffer(new char[std::size_t(size)]);
-    AdviseHugePages(buffer.get(), std::size_t(size));
-    const std::size_t got = std::fread(buffer.get(), 1, std::size_t(size), f);
-    std::fclose(f);
-
-    const char *end = buffer.get() + got;
-    const char *line2 = NextLine(LineEnd(buffer.get(), end), end);
-    std::size_t count = 1;
-    for (const char *p = line2; p != LineEnd(line2, end); ++p)
-        count += *p == ',';
-    const auto rows = std::count(line2, end, '\n');
-    std::vector<std::vector<double>> columns(count);
-    for (std::vector<double> &column : columns) {
-        column.reserve(std::size_t(rows));
-        AdviseHugePages(column.data(), std::size_t(rows) * sizeof(double));
-    }
-    ParseRows(line2, end, columns);
+    const std::vector<std::vector<double>> columns = ReadColumns(buffer.get(), buffer.get() + size);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -93,7 +94,7 @@ int main(int argc, char **argv)
             sum += v;
         std::printf("%zu\t%zu\t%.17g\n", c, columns[c].size(), sum);
     }
-    std::printf("rows=%zu series=%zu bytes=%ld seconds=%.6f MBps=%.1f\n", columns[0].size(),
+    std::printf("rows=%zu series=%zu bytes=%zu seconds=%.6f MBps=%.1f\n", columns[0].size(),
                 columns.size(), size, elapsed.count(), double(size) / 1e6 / elapsed.count());
     return 0;
 }

@@ -1,13 +1,13 @@
 // links: scolivet_page scolivet_render scolivet_data
 // Repainting the page view once its picture is cached: a page picture of
 // 200 000 line records shown in a 1280 x 800 control.
+#include "BenchMain.h"
 #include "page/TGraphEMF.h"
 #include "render/PagePicture.h"
 #include "render/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QPixmap>
-#include <benchmark/benchmark.h>
 #include <random>
 
 namespace
@@ -96,9 +96,5 @@ BENCHMARK(BM_PaintAfterRedraw)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // links: scolivet_render
 // Cost of the page picture's hot paths: recording 200 000 lines, replaying
 // them onto a 1280 x 800 image, and writing them as SVG.
+#include "BenchMain.h"
 #include "render/PageExport.h"
 #include "render/PictureReplay.h"
 #include "render/RecordingCanvas.h"
@@ -9,7 +10,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cmath>
 
 namespace
@@ -74,11 +74,5 @@ BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }
