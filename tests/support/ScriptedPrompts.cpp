@@ -14,6 +14,21 @@ template <typename T> std::optional<T> TakeFront(std::deque<T> &queue)
     return value;
 }
 
+// A scripted colour or font answer: nullopt cancels the dialog.
+template <typename T>
+bool TakeChoice(std::deque<std::optional<T>> &queue, T &value, const char *dialog)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unscripted " << dialog << " dialog";
+        return false;
+    }
+    const std::optional<T> answer = std::move(queue.front());
+    queue.pop_front();
+    if (answer)
+        value = *answer;
+    return answer.has_value();
+}
+
 } // namespace
 
 ScriptedPrompts::ScriptedPrompts() : previous_(SetPrompts(this)) {}
@@ -69,29 +84,13 @@ QString ScriptedPrompts::SaveFileName(QWidget *, const TFileDialogOptions &optio
 bool ScriptedPrompts::ChooseColor(QWidget *, TColor &color)
 {
     ColorPresets.push_back(color);
-    if (Colors.empty()) {
-        ADD_FAILURE() << "unscripted colour dialog";
-        return false;
-    }
-    const std::optional<TColor> answer = Colors.front();
-    Colors.pop_front();
-    if (answer)
-        color = *answer;
-    return answer.has_value();
+    return TakeChoice(Colors, color, "colour");
 }
 
 bool ScriptedPrompts::ChooseFont(QWidget *, TFont &font)
 {
     FontPresets.push_back(font);
-    if (Fonts.empty()) {
-        ADD_FAILURE() << "unscripted font dialog";
-        return false;
-    }
-    const bool accepted = Fonts.front().has_value();
-    if (accepted)
-        font = *Fonts.front();
-    Fonts.pop_front();
-    return accepted;
+    return TakeChoice(Fonts, font, "font");
 }
 
 int ScriptedPrompts::Exec(QDialog &dialog)
