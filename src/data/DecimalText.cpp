@@ -54,6 +54,26 @@ bool ParseUnsigned(const char *begin, const char *end, double &value)
     return r.ec == std::errc() && r.ptr == end;
 }
 
+// Adds an optional exponent "(e|E) [+|-] digits" at p to `exponent`; returns
+// where it ends, or null when the letter has no digits. Saturates far outside
+// any double.
+const char *ScanExponent(const char *p, const char *end, int &exponent)
+{
+    if (p == end || (*p != 'e' && *p != 'E'))
+        return p;
+    ++p;
+    const bool down = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
+        ++p;
+    if (p == end || !IsDigit(*p))
+        return nullptr;
+    int written = 0;
+    for (; p != end && IsDigit(*p); ++p)
+        written = std::min(written * 10 + (*p - '0'), 100000);
+    exponent += down ? -written : written;
+    return p;
+}
+
 // Exact powers of ten as doubles.
 constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -77,18 +97,9 @@ const char *ScanPlainDecimal(const char *begin, const char *end, double &value)
     }
     if (digits == 0 || digits > 19)
         return nullptr;
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        ++p;
-        const bool down = p != end && *p == '-';
-        if (p != end && (*p == '-' || *p == '+'))
-            ++p;
-        if (p == end || !IsDigit(*p))
-            return nullptr;
-        int written = 0;
-        for (; p != end && IsDigit(*p); ++p)
-            written = std::min(written * 10 + (*p - '0'), 100000);
-        exponent += down ? -written : written;
-    }
+    p = ScanExponent(p, end, exponent);
+    if (!p)
+        return nullptr;
     // Below 2^53 the mantissa is exact, and so is every power up to 1e22:
     // one multiplication or division rounds correctly.
     double v;

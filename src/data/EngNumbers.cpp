@@ -116,6 +116,26 @@ qsizetype TakeDigits(QStringView s, qsizetype &i, std::string &out)
     return i - start;
 }
 
+// Reads an optional exponent "(E|e) [+|-] digits" at s[i...]; false when the
+// letter has no digits. Saturates far outside any double.
+bool TakeExponent(QStringView s, qsizetype &i, long &exponent)
+{
+    if (i == s.size() || (s[i] != u'E' && s[i] != u'e'))
+        return true;
+    ++i;
+    const bool negative = i < s.size() && s[i] == u'-';
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        ++i;
+    std::string digits;
+    if (TakeDigits(s, i, digits) == 0)
+        return false;
+    long value = 0;
+    for (char c : digits)
+        value = std::min(value * 10 + (c - '0'), 100000L);
+    exponent = negative ? -value : value;
+    return true;
+}
+
 // Strict decimal-comma float: [+|-] digits [, digits] [(E|e) [+|-] digits],
 // at least one mantissa digit, nothing else.
 bool ConvertFloat(QStringView s, double &value)
@@ -135,20 +155,7 @@ bool ConvertFloat(QStringView s, double &value)
     if (digits.empty())
         return false;
     long exponent = 0;
-    if (i < s.size() && (s[i] == u'E' || s[i] == u'e')) {
-        ++i;
-        const bool negative = i < s.size() && s[i] == u'-';
-        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-            ++i;
-        std::string expDigits;
-        if (TakeDigits(s, i, expDigits) == 0)
-            return false;
-        for (char c : expDigits) // saturates far outside any double
-            exponent = std::min(exponent * 10 + (c - '0'), 100000L);
-        if (negative)
-            exponent = -exponent;
-    }
-    if (i != s.size())
+    if (!TakeExponent(s, i, exponent) || i != s.size())
         return false;
 
     // Weight of the digits as a whole: "ddd" then "e(exponent - fraction length)".
