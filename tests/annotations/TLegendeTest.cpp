@@ -13,8 +13,8 @@ class TLegendeTest : public AnnotationFixture
 protected:
     TLegendeTest()
     {
-        AddSeries(QStringLiteral("Temps"), QStringLiteral("s"), clBlack);
-        vs = AddSeries(QStringLiteral("Vs"), QStringLiteral("V"), clBlue);
+        AddAnalog({0, 1}, QStringLiteral("Temps"), clBlack, QStringLiteral("s"));
+        vs = AddAnalog({0, 1}, QStringLiteral("Vs"), clBlue, QStringLiteral("V"));
     }
     int vs = 0;
 };
@@ -30,7 +30,7 @@ TEST_F(TLegendeTest, TextIsTheSeriesNameWithItsUnitInParenthesesWhenThereIsOne)
         {QStringLiteral("I(R1)"), QStringLiteral("µA"), QStringLiteral("I(R1)(µA)")},
     };
     for (const Case &c : cases) {
-        const int i = AddSeries(c.name, c.unit, clRed);
+        const int i = AddAnalog({0, 1}, c.name, clRed, c.unit);
         EXPECT_EQ(Add(new TLegende(graph, i))->LegendText(), c.shown);
     }
 }

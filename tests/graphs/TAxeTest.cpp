@@ -1,4 +1,4 @@
-#include "GraphFixture.h"
+#include "support/GraphPageFixture.h"
 
 #include "annotations/TLegende.h"
 #include "annotations/TTexte.h"
@@ -31,7 +31,7 @@ private:
     int m_id;
 };
 
-class TAxeTest : public GraphFixture
+class TAxeTest : public GraphPageFixture
 {
 protected:
     TAxeTest() { g = AddGraph(0, 10, -1, 1); }

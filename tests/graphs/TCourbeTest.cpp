@@ -1,4 +1,4 @@
-#include "GraphFixture.h"
+#include "support/GraphPageFixture.h"
 
 #include "DrawnSet.h"
 #include "graphs/SegmentClip.h"
@@ -11,7 +11,7 @@
 namespace
 {
 
-class TCourbeTest : public GraphFixture
+class TCourbeTest : public GraphPageFixture
 {
 protected:
     // A graph on 0..10 x 0..10 showing series 1 drawn against series 0.

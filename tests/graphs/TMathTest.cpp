@@ -1,4 +1,4 @@
-#include "GraphFixture.h"
+#include "support/GraphPageFixture.h"
 
 #include "annotations/TLegende.h"
 #include "data/EngNumbers.h"
@@ -10,7 +10,7 @@
 namespace
 {
 
-class TMathTest : public GraphFixture
+class TMathTest : public GraphPageFixture
 {
 protected:
     // Graduation texts drawn at a given label top, left to right.

@@ -1,7 +1,7 @@
 #pragma once
 // A page of 1007 x 707 pixels (Scale 3: Tolerance 15 page units at zoom 1)
-// with helpers to fill its series collection, add XY graphs and record what
-// a graph or an element draws.
+// with helpers to fill its series collection, add XY graphs of 3000 x 1500
+// page units and record what a graph or an element draws.
 #include "data/UData.h"
 #include "graphs/TMath.h"
 #include "page/TIsisGraph.h"
@@ -11,39 +11,28 @@
 #include <memory>
 #include <vector>
 
-class GraphFixture : public ::testing::Test
+class GraphPageFixture : public ::testing::Test
 {
 protected:
-    GraphFixture() { page.resize(1007, 707); }
+    GraphPageFixture() { page.resize(1007, 707); }
 
-    int AddAnalog(std::vector<double> values, const QString &name = QStringLiteral("V"),
-                  TColor color = clBlue)
+    // Each appends a series and returns its index.
+    int AddAnalog(const std::vector<double> &values, const QString &name = QStringLiteral("V"),
+                  TColor color = clBlue, const QString &unit = QString())
     {
         auto s = std::make_unique<TDataAnalog>();
         s->SetName(name);
+        s->Unit = unit;
         s->Color = color;
-        s->SetCount(int(values.size()));
-        for (int i = 0; i < int(values.size()); ++i)
-            s->SetValue(i, values[std::size_t(i)]);
-        return add(std::move(s));
+        return add(std::move(s), values, &TDataAnalog::SetValue);
     }
-
-    int AddLogic(std::vector<std::uint8_t> states)
+    int AddLogic(const std::vector<std::uint8_t> &states)
     {
-        auto s = std::make_unique<TDataLogic>();
-        s->SetCount(int(states.size()));
-        for (int i = 0; i < int(states.size()); ++i)
-            s->SetState(i, states[std::size_t(i)]);
-        return add(std::move(s));
+        return add(std::make_unique<TDataLogic>(), states, &TDataLogic::SetState);
     }
-
-    int AddBus(std::vector<std::int32_t> words)
+    int AddBus(const std::vector<std::int32_t> &words)
     {
-        auto s = std::make_unique<TDataBus>();
-        s->SetCount(int(words.size()));
-        for (int i = 0; i < int(words.size()); ++i)
-            s->SetWord(i, words[std::size_t(i)]);
-        return add(std::move(s));
+        return add(std::make_unique<TDataBus>(), words, &TDataBus::SetWord);
     }
 
     // An XY graph without curves or labels, owned by the page, with the given
@@ -71,8 +60,12 @@ protected:
     TIsisGraph page;
 
 private:
-    int add(std::unique_ptr<TData> s)
+    template <class Series, class Value, class Setter>
+    int add(std::unique_ptr<Series> s, const std::vector<Value> &values, Setter set)
     {
+        s->SetCount(int(values.size()));
+        for (int i = 0; i < int(values.size()); ++i)
+            ((*s).*set)(i, values[std::size_t(i)]);
         page.Datas->Add(std::move(s));
         return page.Datas->Count() - 1;
     }
