@@ -98,7 +98,7 @@ TEST_F(IsisReader, ColumnCountComesFromLineTwoAlone)
     EXPECT_EQ(V(1, 2), 7.0);
 }
 
-TEST_F(IsisReader, ShortLinesGiveTheirLastCellToEveryKind)
+TEST_F(IsisReader, ShortLinesAndEmptyCellsReadPerKind)
 {
     ASSERT_TRUE(Load("\"t\",\"d\",\"b\"\n1,\"SHI\",\"A\"\n2,\"FF\"\n3\n"));
     const auto &logic = static_cast<const TDataLogic &>(S(1));
@@ -106,6 +106,10 @@ TEST_F(IsisReader, ShortLinesGiveTheirLastCellToEveryKind)
     EXPECT_EQ(V(2, 1), 255.0);
     EXPECT_EQ(V(0, 2), 3.0);
     EXPECT_EQ(V(2, 2), 0.0); // "3" without its first and last characters
+    // Later empty cells are fine for logic (unknown state) and bus (no digits).
+    ASSERT_TRUE(Load("\"t\",\"d\",\"b\"\n1,\"SHI\",\"A\"\n2,,\n"));
+    EXPECT_EQ(static_cast<const TDataLogic &>(S(1)).States[1], UnknownLogicState);
+    EXPECT_EQ(V(2, 1), 0.0);
     // An analog column cannot read the quoted cell repeated into it.
     ExpectRejected("\"t\",\"d\"\n1,\"SHI\"\n\"SLO\"\n");
 }
@@ -186,14 +190,6 @@ TEST_F(IsisReader, FailuresLeaveTheCollectionEmpty)
     ExpectRejected("\"t\",\"v\"\n1,2\n\n");    // an empty line has an empty analog cell
     ExpectRejected("\"t\",\"v\"\n1,2\n3,4e\n");
     ExpectRejected("\"t\",\"v\"\n1,2\n3,inf\n");
-}
-
-TEST_F(IsisReader, CellsNeedNoMoreThanTheirTextToBeEmptyOrQuoted)
-{
-    // Later empty cells are fine for logic (unknown state) and bus (no digits).
-    ASSERT_TRUE(Load("\"t\",\"d\",\"b\"\n1,\"SHI\",\"A\"\n2,,\n"));
-    EXPECT_EQ(static_cast<const TDataLogic &>(S(1)).States[1], UnknownLogicState);
-    EXPECT_EQ(V(2, 1), 0.0);
 }
 
 TEST_F(IsisReader, InputsAskingForHugeCollectionsAreRejected)

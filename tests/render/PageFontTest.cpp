@@ -64,8 +64,6 @@ TEST(QtColorTest, PlainAndSystemColours)
     EXPECT_EQ(ToQColor(RGBColor(1, 2, 3)), QColor(1, 2, 3));
     EXPECT_EQ(ToQColor(clRed), QColor(255, 0, 0));
     EXPECT_EQ(ToQColor(0xFF00000Fu), QColor(240, 240, 240)); // button face
-    EXPECT_EQ(ToQColor(0x80000005u), QColor(255, 255, 255)); // window
-    EXPECT_EQ(ToQColor(0x80000008u), QColor(0, 0, 0));       // window text
     EXPECT_EQ(ToQColor(0x800000FFu), QColor(0, 0, 0));       // unknown index
     EXPECT_EQ(ToQColor(0x1FFFFFFFu), QColor(255, 255, 255)); // flags above the colour
 }
