@@ -1,54 +1,125 @@
-// The program itself: what it prints without opening a window.
+// The program itself, run with no display at all: what it prints, and the
+// export of a small simulator export to SVG and PNG, failing with a French
+// message and status 1.
+#include "support/SampleFiles.h"
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace
 {
 
-const QString program = QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/scolivet");
-
 struct ProgramRun {
-    int exitCode = -1;
+    int status = -1;
     QString out;
+    QString errors;
 };
 
-// Runs the program with no display at all.
-ProgramRun RunProgram(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    return run;
-}
-
-class ProgramTest : public testing::Test
+class ProgramTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    ProgramTest()
     {
-        ASSERT_TRUE(QFileInfo(program).isExecutable()) << "build the scolivet target first";
+        const QByteArray text = "\"Time\",\"V(OUT)\",\"I(R1)\"\r\n"
+                                "0.000000E+00,0.000000E+00,1.000000E-03\r\n"
+                                "5.000000E-04,2.500000E+00,5.000000E-04\r\n"
+                                "1.000000E-03,5.000000E+00,0.000000E+00\r\n";
+        input = Write(QStringLiteral("rc.dat"), text);
     }
+
+    QString Write(const QString &name, const QByteArray &bytes)
+    {
+        return WriteSampleFile(dir, name, bytes);
+    }
+
+    // Waits a bounded time.
+    static ProgramRun Run(const QStringList &args)
+    {
+        const QString program = QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/scolivet");
+        EXPECT_TRUE(QFileInfo(program).isExecutable()) << "build the scolivet program first";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, args);
+        ProgramRun run;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished(5000);
+            ADD_FAILURE() << "the program did not finish";
+            return run;
+        }
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.errors = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QTemporaryDir dir;
+    QString input;
 };
 
 TEST_F(ProgramTest, VersionAndHelpNeedNoDisplay)
 {
-    const ProgramRun version = RunProgram({QStringLiteral("--version")});
-    EXPECT_EQ(version.exitCode, 0);
+    const ProgramRun version = Run({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("Scolivet " SCOLIVET_VERSION));
 
-    const ProgramRun help = RunProgram({QStringLiteral("--help")});
-    EXPECT_EQ(help.exitCode, 0);
+    const ProgramRun help = Run({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
     EXPECT_TRUE(help.out.contains(QStringLiteral("fichier")));
+}
+
+TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
+{
+    const QString svg = dir.filePath(QStringLiteral("page.svg"));
+    const ProgramRun out = Run({"--export", svg, input});
+    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    const QString content = QString::fromUtf8(ReadSampleFile(svg));
+    EXPECT_TRUE(content.contains(QStringLiteral("viewBox=\"0 0 2000 1500\"")));
+    // Curve labels, the axis legend, graduations with prefixes and commas.
+    for (const QString &text :
+         {QStringLiteral(">V(OUT)<"), QStringLiteral(">I(R1)<"), QStringLiteral(">Time<"),
+          QStringLiteral(">200µ<"), QStringLiteral(">1,0m<")})
+        EXPECT_TRUE(content.contains(text)) << text.toStdString();
+}
+
+TEST_F(ProgramTest, WritesAPngOfOnePixelPerPageUnit)
+{
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    const ProgramRun out = Run({"--export", png, input});
+    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    const QImage image(png);
+    EXPECT_EQ(image.size(), QSize(2000, 1500));
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+}
+
+TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
+{
+    struct Case {
+        QString out, in, message;
+    };
+    const Case cases[] = {
+        {QStringLiteral("a.svg"), dir.filePath(QStringLiteral("absent.dat")),
+         QStringLiteral("Impossible d'ouvrir le fichier")},
+        {QStringLiteral("b.svg"), Write(QStringLiteral("bad.dat"), "rien\r\n"),
+         QStringLiteral("Format de fichier non reconnu")},
+        {QStringLiteral("c.txt"), input, QStringLiteral("Format d'exportation non reconnu")},
+    };
+    for (const Case &c : cases) {
+        const QString target = dir.filePath(c.out);
+        const ProgramRun out = Run({"--export", target, c.in});
+        EXPECT_EQ(out.status, 1) << c.out.toStdString();
+        EXPECT_TRUE(out.errors.contains(c.message)) << out.errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(target)) << c.out.toStdString();
+    }
+    const ProgramRun missing = Run({"--export", dir.filePath(QStringLiteral("d.svg"))});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errors.contains(QStringLiteral("Aucun fichier à exporter")));
 }
 
 } // namespace
