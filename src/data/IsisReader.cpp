@@ -6,7 +6,6 @@
 #include "data/HugePages.h"
 #include "data/IsisPalette.h"
 #include "data/IsisText.h"
-#include "data/QuotedCell.h"
 #include "data/TDataAnalog.h"
 #include "data/TDataBus.h"
 #include "data/TDataLogic.h"
@@ -78,13 +77,11 @@ bool StoreCell(const Column &column, const char *begin, const char *end)
         return true;
     }
     case dkLogic:
-        static_cast<TDataLogic *>(column.Series)
-            ->States.push_back(LogicStateCode(QuotedCellInner(cell)));
+        static_cast<TDataLogic *>(column.Series)->States.push_back(LogicCellState(cell));
         return true;
     default: {
         auto *bus = static_cast<TDataBus *>(column.Series);
-        const std::string_view inner = QuotedCellInner(cell);
-        const std::int32_t word = inner == "<VOID>" ? TDataBus::VoidWord : HexToInt(inner);
+        const std::int32_t word = BusCellWord(cell);
         bus->Words.push_back(word);
         bus->UpdateMax(word);
         return true;

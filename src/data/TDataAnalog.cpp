@@ -1,6 +1,6 @@
 #include "data/TDataAnalog.h"
-#include "data/HugePages.h"
 #include "data/DecimalText.h"
+#include "data/HugePages.h"
 
 TDataAnalog::TDataAnalog() : TData(dkAnalog, false, 0.0, 0.0) {}
 

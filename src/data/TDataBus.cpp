@@ -36,6 +36,12 @@ std::int32_t HexToInt(const QString &s)
     return std::int32_t(total);
 }
 
+std::int32_t BusCellWord(std::string_view cell)
+{
+    const std::string_view inner = QuotedCellInner(cell);
+    return inner == "<VOID>" ? TDataBus::VoidWord : HexToInt(inner);
+}
+
 TDataBus::TDataBus() : TData(dkBus, true, 0.0, 0.0) {}
 
 void TDataBus::SetCount(int n)
@@ -46,7 +52,6 @@ void TDataBus::SetCount(int n)
 
 bool TDataBus::SetValueBytes(int i, std::string_view cell)
 {
-    const std::string_view inner = QuotedCellInner(cell);
-    SetWord(i, inner == "<VOID>" ? VoidWord : HexToInt(inner));
+    SetWord(i, BusCellWord(cell));
     return true;
 }

@@ -8,6 +8,8 @@
 // other characters skipped; the result is read as signed.
 std::int32_t HexToInt(std::string_view s);
 std::int32_t HexToInt(const QString &s);
+// The word of a bus cell: a quoted hexadecimal word, or -1 for "<VOID>" in quotes.
+std::int32_t BusCellWord(std::string_view cell);
 
 class TDataBus : public TData
 {
@@ -19,7 +21,7 @@ public:
     std::vector<std::int32_t> Words;
 
     void SetCount(int n) override;
-    // The cell is a quoted hexadecimal word or "<VOID>" in quotes.
+    // Stores BusCellWord(cell).
     bool SetValueBytes(int i, std::string_view cell) override;
     double GetValue(int i) const override { return Words[std::size_t(i)]; }
 

@@ -11,6 +11,11 @@ std::uint8_t LogicStateCode(std::string_view name)
     return UnknownLogicState;
 }
 
+std::uint8_t LogicCellState(std::string_view cell)
+{
+    return LogicStateCode(QuotedCellInner(cell));
+}
+
 bool IsLogicState(std::string_view cell)
 {
     const std::string_view inner = QuotedCellInner(cell);
@@ -40,6 +45,6 @@ void TDataLogic::SetCount(int n)
 
 bool TDataLogic::SetValueBytes(int i, std::string_view cell)
 {
-    SetState(i, LogicStateCode(QuotedCellInner(cell)));
+    SetState(i, LogicCellState(cell));
     return true;
 }

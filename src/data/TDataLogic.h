@@ -14,6 +14,8 @@ inline constexpr std::uint8_t UnknownLogicState = 4;
 // The code of a state name compared case-sensitively; UnknownLogicState when
 // the text names no state.
 std::uint8_t LogicStateCode(std::string_view name);
+// The code of a cell: a state name in quotes.
+std::uint8_t LogicCellState(std::string_view cell);
 // True when the cell without its first and last characters names a state.
 bool IsLogicState(std::string_view cell);
 // 1.0, 0.5 or 0.0 for the high, undetermined and low states.
@@ -27,7 +29,7 @@ public:
     std::vector<std::uint8_t> States;
 
     void SetCount(int n) override;
-    // The cell is a quoted state name.
+    // Stores LogicCellState(cell).
     bool SetValueBytes(int i, std::string_view cell) override;
     double GetValue(int i) const override { return LogicLevel(States[std::size_t(i)]); }
 

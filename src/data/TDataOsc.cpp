@@ -1,6 +1,6 @@
 #include "data/TDataOsc.h"
-#include "data/HugePages.h"
 #include "data/DecimalText.h"
+#include "data/HugePages.h"
 #include <cmath>
 #include <limits>
 
