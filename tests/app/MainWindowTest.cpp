@@ -161,33 +161,15 @@ TEST_F(MainWindowTest, StandardToolBarButtonsAndSeparators)
 {
     form->resize(1000, 480);
     Settle();
-    const QStringList expected{"LoadButton",
-                               "SaveButton",
-                               "|8",
-                               "IsisButton",
-                               "TDSButton",
-                               "CopierButton",
-                               "|8",
-                               "ZoomInButton",
-                               "ZoomOutButton",
-                               "ZoomFullButton",
-                               "|8",
-                               "AddGraphButton",
-                               "DeleteGraphButton",
-                               "|8",
-                               "AddTexteButton",
-                               "AddLineButton",
-                               "AddArrowButton",
-                               "AddRectaButton",
-                               "AddCircleButton",
-                               "AddHMarkerButton",
-                               "AddVMarkerButton",
-                               "AddDeleteButton",
-                               "|8",
-                               "DrawDownButton",
-                               "DrawUpButton",
-                               "ToolButton25",
-                               "HelpAboutButton"};
+    // "|8": a separator 8 pixels wide.
+    const QStringList expected =
+        QStringLiteral("LoadButton SaveButton |8 IsisButton TDSButton CopierButton |8 "
+                       "ZoomInButton ZoomOutButton ZoomFullButton |8 AddGraphButton "
+                       "DeleteGraphButton |8 AddTexteButton AddLineButton AddArrowButton "
+                       "AddRectaButton AddCircleButton AddHMarkerButton AddVMarkerButton "
+                       "AddDeleteButton |8 DrawDownButton DrawUpButton ToolButton25 "
+                       "HelpAboutButton")
+            .split(QLatin1Char(' '));
     EXPECT_EQ(ButtonOrder(Find<QToolBar>("ToolBar1")), expected);
     EXPECT_EQ(Find<QToolButton>("LoadButton")->width(), 23);
     EXPECT_EQ(Find<QToolButton>("HelpAboutButton")->width(), 23);

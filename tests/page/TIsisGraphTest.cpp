@@ -51,7 +51,7 @@ protected:
     TIsisGraph page;
 };
 
-TEST_F(PageView, HeightIsSharedInProportionAndStacked)
+TEST_F(PageView, HeightIsSharedInProportionAndStackedWidthReachesEveryGraph)
 {
     twoGraphs();
     page.SetMFHeight(3000);
@@ -60,6 +60,11 @@ TEST_F(PageView, HeightIsSharedInProportionAndStacked)
     EXPECT_EQ(page.Graphs(0)->Top, 0);
     EXPECT_EQ(page.Graphs(1)->Top, 2000);
     EXPECT_EQ(page.MFHeight(), 3000);
+
+    page.SetMFWidth(4500);
+    EXPECT_EQ(page.MFWidth(), 4500);
+    EXPECT_EQ(page.Graphs(0)->Width(), 4500);
+    EXPECT_EQ(page.Graphs(1)->Width(), 4500);
 }
 
 TEST_F(PageView, RestackingRoundsEachShareHalfToEven)
@@ -94,15 +99,6 @@ TEST_F(PageView, RestackingMovesAnnotationsWithTheirGraph)
     d->DY = 100;
     page.SetMFHeight(3000);
     EXPECT_EQ(d->DY, 200);
-}
-
-TEST_F(PageView, WidthReachesEveryGraph)
-{
-    twoGraphs();
-    page.SetMFWidth(4500);
-    EXPECT_EQ(page.MFWidth(), 4500);
-    EXPECT_EQ(page.Graphs(0)->Width(), 4500);
-    EXPECT_EQ(page.Graphs(1)->Width(), 4500);
 }
 
 TEST_F(PageView, GraphIndexAtIncludesEdgesAndPrefersTheLowerGraph)

@@ -74,9 +74,6 @@ TEST_F(TSmallGraphTest, BornWithThePageStyle)
     EXPECT_EQ(styled.GetColor(), clTeal);
     EXPECT_EQ(styled.Font.Name, "Arial");
     EXPECT_EQ(styled.Font.Size, 12);
-    EXPECT_EQ(styled.Owner, math);
-    EXPECT_EQ(styled.Datas, page.Datas.get());
-    EXPECT_EQ(styled.Page(), &page);
     styled.SetColor(clRed);
     EXPECT_EQ(styled.Color, clRed);
 }
