@@ -1,4 +1,5 @@
 #include "dialogs/Prompts.h"
+#include "render/QtColor.h"
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -91,8 +92,7 @@ public:
 
     bool ChooseColor(QWidget *parent, TColor &color) override
     {
-        const QColor chosen = QColorDialog::getColor(
-            QColor(int(RedOf(color)), int(GreenOf(color)), int(BlueOf(color))), parent);
+        const QColor chosen = QColorDialog::getColor(ToQColor(color), parent);
         if (!chosen.isValid())
             return false;
         color = RGBColor(unsigned(chosen.red()), unsigned(chosen.green()), unsigned(chosen.blue()));
