@@ -6,6 +6,7 @@
 #include "data/TSeriesSet.h"
 #include <QString>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class TData;
