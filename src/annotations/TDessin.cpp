@@ -1,19 +1,8 @@
 #include "annotations/TDessin.h"
 
+#include "graphs/PageRound.h"
 #include "page/TIsisGraph.h"
 #include "render/Canvas.h"
-#include <cmath>
-
-namespace
-{
-
-// Halves go to the even neighbour (default rounding mode).
-int roundEven(double v)
-{
-    return int(std::nearbyint(v));
-}
-
-} // namespace
 
 TDessin::TDessin(TAxe *owner) : TSmallGraph(owner), Epais(Page()->DefEpais) {}
 
@@ -71,14 +60,14 @@ void TDessin::MoveY(int y)
 
 void TDessin::ScaleX(double f)
 {
-    SetDX(roundEven(DX * f));
-    Largeur = roundEven(Largeur * f);
+    SetDX(RoundPage(DX * f));
+    Largeur = RoundPage(Largeur * f);
 }
 
 void TDessin::ScaleY(double f)
 {
-    SetDY(roundEven(DY * f));
-    Hauteur = roundEven(Hauteur * f);
+    SetDY(RoundPage(DY * f));
+    Hauteur = RoundPage(Hauteur * f);
 }
 
 QPoint TDessin::GetScreenPoint() const

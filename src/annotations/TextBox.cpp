@@ -1,7 +1,7 @@
 #include "annotations/TextBox.h"
 
+#include "graphs/PageRound.h"
 #include "page/TIsisGraph.h"
-#include <cmath>
 
 bool TTextBox::BoxHit(int x0, int y0, int x, int y) const
 {
@@ -13,8 +13,8 @@ void TTextBox::DrawSelection(Canvas &screen, int offX, int offY) const
 {
     const QPoint p = GetScreenPoint() + QPoint(offX, offY);
     const TIsisGraph *page = Page();
-    const int w = int(std::nearbyint(page->Zoom() * double(Largeur) / page->Scale()));
-    const int h = int(std::nearbyint(page->Zoom() * double(Hauteur) / page->Scale()));
+    const int w = RoundPage((page->Zoom() * double(Largeur) / page->Scale()));
+    const int h = RoundPage((page->Zoom() * double(Hauteur) / page->Scale()));
     DrawFrame(screen, p.x(), p.y() - h, p.x() + w, p.y());
     DrawMoveHandle(screen, p.x(), p.y());
 }

@@ -1,5 +1,6 @@
 #include "page/TGraphEMF.h"
 
+#include "graphs/PageRound.h"
 #include "page/PointerShapes.h"
 #include "render/PagePicture.h"
 #include "render/PictureReplay.h"
@@ -12,16 +13,6 @@
 
 namespace
 {
-
-// Nearest integer, halves to even; non-finite or huge values are pinned so
-// that a degenerate page never yields undefined conversions.
-int roundEven(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    constexpr double limit = 1e9;
-    return int(std::nearbyint(std::clamp(v, -limit, limit)));
-}
 
 // Below this many pixels in a direction the control shows white only.
 constexpr int kMinPixels = 8;
@@ -104,37 +95,37 @@ double TGraphEMF::Scale() const
 
 int TGraphEMF::MaxZoom() const
 {
-    return std::max(1, 2 * roundEven(Scale()));
+    return std::max(1, 2 * RoundPage(Scale()));
 }
 
 int TGraphEMF::MaxXOffset() const
 {
-    return std::abs(roundEven(MFWidth() / 2.0 * (m_zoom - 1) / m_zoom));
+    return std::abs(RoundPage(MFWidth() / 2.0 * (m_zoom - 1) / m_zoom));
 }
 
 int TGraphEMF::MaxYOffset() const
 {
-    return std::abs(roundEven(MFHeight() / 2.0 * (m_zoom - 1) / m_zoom));
+    return std::abs(RoundPage(MFHeight() / 2.0 * (m_zoom - 1) / m_zoom));
 }
 
 int TGraphEMF::PageX(int sx) const
 {
-    return roundEven(Scale() / m_zoom * (sx - width() / 2.0) + MFWidth() / 2.0) + m_xOffset;
+    return RoundPage(Scale() / m_zoom * (sx - width() / 2.0) + MFWidth() / 2.0) + m_xOffset;
 }
 
 int TGraphEMF::PageY(int sy) const
 {
-    return roundEven(Scale() / m_zoom * (sy - height() / 2.0) + MFHeight() / 2.0) + m_yOffset;
+    return RoundPage(Scale() / m_zoom * (sy - height() / 2.0) + MFHeight() / 2.0) + m_yOffset;
 }
 
 int TGraphEMF::ScreenX(int px) const
 {
-    return roundEven((px - m_xOffset - MFWidth() / 2.0) * m_zoom / Scale() + width() / 2.0);
+    return RoundPage((px - m_xOffset - MFWidth() / 2.0) * m_zoom / Scale() + width() / 2.0);
 }
 
 int TGraphEMF::ScreenY(int py) const
 {
-    return roundEven((py - m_yOffset - MFHeight() / 2.0) * m_zoom / Scale() + height() / 2.0);
+    return RoundPage((py - m_yOffset - MFHeight() / 2.0) * m_zoom / Scale() + height() / 2.0);
 }
 
 QRect TGraphEMF::PageRect() const
@@ -144,10 +135,10 @@ QRect TGraphEMF::PageRect() const
     if (w < kMinPixels || h < kMinPixels)
         return {};
     const double k = m_zoom / Scale();
-    const int left = roundEven((w - (MFWidth() + 2.0 * m_xOffset) * k) / 2);
-    const int top = roundEven((h - (MFHeight() + 2.0 * m_yOffset) * k) / 2);
-    const int right = roundEven(((MFWidth() - 2.0 * m_xOffset) * k + w) / 2);
-    const int bottom = roundEven(((MFHeight() - 2.0 * m_yOffset) * k + h) / 2);
+    const int left = RoundPage((w - (MFWidth() + 2.0 * m_xOffset) * k) / 2);
+    const int top = RoundPage((h - (MFHeight() + 2.0 * m_yOffset) * k) / 2);
+    const int right = RoundPage(((MFWidth() - 2.0 * m_xOffset) * k + w) / 2);
+    const int bottom = RoundPage(((MFHeight() - 2.0 * m_yOffset) * k + h) / 2);
     return {left, top, right - left, bottom - top};
 }
 
@@ -207,7 +198,7 @@ const QPixmap *TGraphEMF::stretchedPicture()
     // Sized from the zoom alone, not from the rounded page rectangle, so
     // that scrolling keeps the same stretched picture.
     const double k = m_zoom / Scale();
-    const QSize size(roundEven(MFWidth() * k), roundEven(MFHeight() * k));
+    const QSize size(RoundPage(MFWidth() * k), RoundPage(MFHeight() * k));
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxStretchedPixels)
         return nullptr;
     if (m_stretchedValid && m_stretched.size() == size)

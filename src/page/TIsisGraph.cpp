@@ -2,6 +2,7 @@
 
 #include "annotations/TDessin.h"
 #include "data/TDatas.h"
+#include "graphs/PageRound.h"
 #include "graphs/TAxe.h"
 #include "graphs/TMath.h"
 #include "page/PointerShapes.h"
@@ -9,7 +10,6 @@
 #include "render/RecordingCanvas.h"
 
 #include <algorithm>
-#include <cmath>
 
 TIsisGraph::TIsisGraph(QWidget *parent) : TGraphEMF(parent), Datas(std::make_unique<TDatas>()) {}
 
@@ -69,7 +69,7 @@ void TIsisGraph::restack(int height)
         // Graphs of no height at all share the page equally.
         const double share =
             total > 0 ? g->Height() * double(height) / total : double(height) / present;
-        g->SetHeight(int(std::nearbyint(share)));
+        g->SetHeight(RoundPage(share));
         g->Top = top;
         top += g->Height();
     }
