@@ -35,13 +35,11 @@ TEST(TDatas, SetCountFreesExactlyTheSeriesBeyondTheNewCount)
     datas.SetCount(2);
     EXPECT_EQ(freed, (std::set<int>{2, 3, 4}));
     EXPECT_EQ(datas.Count(), 2);
-    datas.SetCount(4);
+    datas.SetCount(4); // new entries are empty; indexes outside give none
     EXPECT_EQ(datas.Count(), 4);
     EXPECT_NE(datas.Item(1), nullptr);
-    EXPECT_EQ(datas.Item(2), nullptr);
-    EXPECT_EQ(datas.Item(3), nullptr);
-    EXPECT_EQ(datas.Item(4), nullptr);
-    EXPECT_EQ(datas.Item(-1), nullptr);
+    for (int i : {-1, 2, 3, 4})
+        EXPECT_EQ(datas.Item(i), nullptr) << i;
     datas.Clear();
     EXPECT_EQ(freed, (std::set<int>{0, 1, 2, 3, 4}));
 }

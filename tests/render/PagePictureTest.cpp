@@ -19,22 +19,16 @@ protected:
     RecordingCanvas canvas{picture};
 };
 
-TEST_F(RecordingCanvasTest, LinesStartAtThePenPositionAndMoveIt)
-{
-    canvas.MoveTo(10, 20);
-    canvas.LineTo(30, 40);
-    canvas.LineTo(50, 20);
-    EXPECT_EQ(canvas.PenPos(), QPoint(50, 20));
-    ASSERT_EQ(picture.Count(), 2);
-    EXPECT_EQ(picture.At(0).Kind, TPictureOp::Line);
-    EXPECT_EQ(pointsOf(picture.At(0)), (std::vector<QPoint>{{10, 20}, {30, 40}}));
-    EXPECT_EQ(pointsOf(picture.At(1)), (std::vector<QPoint>{{30, 40}, {50, 20}}));
-}
-
+// Lines run from the pen position and move it; Polyline leaves the pen on
+// its last point; the other kinds leave it alone.
 TEST_F(RecordingCanvasTest, EachKindKeepsItsPointsAsGiven)
 {
     const std::vector<QPoint> poly{{1, 2}, {3, 4}, {5, 6}};
     const std::vector<QPoint> bez{{0, 0}, {1, 1}, {2, 2}, {3, 3}};
+    canvas.MoveTo(10, 20);
+    canvas.LineTo(30, 40);
+    canvas.LineTo(50, 20);
+    EXPECT_EQ(canvas.PenPos(), QPoint(50, 20));
     canvas.Polyline(poly);
     canvas.Rectangle(40, 30, 10, 5);
     canvas.Ellipse(1, 2, 3, 4);
@@ -47,6 +41,8 @@ TEST_F(RecordingCanvasTest, EachKindKeepsItsPointsAsGiven)
         std::vector<QPoint> points;
     };
     const std::vector<Expected> expected{
+        {TPictureOp::Line, {{10, 20}, {30, 40}}},
+        {TPictureOp::Line, {{30, 40}, {50, 20}}},
         {TPictureOp::Polyline, poly},
         {TPictureOp::Rectangle, {{40, 30}, {10, 5}}},
         {TPictureOp::Ellipse, {{1, 2}, {3, 4}}},
@@ -62,9 +58,8 @@ TEST_F(RecordingCanvasTest, EachKindKeepsItsPointsAsGiven)
         EXPECT_EQ(pointsOf(r), expected[std::size_t(i)].points);
         ++i;
     }
-    EXPECT_EQ(picture.At(5).Text, QStringLiteral("1,5 kΩ"));
+    EXPECT_EQ(picture.At(7).Text, QStringLiteral("1,5 kΩ"));
     EXPECT_TRUE(picture.At(0).Text.isEmpty());
-    // Polyline leaves the pen on its last point; the others leave it alone.
     EXPECT_EQ(canvas.PenPos(), QPoint(5, 6));
 }
 
