@@ -1,4 +1,4 @@
-// Anchor, visibility, move/resize primitives, graph rescaling, selection
+// Anchor, visibility, move/resize primitives, selection
 // marks and the current style exchange of the annotation base.
 #include "AnnotationFixture.h"
 #include "annotations/TTexte.h"
@@ -109,27 +109,6 @@ TEST_F(TDessinTest, DraggingAndResizingTouchOnlyTheirOwnFields)
     EXPECT_EQ(QPoint(t->GetX2(), t->GetY2()), release);
     EXPECT_EQ(t->DX, dx);
     EXPECT_EQ(t->DY, dy);
-}
-
-TEST_F(TDessinTest, ResizingTheGraphStretchesOffsetsAndExtentsRoundingHalvesToEven)
-{
-    TTexte *t = Text();
-    t->DX = 101;
-    t->Largeur = -33;
-    t->DY = 5;
-    t->Hauteur = -7;
-    t->LockXY = true;
-    t->RefX = 2.5;
-    graph->SetWidth(4500); // x 1.5: 151.5 -> 152, -49.5 -> -50
-    EXPECT_EQ(t->DX, 152);
-    EXPECT_EQ(t->Largeur, -50);
-    graph->SetHeight(750); // x 0.5: 2.5 -> 2, -3.5 -> -4
-    EXPECT_EQ(t->DY, 2);
-    EXPECT_EQ(t->Hauteur, -4);
-    EXPECT_EQ(t->RefX, 2.5);
-    graph->SetHeight(1500);
-    EXPECT_EQ(t->DY, 4);
-    EXPECT_EQ(t->Hauteur, -8);
 }
 
 TEST_F(TDessinTest, SelectionMarksAreDrawnLikeTheWindowsOutlineAndHandles)

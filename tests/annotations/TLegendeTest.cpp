@@ -3,7 +3,6 @@
 #include "annotations/TLegende.h"
 #include "AnnotationFixture.h"
 #include "graphs/TCourbe.h"
-#include "page/PointerShapes.h"
 
 namespace
 {
@@ -64,8 +63,6 @@ TEST_F(TLegendeTest, LegendsFillRowsOfTenAlongTheTopTwoFontSizesApart)
     EXPECT_EQ(legends[0]->Font.Size, 36);
     EXPECT_TRUE(legends[0]->Font.Bold);
     EXPECT_FALSE(legends[0]->Font.Italic);
-    EXPECT_FALSE(legends[0]->LockXY);
-    EXPECT_FALSE(legends[0]->IsAxeX);
 
     // Scale 0..10 on 3000 units with a 10 % margin: slot k at 300 + 240 k.
     struct Case {
@@ -98,7 +95,6 @@ TEST_F(TLegendeTest, IsDrawnAtItsOffsetsInTheSeriesColourEvenWhenAnchoredOutOfRa
     EXPECT_TRUE(legend->HitTest(300 + legend->Largeur / 2, 72 - legend->Hauteur / 2));
     EXPECT_FALSE(legend->HitTest(300 - 15, 72));
     EXPECT_EQ(legend->GetSizeHandle(), QPoint(-1, -1));
-    EXPECT_EQ(legend->GetCursor(), crLegende);
 }
 
 TEST_F(TLegendeTest, TheAxisLegendShowsTheAbscissaSeriesInTheAxisColour)

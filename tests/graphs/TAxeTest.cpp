@@ -175,8 +175,8 @@ TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
     auto *t = new TTexte(g);
     t->DX = 101;
     t->Largeur = -33;
-    t->DY = 40;
-    t->Hauteur = 7;
+    t->DY = 5;
+    t->Hauteur = -7;
     g->AddElement(t);
     auto *label = dynamic_cast<TLegende *>(g->Elements()[0]);
     ASSERT_NE(label, nullptr);
@@ -188,13 +188,13 @@ TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
     EXPECT_EQ(g->Width(), 4500);
     EXPECT_EQ(t->DX, 152);      // 151.5 to even
     EXPECT_EQ(t->Largeur, -50); // -49.5 to even
-    EXPECT_EQ(t->DY, 40);
+    EXPECT_EQ(t->DY, 5);
     EXPECT_EQ(label->DX, int(std::nearbyint(labelDX * 1.5)));
     EXPECT_EQ(curve->SerieIndex, 1);
 
-    g->SetHeight(3000);
-    EXPECT_EQ(t->DY, 80);
-    EXPECT_EQ(t->Hauteur, 14);
+    g->SetHeight(750); // 2.5 to even, -3.5 to even
+    EXPECT_EQ(t->DY, 2);
+    EXPECT_EQ(t->Hauteur, -4);
     EXPECT_EQ(t->DX, 152);
 }
 

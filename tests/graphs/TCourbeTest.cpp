@@ -204,7 +204,6 @@ TEST_F(TCourbeTest, ColourNameAndUnitLiveInTheSeries)
     c->SetName(QStringLiteral("Ve"));
     c->SetUnit(QStringLiteral("V"));
     EXPECT_EQ(label->LegendText(), "Ve(V)");
-    EXPECT_EQ(c->GetCursor(), 22);
 }
 
 TEST_F(TCourbeTest, DeletingACurveDeletesItsLabelOnly)

@@ -97,23 +97,6 @@ TEST_F(TMathTest, CreateFromDatasFitsScalesAndAddsLabelledCurves)
     EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[3])->DX, 540);
 }
 
-TEST_F(TMathTest, OnlySeriesUpTo255BecomeCurves)
-{
-    for (int i = 0; i < 300; ++i)
-        AddAnalog({0, double(i)});
-    std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, page.Datas->AllButFirst(), 0));
-    int curves = 0, lastIndex = 0;
-    for (TSmallGraph *e : g->Elements())
-        if (auto *c = dynamic_cast<TCourbe *>(e)) {
-            ++curves;
-            EXPECT_GT(c->SerieIndex, lastIndex);
-            lastIndex = c->SerieIndex;
-        }
-    EXPECT_EQ(curves, 255);
-    EXPECT_EQ(lastIndex, 255);
-    EXPECT_EQ(g->ElementCount(), 1 + 2 * 255);
-}
-
 TEST_F(TMathTest, OneColumnGivesNoCurve)
 {
     AddAnalog({0, 1, 2});
