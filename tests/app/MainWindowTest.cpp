@@ -11,8 +11,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -74,45 +72,6 @@ protected:
     ScriptedPrompts scripted;
     std::unique_ptr<TForm1> form;
 };
-
-// Menu texts in order, "-" for a separator.
-QStringList MenuTexts(const QMenu *menu)
-{
-    QStringList texts;
-    for (const QAction *a : menu->actions())
-        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    return texts;
-}
-
-TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder)
-{
-    const QList<QAction *> top = form->menuBar()->actions();
-    QStringList titles;
-    for (const QAction *a : top)
-        titles << a->text();
-    EXPECT_EQ(titles,
-              QStringList({"&Fichier", "&Edition", "&Affichage", "&Graphe", "&Dessin", "&?"}));
-
-    const auto menu = [&](int i) { return top.at(i)->menu(); };
-    EXPECT_EQ(MenuTexts(menu(0)), QStringList({"&Ouvrir", "&Enregistrer", "Enregistrer &sous", "-",
-                                               "Importer depuis &Isis", "Importer depuis &TDS", "-",
-                                               "Exporter &MetaFile"}));
-    EXPECT_EQ(MenuTexts(menu(1)), QStringList({"&Copier dans le presse papier"}));
-    EXPECT_EQ(MenuTexts(menu(2)),
-              QStringList({"&Agrandir", "&Réduire", "&Plein écran", "-", "&Boites d'outils"}));
-    const QMenu *boites = menu(2)->actions().last()->menu();
-    ASSERT_NE(boites, nullptr);
-    EXPECT_EQ(MenuTexts(boites), QStringList({"&Standard", "&Mise en forme"}));
-    for (const QAction *toggle : boites->actions())
-        EXPECT_TRUE(toggle->isCheckable() && toggle->isChecked()) << toggle->text().toStdString();
-    EXPECT_EQ(MenuTexts(menu(3)), QStringList({"Ajouter graphe", "&Supprimer graphe"}));
-    EXPECT_EQ(MenuTexts(menu(4)),
-              QStringList({"&Texte", "&Ligne", "&Flèche", "&Rectangle", "&Cercle",
-                           "Marqueur &horizontal", "Marqueur &vertical", "-", "&Supprimer", "-",
-                           "Arrière pla&n", "Avant &plan"}));
-    EXPECT_EQ(MenuTexts(menu(5)), QStringList({"Rubrique d'aide", "-", "A &propos..."}));
-    EXPECT_NE(menu(5)->actions().last(), Action("HelpAbout")) << "a plain item of its own";
-}
 
 TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndPanels)
 {
