@@ -1,29 +1,23 @@
 #include "PageFakes.h"
 
-#include "data/UData.h"
-#include "graphs/TMath.h"
-#include <gtest/gtest.h>
+#include "support/GraphPageFixture.h"
 #include <memory>
 
 namespace
 {
 
-// A page of 1007 x 707 pixels and 3000 x 1500 page units: Scale 3.
-class TSmallGraphTest : public ::testing::Test
+// Scale 3 page, four series, one XY graph holding the element under test.
+class TSmallGraphTest : public GraphPageFixture
 {
 protected:
     TSmallGraphTest()
     {
-        page.resize(1007, 707);
         for (int i = 0; i < 4; ++i)
-            page.Datas->Add(std::make_unique<TDataAnalog>());
-        auto g = std::make_unique<TMath>(&page);
-        math = g.get();
-        page.AppendGraph(std::move(g));
+            AddAnalog({});
+        math = AddGraph(0, 10, 0, 10);
         e = std::make_unique<BoxElement>(math, QRect(), 0);
     }
 
-    TIsisGraph page;
     TMath *math = nullptr;
     std::unique_ptr<BoxElement> e;
 };
