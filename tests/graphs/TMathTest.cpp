@@ -22,13 +22,13 @@ protected:
                 out.push_back(r.Text);
         return out;
     }
-    static int textHeight(const PagePicture &p)
+    // Size of a recorded text in page units.
+    static QSize textExtent(const PictureRecord &text)
     {
-        const auto texts = RecordsOf(p, TPictureOp::Text);
         PagePicture scratch;
         RecordingCanvas c(scratch);
-        c.Font = texts.at(0).Font;
-        return c.TextExtent(texts.at(0).Text).height();
+        c.Font = text.Font;
+        return c.TextExtent(text.Text);
     }
     // Vertical X-axis ticks (not grid lines) as (x, top, bottom).
     static std::vector<QRect> xTicks(const PagePicture &p, TColor grid)
@@ -166,7 +166,7 @@ TEST_F(TMathTest, NegativeYRangeDrawsTheXAxisOnTheTopMarginLine)
         axis |= r.Points[0] == QPoint(2700 + 6 * u, y0) && r.Points[1] == QPoint(300 - 6 * u, y0);
     EXPECT_TRUE(axis);
     // X labels stand above the axis.
-    const int h = textHeight(p);
+    const int h = textExtent(RecordsOf(p, TPictureOp::Text).at(0)).height();
     EXPECT_EQ(textsWithTop(p, y0 - 2 * u - h),
               (std::vector<QString>{QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("6"),
                                     QStringLiteral("8"), QStringLiteral("10")}));
@@ -252,10 +252,7 @@ TEST_F(TMathTest, OverlappingLabelsAreSkipped)
         if (r.Points[0].y() != y0 + 2 * u)
             continue;
         ++labels;
-        PagePicture scratch;
-        RecordingCanvas c(scratch);
-        c.Font = r.Font;
-        const int w = c.TextExtent(r.Text).width();
+        const int w = textExtent(r).width();
         EXPECT_GT(r.Points[0].x(), previousRight) << r.Text.toStdString();
         previousRight = r.Points[0].x() + w;
     }
