@@ -1,6 +1,5 @@
 #include "dialogs/Prompts.h"
 #include "support/ScriptedPrompts.h"
-#include <QDialog>
 #include <gtest/gtest.h>
 
 namespace
@@ -59,21 +58,6 @@ TEST(Prompts, ShorthandsGoThroughTheInstalledPrompts)
     EXPECT_EQ(scripted.MessageTexts(),
               QStringList({"Sauvegarde du fichier :", "Format de fichier non reconnu",
                            "Enregistrer les modifications ?"}));
-}
-
-TEST(Prompts, ScriptedDialogRunsItsScript)
-{
-    ScriptedPrompts scripted;
-    QDialog dialog;
-    dialog.setObjectName(QStringLiteral("TPageDlg"));
-    scripted.Dialogs.push_back([](QDialog &d) {
-        d.setWindowTitle(QStringLiteral("rempli"));
-        return int(QDialog::Accepted);
-    });
-    EXPECT_EQ(prompts().Exec(dialog), QDialog::Accepted);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("rempli"));
-    EXPECT_EQ(scripted.ExecutedDialogs, QStringList({"TPageDlg"}));
 }
 
 } // namespace
