@@ -1,4 +1,5 @@
 #include "app/ColorSwatch.h"
+#include "render/QtColor.h"
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,8 +17,7 @@ void TColorSwatch::SetColor(TColor color)
 void TColorSwatch::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(contentsRect(),
-                     QColor(int(RedOf(m_color)), int(GreenOf(m_color)), int(BlueOf(m_color))));
+    painter.fillRect(contentsRect(), ToQColor(m_color));
     painter.end();
     QFrame::paintEvent(event);
 }
