@@ -14,11 +14,11 @@ public:
     {
     }
 
-    // "'k' n'est pas une valeur à virgule flottante correcte"
+    // "'k' n'est pas une valeur en virgule flottante correcte"
     static EConvertError InvalidFloat(const QString &text)
     {
         return EConvertError(
-            QStringLiteral("'%1' n'est pas une valeur à virgule flottante correcte").arg(text));
+            QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(text));
     }
 
     // "'x' n'est pas une valeur entière correcte"

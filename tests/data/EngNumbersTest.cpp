@@ -189,8 +189,8 @@ TEST(EngNumbers, ConversionErrorNamesTheTypedText)
         FAIL() << "no conversion error";
     } catch (const EConvertError &error) {
         EXPECT_EQ(error.Message(),
-                  QString::fromUtf8("'k' n'est pas une valeur à virgule flottante correcte"));
-        EXPECT_STREQ(error.what(), "'k' n'est pas une valeur à virgule flottante correcte");
+                  QString::fromUtf8("'k' n'est pas une valeur en virgule flottante correcte"));
+        EXPECT_STREQ(error.what(), "'k' n'est pas une valeur en virgule flottante correcte");
     }
 }
 
