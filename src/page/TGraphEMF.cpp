@@ -134,11 +134,13 @@ QRect TGraphEMF::PageRect() const
     const int h = height();
     if (w < kMinPixels || h < kMinPixels)
         return {};
-    const double k = m_zoom / Scale();
-    const int left = RoundPage((w - (MFWidth() + 2.0 * m_xOffset) * k) / 2);
-    const int top = RoundPage((h - (MFHeight() + 2.0 * m_yOffset) * k) / 2);
-    const int right = RoundPage(((MFWidth() - 2.0 * m_xOffset) * k + w) / 2);
-    const int bottom = RoundPage(((MFHeight() - 2.0 * m_yOffset) * k + h) / 2);
+    // Times the zoom, then divided by the scale: an edge that lies exactly
+    // on a half pixel stays exact and rounds to the even neighbour.
+    const double s = Scale();
+    const int left = RoundPage((w - (MFWidth() + 2.0 * m_xOffset) * m_zoom / s) / 2);
+    const int top = RoundPage((h - (MFHeight() + 2.0 * m_yOffset) * m_zoom / s) / 2);
+    const int right = RoundPage(((MFWidth() - 2.0 * m_xOffset) * m_zoom / s + w) / 2);
+    const int bottom = RoundPage(((MFHeight() - 2.0 * m_yOffset) * m_zoom / s + h) / 2);
     return {left, top, right - left, bottom - top};
 }
 

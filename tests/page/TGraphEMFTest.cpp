@@ -99,6 +99,13 @@ TEST_F(PageControl, PageRectangleFollowsZoomAndOffsets)
     EXPECT_EQ(r.left(), -996);
     EXPECT_EQ(r.left() + r.width(), 1004);
     EXPECT_EQ(r.height(), 1333);
+
+    // 508 x 500: the left edge lies exactly on a half pixel, (508 - 501) / 2,
+    // which goes to the even neighbour only when the page width is scaled
+    // before the division by the scale.
+    view.resize(508, 500);
+    view.SetZoom(1);
+    EXPECT_EQ(view.PageRect(), QRect(QPoint(4, 83), QPoint(503, 416)));
 }
 
 TEST_F(PageControl, PaintsTheTwoFramesAroundTheWhitePage)
