@@ -4,11 +4,15 @@
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
+#include "render/PageFont.h"
 #include <cmath>
 
 TLegende::TLegende(TAxe *owner, int index) : TTextBox(owner), Index(index)
 {
-    Font.Size = int(std::nearbyint(Font.Size * 1.2));
+    // The font grows by a fifth of its height in pixels (96 per inch); the
+    // size in points follows that height, rounded halves away from zero.
+    const double grown = std::nearbyint(FontPixelSize(Font.Size) * 1.2);
+    Font.Size = int(std::round(grown * 72 / 96));
     Font.Bold = true;
     Font.Italic = false;
     Font.Underline = false;

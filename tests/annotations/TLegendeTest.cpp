@@ -79,6 +79,23 @@ TEST_F(TLegendeTest, LegendsFillRowsOfTenAlongTheTopTwoFontSizesApart)
     }
 }
 
+TEST_F(TLegendeTest, TheFontGrowsByAFifthOfItsPixelHeight)
+{
+    // Points -> pixels at 96 per inch, times 1.2 rounded, back to points:
+    // 11 -> 15 -> 18 -> 13.5 -> 14 and 13 -> 17 -> 20 -> 15, where growing the
+    // points directly would give 13 and 16.
+    const struct {
+        int size, grown;
+    } cases[] = {{30, 36}, {11, 14}, {13, 15}, {10, 12}};
+    for (const auto &c : cases) {
+        page.DefFont.Size = c.size;
+        graph->LabelCount = 0;
+        auto *legend = Add(new TLegende(graph, vs));
+        EXPECT_EQ(legend->Font.Size, c.grown) << c.size;
+        EXPECT_EQ(legend->DY, 1500 - 2 * c.grown) << c.size;
+    }
+}
+
 TEST_F(TLegendeTest, IsDrawnAtItsOffsetsInTheSeriesColourEvenWhenAnchoredOutOfRange)
 {
     auto *legend = Add(new TLegende(graph, vs));
