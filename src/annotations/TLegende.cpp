@@ -4,15 +4,18 @@
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
-#include "render/PageFont.h"
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 TLegende::TLegende(TAxe *owner, int index) : TTextBox(owner), Index(index)
 {
     // The font grows by a fifth of its height in pixels (96 per inch); the
     // size in points follows that height, rounded halves away from zero.
-    const double grown = std::nearbyint(FontPixelSize(Font.Size) * 1.2);
-    Font.Size = int(std::round(grown * 72 / 96));
+    const double pixels = std::round(Font.Size * 96.0 / 72);
+    const double grown = std::nearbyint(pixels * 1.2);
+    constexpr double maxSize = std::numeric_limits<int>::max();
+    Font.Size = int(std::clamp(std::round(grown * 72 / 96), -maxSize, maxSize));
     Font.Bold = true;
     Font.Italic = false;
     Font.Underline = false;
