@@ -45,16 +45,12 @@ QString TLegende::LegendText() const
 
 TColor TLegende::GetColor() const
 {
-    const TData *s = Serie();
-    return s ? s->Color : Color;
+    return ColorOf(Serie());
 }
 
 void TLegende::SetColor(TColor c)
 {
-    if (TData *s = Serie())
-        s->Color = c;
-    else
-        Color = c;
+    SetColorOf(Serie(), c);
 }
 
 void TLegende::Draw(Canvas &canvas)

@@ -99,16 +99,12 @@ void TCourbe::SetUnit(const QString &unit)
 
 TColor TCourbe::GetColor() const
 {
-    const TData *s = Serie();
-    return s ? s->Color : Color;
+    return ColorOf(Serie());
 }
 
 void TCourbe::SetColor(TColor value)
 {
-    if (TData *s = Serie())
-        s->Color = value;
-    else
-        Color = value;
+    SetColorOf(Serie(), value);
 }
 
 void TCourbe::Draw(Canvas &canvas)

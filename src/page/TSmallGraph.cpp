@@ -1,5 +1,6 @@
 #include "page/TSmallGraph.h"
 
+#include "data/TData.h"
 #include "data/TDatas.h"
 #include "graphs/TAxe.h"
 #include "graphs/TMath.h"
@@ -23,6 +24,19 @@ TColor TSmallGraph::GetColor() const
 void TSmallGraph::SetColor(TColor value)
 {
     Color = value;
+}
+
+TColor TSmallGraph::ColorOf(const TData *serie) const
+{
+    return serie ? serie->Color : Color;
+}
+
+void TSmallGraph::SetColorOf(TData *serie, TColor value)
+{
+    if (serie)
+        serie->Color = value;
+    else
+        Color = value;
 }
 
 TIsisGraph *TSmallGraph::Page() const

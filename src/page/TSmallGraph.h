@@ -10,6 +10,7 @@
 
 class Canvas;
 class TAxe;
+class TData;
 class TDatas;
 class TIsisGraph;
 
@@ -67,4 +68,10 @@ public:
     bool Between(int v, int a, int b) const;
     static double LineDistance(int x, int y, int x1, int y1, int x2, int y2);
     bool NearSegment(int x, int y, int x1, int y1, int x2, int y2) const;
+
+protected:
+    // Elements drawn from a series keep their colour in it, so that a curve
+    // and its legend change together; without the series, their own Color.
+    TColor ColorOf(const TData *serie) const;
+    void SetColorOf(TData *serie, TColor value);
 };
