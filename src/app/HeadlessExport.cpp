@@ -44,7 +44,7 @@ int HeadlessExport(const QString &outFile, const QString &inputFile)
     TIsisGraph page;
     if (!page.ImportIsis(inputFile))
         return fail(QStringLiteral("%1 : Format de fichier non reconnu").arg(inputFile));
-    const QString error = ExportPagePicture(page.Metafile(), outFile, page.BackColor);
+    const QString error = ExportPagePicture(page.Metafile(), outFile, page.BackColor, {inputFile});
     if (!error.isEmpty())
         return fail(error);
     return 0;

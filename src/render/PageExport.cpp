@@ -1,11 +1,12 @@
 #include "render/PageExport.h"
+#include "render/FileSave.h"
 #include "render/PagePicture.h"
 #include "render/PictureReplay.h"
 #include "render/QtColor.h"
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace
@@ -13,12 +14,6 @@ namespace
 
 // Beyond this a PNG would need gigabytes of memory: refuse it plainly.
 constexpr qint64 maxPngPixels = qint64(1) << 28;
-
-QString cannotWrite(const QString &fileName)
-{
-    return QStringLiteral("Impossible d'écrire le fichier « %1 ».")
-        .arg(QFileInfo(fileName).absoluteFilePath());
-}
 
 bool paintPage(QPaintDevice &device, const PagePicture &picture, TColor backColor)
 {
@@ -42,9 +37,23 @@ bool writeSvg(QIODevice &out, const PagePicture &picture, TColor backColor)
     return paintPage(svg, picture, backColor);
 }
 
+// The PNG file's bytes, or the reason there are none.
+QString pngBytes(const PagePicture &picture, TColor backColor, QIODevice &out)
+{
+    if (qint64(picture.MFWidth()) * picture.MFHeight() > maxPngPixels)
+        return QStringLiteral("La page (%1 × %2 points) est trop grande pour une image PNG.")
+            .arg(picture.MFWidth())
+            .arg(picture.MFHeight());
+    QImage image(picture.MFWidth(), picture.MFHeight(), QImage::Format_RGB32);
+    if (image.isNull() || !paintPage(image, picture, backColor) || !image.save(&out, "PNG"))
+        return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
+    return {};
+}
+
 } // namespace
 
-QString ExportPagePicture(const PagePicture &picture, const QString &fileName, TColor backColor)
+QString ExportPagePicture(const PagePicture &picture, const QString &fileName, TColor backColor,
+                          const QStringList &inputs)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
@@ -54,27 +63,16 @@ QString ExportPagePicture(const PagePicture &picture, const QString &fileName, T
     if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0)
         return QStringLiteral("La page est vide : rien à exporter.");
 
-    QImage image;
+    // The whole file is made in memory first, so that writing it is one step
+    // that either completes or leaves the target alone.
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
-        if (qint64(picture.MFWidth()) * picture.MFHeight() > maxPngPixels)
-            return QStringLiteral("La page (%1 × %2 points) est trop grande pour une image PNG.")
-                .arg(picture.MFWidth())
-                .arg(picture.MFHeight());
-        image = QImage(picture.MFWidth(), picture.MFHeight(), QImage::Format_RGB32);
-        if (image.isNull() || !paintPage(image, picture, backColor))
-            return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
+        if (QString error = pngBytes(picture, backColor, out); !error.isEmpty())
+            return error;
+    } else if (!writeSvg(out, picture, backColor)) {
+        return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
     }
-
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(fileName);
-    const bool written =
-        image.isNull() ? writeSvg(file, picture, backColor) : image.save(&file, "PNG");
-    if (!written) {
-        file.cancelWriting();
-        return cannotWrite(fileName);
-    }
-    if (!file.commit())
-        return cannotWrite(fileName);
-    return {};
+    return SaveFileAtomically(fileName, bytes, inputs);
 }

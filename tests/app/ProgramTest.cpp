@@ -2,6 +2,7 @@
 // export of a small simulator export to SVG and PNG, failing with a French
 // message and status 1.
 #include "support/SampleFiles.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -117,6 +118,14 @@ TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
         EXPECT_TRUE(out.errors.contains(c.message)) << out.errors.toStdString();
         EXPECT_FALSE(QFileInfo::exists(target)) << c.out.toStdString();
     }
+    // The input reached through a link is not overwritten.
+    const QString link = dir.filePath(QStringLiteral("lien.svg"));
+    ASSERT_TRUE(QFile::link(input, link));
+    const ProgramRun same = Run({"--export", link, input});
+    EXPECT_EQ(same.status, 1);
+    EXPECT_TRUE(same.errors.contains(QStringLiteral("c'est le fichier lu"))) << same.errors.toStdString();
+    EXPECT_TRUE(ReadSampleFile(input).startsWith("\"Time\""));
+
     const ProgramRun missing = Run({"--export", dir.filePath(QStringLiteral("d.svg"))});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errors.contains(QStringLiteral("Aucun fichier à exporter")));

@@ -1,10 +1,14 @@
 #include "render/PageExport.h"
 #include "render/RecordingCanvas.h"
 #include "support/SampleFiles.h"
+#include "support/WriteFailures.h"
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -86,6 +90,57 @@ TEST_F(PageExportTest, FailuresAreReportedInFrenchAndLeaveFilesAlone)
     EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("huge.png")))
                     .contains(QStringLiteral("trop grande")));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("huge.png"))));
+}
+
+// Every writer, each way a write can fail: the reason says why and the
+// target keeps its old content.
+TEST_F(PageExportTest, AFailedWriteSaysWhyAndLeavesTheTargetAsItWas)
+{
+    canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
+    canvas.Rectangle(10, 10, 290, 190);
+    canvas.TextOut(20, 20, QStringLiteral("Tension"));
+    for (const char *name : {"page.svg", "page.png"}) {
+        const QString target = WriteSampleFile(dir, QString::fromLatin1(name), "ancien");
+        {
+            FileSizeLimit fullDisk(64);
+            EXPECT_TRUE(ExportPagePicture(picture, target).endsWith(
+                QStringLiteral("le fichier dépasse la taille permise.")))
+                << name;
+        }
+        {
+            UnwritableFolder readOnly(dir.path());
+            if (readOnly.Active()) {
+                EXPECT_TRUE(ExportPagePicture(picture, target)
+                                .endsWith(QStringLiteral("l'accès au dossier est refusé.")))
+                    << name;
+            }
+        }
+        EXPECT_EQ(ReadSampleFile(target), QByteArray("ancien")) << name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << name;
+        ASSERT_TRUE(QFile::remove(target));
+    }
+}
+
+// An output that is the input under another name, or that is no plain file,
+// is refused without touching it (nor blocking on a pipe).
+TEST_F(PageExportTest, TheInputAndSpecialFilesAreNeverOverwritten)
+{
+    const QString input = WriteSampleFile(dir, QStringLiteral("rc.svg"), "données");
+    ASSERT_TRUE(QFile::link(input, path(QStringLiteral("lien.svg"))));
+    ASSERT_EQ(::link(QFile::encodeName(input).constData(),
+                     QFile::encodeName(path(QStringLiteral("dur.svg"))).constData()),
+              0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(path(QStringLiteral("tube.svg"))).constData(), 0600), 0);
+    for (const QString &name : {QStringLiteral("rc.svg"), QStringLiteral("./rc.svg"),
+                               QStringLiteral("lien.svg"), QStringLiteral("dur.svg")})
+        EXPECT_TRUE(ExportPagePicture(picture, path(name), clWhite, {input})
+                        .endsWith(QStringLiteral("c'est le fichier lu, il serait perdu.")))
+            << name.toStdString();
+    EXPECT_EQ(ReadSampleFile(input), QByteArray("données"));
+    EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("tube.svg")))
+                    .endsWith(QStringLiteral("ce n'est pas un fichier ordinaire.")));
+    EXPECT_EQ(ExportPagePicture(picture, path(QStringLiteral("autre.svg")), clWhite, {input}),
+              QString());
 }
 
 } // namespace

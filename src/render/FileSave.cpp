@@ -1,0 +1,107 @@
+#include "render/FileSave.h"
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace
+{
+
+// The cause of a failed system call, in French; empty when unknown.
+QString SystemCause(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("le disque est plein");
+    case EDQUOT:
+        return QStringLiteral("le quota du disque est atteint");
+    case EFBIG:
+        return QStringLiteral("le fichier dépasse la taille permise");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("l'accès au dossier est refusé");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("le dossier n'existe pas");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom est trop long");
+    case EIO:
+        return QStringLiteral("erreur d'entrée-sortie sur le disque");
+    default:
+        return {};
+    }
+}
+
+QString CannotWrite(const QString &fileName, const QString &cause)
+{
+    return QStringLiteral("Impossible d'écrire le fichier « %1 » : %2.")
+        .arg(QFileInfo(fileName).absoluteFilePath(), cause);
+}
+
+// The reason of a failure of `file`, from errno as the failing call left it.
+QString Failure(const QString &fileName, const QSaveFile &file, int error)
+{
+    const QString cause = SystemCause(error);
+    return CannotWrite(fileName, cause.isEmpty() ? file.errorString() : cause);
+}
+
+bool Stat(const QString &fileName, struct stat &info)
+{
+    return stat(QFile::encodeName(fileName).constData(), &info) == 0;
+}
+
+QString RefusedTarget(const QString &fileName, const QStringList &inputs)
+{
+    const QFileInfo target(fileName);
+    if (target.isDir())
+        return CannotWrite(fileName, QStringLiteral("c'est un dossier"));
+    if (IsSpecialFile(fileName))
+        return CannotWrite(fileName, QStringLiteral("ce n'est pas un fichier ordinaire"));
+    for (const QString &input : inputs) {
+        if (IsSameFile(fileName, input))
+            return CannotWrite(fileName, QStringLiteral("c'est le fichier lu, il serait perdu"));
+    }
+    if (target.exists() && !target.isWritable())
+        return CannotWrite(fileName, QStringLiteral("le fichier est protégé en écriture"));
+    return {};
+}
+
+} // namespace
+
+bool IsSameFile(const QString &a, const QString &b)
+{
+    struct stat first {};
+    struct stat second {};
+    return Stat(a, first) && Stat(b, second) && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+bool IsSpecialFile(const QString &fileName)
+{
+    struct stat info {};
+    return Stat(fileName, info) && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+}
+
+QString SaveFileAtomically(const QString &fileName, const QByteArray &bytes,
+                           const QStringList &inputs)
+{
+    if (QString refused = RefusedTarget(fileName, inputs); !refused.isEmpty())
+        return refused;
+    // Unbuffered: every write reaches the system at once, so errno still
+    // holds the cause when a write fails.
+    QSaveFile file(fileName);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Failure(fileName, file, errno);
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        // The temporary file goes with the object: the target stays as it was.
+        return Failure(fileName, file, errno);
+    }
+    errno = 0;
+    if (!file.commit())
+        return Failure(fileName, file, errno);
+    return {};
+}
