@@ -13,6 +13,7 @@ bool TIsisGraph::ImportIsis(const QString &fileName)
 
     SetSelected(nullptr);
     FileName.clear();
+    ClearModified();
     // The graphs refer to the series they draw: free them before the series.
     SetGraphCount(0);
     *Datas = std::move(fresh);

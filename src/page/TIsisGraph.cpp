@@ -115,6 +115,7 @@ void TIsisGraph::AddGraph()
 {
     AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, Datas->AllButFirst(), 0)));
     SetMFHeight(MFHeight());
+    MarkModified();
 }
 
 void TIsisGraph::DeleteGraph(int i)
@@ -124,6 +125,7 @@ void TIsisGraph::DeleteGraph(int i)
     releaseSelectionIn(Graphs(i));
     m_graphs.erase(m_graphs.begin() + i);
     SetMFHeight(MFHeight());
+    MarkModified();
 }
 
 int TIsisGraph::GraphIndexAt(int px, int py) const

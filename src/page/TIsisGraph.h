@@ -38,8 +38,9 @@ public:
     // Appends a graph as it is (no re-stacking) and returns it.
     TAxe *AppendGraph(std::unique_ptr<TAxe> graph);
     // Appends an XY graph of every series but the first and re-stacks.
+    // An edit: marks the page modified.
     void AddGraph();
-    // Frees graph i and re-stacks; other indexes are ignored.
+    // Frees graph i and re-stacks; other indexes are ignored. An edit.
     void DeleteGraph(int i);
     // Last graph whose frame holds the page point, edges included; -1 if none.
     int GraphIndexAt(int px, int py) const;
@@ -67,6 +68,13 @@ public:
     // Replaces the page by an import of a simulator graph export; defined
     // with the import.
     bool ImportIsis(const QString &fileName);
+
+    // The one change point: every command that edits the page calls it once
+    // per edit. Opening, importing and saving clear it.
+    void MarkModified() { m_modified = true; }
+    void ClearModified() { m_modified = false; }
+    // Whether the page changed since it was last opened, imported or saved.
+    bool Modified() const { return m_modified; }
 
     QString FileName;
     TColor BackColor = clWhite;
@@ -100,4 +108,5 @@ private:
 
     std::vector<std::unique_ptr<TAxe>> m_graphs;
     TDessin *m_selected = nullptr;
+    bool m_modified = false;
 };

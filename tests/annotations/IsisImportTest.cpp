@@ -47,6 +47,7 @@ TEST_F(IsisImportTest, BuildsOneXYGraphOfEveryColumnAgainstTheFirstOnA2000By1500
     page.AddGraph();
     page.AddGraph();
     page.SetZoom(3);
+    ASSERT_TRUE(page.Modified());
     ASSERT_TRUE(page.ImportIsis(Export(3)));
 
     ASSERT_EQ(page.GraphCount(), 1);
@@ -57,6 +58,7 @@ TEST_F(IsisImportTest, BuildsOneXYGraphOfEveryColumnAgainstTheFirstOnA2000By1500
     EXPECT_EQ(g->Affiches(), (TSeriesSet{1, 2}));
     EXPECT_EQ(CurveSeries(*g), (std::vector<int>{1, 2}));
     EXPECT_TRUE(page.FileName.isEmpty());
+    EXPECT_FALSE(page.Modified());
     EXPECT_EQ(page.Zoom(), 1);
     EXPECT_EQ(page.MFWidth(), 2000);
     EXPECT_EQ(page.MFHeight(), 1500);
@@ -111,6 +113,7 @@ TEST_F(IsisImportTest, AFailedImportLeavesThePageItsSeriesSelectionAndFileNameAs
     page.SetSelected(t);
     page.FileName = QStringLiteral("mesures.scv");
     page.SetZoom(2);
+    page.MarkModified();
     const int elements = graph->ElementCount();
     const TData *series1 = page.Datas->Item(1);
 
@@ -133,6 +136,7 @@ TEST_F(IsisImportTest, AFailedImportLeavesThePageItsSeriesSelectionAndFileNameAs
         EXPECT_EQ(series1->Name, QStringLiteral("C1"));
         EXPECT_EQ(page.Selected(), t);
         EXPECT_EQ(page.FileName, QStringLiteral("mesures.scv"));
+        EXPECT_TRUE(page.Modified());
         EXPECT_EQ(page.Zoom(), 2);
     }
 }

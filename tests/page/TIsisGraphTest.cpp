@@ -160,6 +160,7 @@ TEST_F(PageView, AddGraphAppendsAnXYGraphOfAllButTheFirstSeries)
     ASSERT_TRUE(page.Datas->LoadFromIsisText("\"t\",\"a\",\"b\"\n0,1,2\n1,3,-4\n"));
     page.AddGraph();
     page.AddGraph();
+    EXPECT_TRUE(page.Modified());
     ASSERT_EQ(page.GraphCount(), 2);
     auto *second = dynamic_cast<TMath *>(page.Graphs(1));
     ASSERT_NE(second, nullptr);
