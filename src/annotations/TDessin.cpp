@@ -38,14 +38,38 @@ QPoint TDessin::GetSizeHandle() const
     return QPoint(ScreenX(GetX2()), ScreenY(GetY2()));
 }
 
+void TDessin::DrawSelection(Canvas &screen, int offX, int offY) const
+{
+    const int x1 = ScreenX(GetX()) + offX;
+    const int y1 = ScreenY(GetY()) + offY;
+    const int x2 = ScreenX(GetX2()) + offX;
+    const int y2 = ScreenY(GetY2()) + offY;
+    DrawFrame(screen, x1, y2, x2, y1);
+    DrawMoveHandle(screen, x1, y1);
+    DrawSizeHandle(screen, x2, y2);
+}
+
+void TDessin::DrawSizing(Canvas &screen, int offX, int offY) const
+{
+    const int x1 = ScreenX(GetX());
+    const int y1 = ScreenY(GetY());
+    const int x2 = ScreenX(GetX2()) + offX;
+    const int y2 = ScreenY(GetY2()) + offY;
+    DrawFrame(screen, x1, y2, x2, y1);
+    DrawMoveHandle(screen, x1, y1);
+    DrawSizeHandle(screen, x2, y2);
+}
+
 void TDessin::ApplyDefaults()
 {
     SetColor(Page()->DefColor);
+    Epais = Page()->DefEpais;
 }
 
 void TDessin::StoreDefaults()
 {
     Page()->DefColor = GetColor();
+    Page()->DefEpais = Epais;
 }
 
 void TDessin::MoveX(int x)

@@ -24,6 +24,10 @@ public:
     int Hauteur = 0; // second point's Y minus the anchor's Y (down is positive)
     int Epais = 0;
 
+    TDessin *AsDessin() override { return this; }
+    // Whether the user may delete it (legends go with their curve only).
+    virtual bool Deletable() const { return true; }
+
     virtual void SetDX(int value);
     virtual void SetDY(int value);
     // Page position of the anchor.
@@ -33,13 +37,16 @@ public:
     // point lies outside the graph's scale.
     virtual bool IsVisible() const;
     // Selection marks on the page view's control, in screen pixels, shifted
-    // by the drag offset (offX, offY).
-    virtual void DrawSelection(Canvas &screen, int offX, int offY) const = 0;
-    // The frame while the size handle is dragged by (offX, offY).
-    virtual void DrawSizing(Canvas &screen, int offX, int offY) const = 0;
+    // by the drag offset (offX, offY): by default the frame through the
+    // anchor and the second point, with both handles.
+    virtual void DrawSelection(Canvas &screen, int offX, int offY) const;
+    // The frame while the size handle is dragged by (offX, offY): only the
+    // second point's corner and the size handle follow the drag.
+    virtual void DrawSizing(Canvas &screen, int offX, int offY) const;
     // Screen position of the size handle; (-1, -1) when there is none.
     virtual QPoint GetSizeHandle() const;
-    // Take the page's current style / make the element's style current.
+    // Take the page's current style / make the element's style current:
+    // colour and thickness, each kind adding its own.
     virtual void ApplyDefaults();
     virtual void StoreDefaults();
 
@@ -52,8 +59,8 @@ public:
     void SetX2(int x) { Largeur = x - GetX(); }
     void SetY2(int y) { Hauteur = y - GetY(); }
     // Stretch offsets and extents with the graph (ties to even).
-    void ScaleX(double f);
-    void ScaleY(double f);
+    void ScaleX(double f) override;
+    void ScaleY(double f) override;
     // Screen position of the anchor: where the move handle sits.
     QPoint GetScreenPoint() const;
 

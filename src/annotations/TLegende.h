@@ -28,5 +28,6 @@ public:
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
+    bool Deletable() const override { return false; }
     void SaveToStrings(QStringList &lines) const override;
 };

@@ -1,6 +1,5 @@
 #include "graphs/TAxe.h"
 
-#include "annotations/TDessin.h"
 #include "data/TData.h"
 #include "data/TDatas.h"
 #include "page/TIsisGraph.h"
@@ -19,8 +18,8 @@ void TAxe::SetWidth(int w)
     if (m_width != 0) {
         const double f = double(w) / m_width;
         for (TSmallGraph *e : m_elements)
-            if (auto *d = dynamic_cast<TDessin *>(e))
-                d->ScaleX(f);
+            if (e)
+                e->ScaleX(f);
     }
     m_width = w;
 }
@@ -30,8 +29,8 @@ void TAxe::SetHeight(int h)
     if (m_height != 0) {
         const double f = double(h) / m_height;
         for (TSmallGraph *e : m_elements)
-            if (auto *d = dynamic_cast<TDessin *>(e))
-                d->ScaleY(f);
+            if (e)
+                e->ScaleY(f);
     }
     m_height = h;
 }

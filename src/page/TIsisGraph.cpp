@@ -152,7 +152,7 @@ TDessin *TIsisGraph::ElementAt(int sx, int sy) const
         return nullptr;
     const auto &elements = g->Elements();
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-        auto *d = dynamic_cast<TDessin *>(*it);
+        TDessin *d = *it ? (*it)->AsDessin() : nullptr;
         if (d && d->HitTest(px, py))
             return d;
     }
@@ -172,6 +172,20 @@ int TIsisGraph::CursorAt(int sx, int sy) const
     if (under.size() == 1)
         return under.front()->GetCursor();
     return crIntersection;
+}
+
+void TIsisGraph::EditAt(int sx, int sy)
+{
+    const int px = PageX(sx);
+    const int py = PageY(sy);
+    TAxe *g = Graphs(GraphIndexAt(px, py));
+    if (!g)
+        return;
+    const auto under = g->ElementsAt(px, py);
+    if (under.empty())
+        g->Edit();
+    else
+        under.front()->Edit();
 }
 
 namespace

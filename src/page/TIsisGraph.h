@@ -51,6 +51,9 @@ public:
     TDessin *ElementAt(int sx, int sy) const;
     // Pointer shape number for a control pixel.
     int CursorAt(int sx, int sy) const;
+    // Runs the property dialog of the frontmost element under a control
+    // pixel, or of the graph there when no element is.
+    void EditAt(int sx, int sy);
     // Whether a control pixel lies on the selected annotation's handles.
     bool OnMoveHandle(int sx, int sy) const;
     bool OnSizeHandle(int sx, int sy) const;

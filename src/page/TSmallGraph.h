@@ -12,6 +12,7 @@ class Canvas;
 class TAxe;
 class TData;
 class TDatas;
+class TDessin;
 class TIsisGraph;
 
 class TSmallGraph
@@ -37,6 +38,12 @@ public:
     virtual int GetCursor() const = 0;
     virtual void Edit() = 0;
     virtual void SaveToStrings(QStringList &lines) const = 0;
+    // The annotation this element is, or nullptr for a curve.
+    virtual TDessin *AsDessin() { return nullptr; }
+    // Follow the owner graph's width (height) growing by the factor f;
+    // only annotations move with it.
+    virtual void ScaleX(double) {}
+    virtual void ScaleY(double) {}
 
     // Owner accessors.
     TIsisGraph *Page() const;

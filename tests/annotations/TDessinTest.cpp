@@ -1,6 +1,11 @@
 // Anchor, visibility, move/resize primitives, selection
 // marks and the current style exchange of the annotation base.
 #include "AnnotationFixture.h"
+#include "annotations/Marker.h"
+#include "annotations/TArrow.h"
+#include "annotations/TCircle.h"
+#include "annotations/TLine.h"
+#include "annotations/TRecta.h"
 #include "annotations/TTexte.h"
 
 namespace
@@ -164,6 +169,97 @@ TEST_F(TDessinTest, NewAnnotationsTakeTheCurrentStyleAndExchangeIt)
     EXPECT_EQ(t->GetColor(), clGreen);
     EXPECT_TRUE(t->Font.Italic);
     EXPECT_EQ(t->Font.Size, 40);
+}
+
+struct FrameCase {
+    const char *what;
+    TDessin *shape;
+    bool sizing;
+    QRect frame;          // (X1, Y1) - (X2, Y2) as given to DrawFrame
+    QPoint move, resize; // handle centres
+};
+
+TEST_F(TDessinTest, SelectionFramesFollowTheDragAndSizingKeepsTheAnchor)
+{
+    const auto place = [&](TDessin *d) {
+        d->MoveX(1500);
+        d->MoveY(750);
+        d->SetX2(1800);
+        d->SetY2(960);
+        return Add(d);
+    };
+    TDessin *recta = place(new TRecta(graph));
+    TDessin *circle = place(new TCircle(graph));
+    // The anchor and the second point on the screen.
+    const int ax = page.ScreenX(1500), ay = page.ScreenY(750);
+    const int bx = page.ScreenX(1800), by = page.ScreenY(960);
+    const int ox = 10, oy = -6;
+    // clang-format off
+    const FrameCase cases[] = {
+        {"rectangle moved", recta, false, QRect(QPoint(ax + ox, by + oy), QPoint(bx + ox, ay + oy)),
+         {ax + ox, ay + oy}, {bx + ox, by + oy}},
+        {"rectangle sized", recta, true, QRect(QPoint(ax, by + oy), QPoint(bx + ox, ay)),
+         {ax, ay}, {bx + ox, by + oy}},
+        {"circle moved", circle, false,
+         QRect(QPoint(page.ScreenX(1200) + ox, by + oy), QPoint(bx + ox, page.ScreenY(540) + oy)),
+         {ax + ox, ay + oy}, {bx + ox, by + oy}},
+        {"circle sized", circle, true,
+         QRect(QPoint(2 * ax - bx - ox, by + oy), QPoint(bx + ox, 2 * ay - by - oy)),
+         {ax, ay}, {bx + ox, by + oy}},
+    };
+    // clang-format on
+    for (const FrameCase &c : cases) {
+        PagePicture marks(1007, 707);
+        RecordingCanvas screen(marks);
+        if (c.sizing)
+            c.shape->DrawSizing(screen, ox, oy);
+        else
+            c.shape->DrawSelection(screen, ox, oy);
+        const auto lines = RecordsOf(marks, TPictureOp::Line);
+        ASSERT_EQ(lines.size(), 4u) << c.what;
+        EXPECT_EQ(lines[0].Points[0], QPoint(c.frame.left(), c.frame.bottom())) << c.what;
+        EXPECT_EQ(lines[1].Points[0], c.frame.topLeft()) << c.what;
+        EXPECT_EQ(lines[2].Points[0], c.frame.topRight()) << c.what;
+        const auto handle = RecordsOf(marks, TPictureOp::Ellipse);
+        const auto size = RecordsOf(marks, TPictureOp::Rectangle);
+        ASSERT_EQ(handle.size() + size.size(), 2u) << c.what;
+        EXPECT_EQ(handle[0].Points[0] + QPoint(3, 3), c.move) << c.what;
+        EXPECT_EQ(size[0].Points[0] + QPoint(3, 3), c.resize) << c.what;
+    }
+}
+
+TEST_F(TDessinTest, EachKindExchangesItsOwnStyleFields)
+{
+    auto *line = Add(new TLine(graph));
+    auto *arrow = Add(new TArrow(graph));
+    auto *recta = Add(new TRecta(graph));
+    auto *marker = Add(new TVMarker(graph));
+    page.DefColor = clNavy;
+    page.DefEpais = 9;
+    page.DefFill = true;
+    page.DefArrowSize = 55;
+    page.DefDoubleArrow = true;
+    for (TDessin *d : std::initializer_list<TDessin *>{line, arrow, recta, marker}) {
+        d->ApplyDefaults();
+        EXPECT_EQ(d->GetColor(), clNavy);
+        EXPECT_EQ(d->Epais, 9);
+    }
+    EXPECT_EQ(arrow->ArrowSize, 55);
+    EXPECT_TRUE(arrow->DoubleArrow);
+    EXPECT_TRUE(recta->Remplissage);
+
+    // A line gives its colour and thickness only.
+    line->SetColor(clMaroon);
+    line->Epais = 2;
+    line->StoreDefaults();
+    EXPECT_EQ(page.DefColor, clMaroon);
+    EXPECT_EQ(page.DefEpais, 2);
+    EXPECT_TRUE(page.DefFill);
+    EXPECT_EQ(page.DefArrowSize, 55);
+    recta->Remplissage = false;
+    recta->StoreDefaults();
+    EXPECT_FALSE(page.DefFill);
+    EXPECT_EQ(page.DefColor, clNavy);
 }
 
 } // namespace

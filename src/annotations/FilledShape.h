@@ -1,0 +1,21 @@
+#pragma once
+// A closed shape outlined with the pen and, when Remplissage is set, filled
+// with its own colour: rectangles and ellipses. Fill joins the style it
+// exchanges with the page.
+#include "annotations/TDessin.h"
+
+class TFilledShape : public TDessin
+{
+public:
+    // The fill flag from the page's current style.
+    explicit TFilledShape(TAxe *owner);
+
+    bool Remplissage = false;
+
+    void ApplyDefaults() override;
+    void StoreDefaults() override;
+
+protected:
+    // Pen and brush for drawing the shape.
+    void SetStyle(Canvas &canvas) const;
+};

@@ -1,0 +1,113 @@
+#include "annotations/Marker.h"
+
+#include "page/PointerShapes.h"
+#include "render/Canvas.h"
+
+TMarker::TMarker(TAxe *owner) : TDessin(owner)
+{
+    LockXY = true;
+}
+
+void TMarker::Draw(Canvas &canvas)
+{
+    if (!IsVisible())
+        return;
+    const QLine l = MarkerLine();
+    canvas.Pen = TPen{GetColor(), Epais};
+    canvas.MoveTo(l.x1(), l.y1());
+    canvas.LineTo(l.x2(), l.y2());
+}
+
+bool TMarker::HitTest(int x, int y) const
+{
+    const QLine l = MarkerLine();
+    return Between(x, l.x1(), l.x2()) && Between(y, l.y1(), l.y2());
+}
+
+int THMarker::GetCursor() const
+{
+    return crHMarker;
+}
+
+// The marker dialog is not part of the editor yet: nothing to edit.
+void THMarker::Edit() {}
+
+// Markers are not written to documents yet.
+void THMarker::SaveToStrings(QStringList &) const {}
+
+void THMarker::SetDY(int v)
+{
+    RefY = PageToY(YToPage(RefY) - v);
+}
+
+int THMarker::GetX() const
+{
+    return (XToPage(XMax()) + XToPage(XMin())) / 2;
+}
+
+int THMarker::GetY() const
+{
+    return YToPage(RefY);
+}
+
+bool THMarker::IsVisible() const
+{
+    return YMin() <= RefY && RefY <= YMax();
+}
+
+void THMarker::DrawSelection(Canvas &screen, int offX, int offY) const
+{
+    const int y = ScreenY(YToPage(RefY)) + offY;
+    DrawFrame(screen, ScreenX(XToPage(XMin())), y, ScreenX(XToPage(XMax())), y);
+    DrawMoveHandle(screen, ScreenX(GetX()) + offX, y);
+}
+
+QLine THMarker::MarkerLine() const
+{
+    const int y = YToPage(RefY);
+    return {XToPage(XMax()), y, XToPage(XMin()), y};
+}
+
+int TVMarker::GetCursor() const
+{
+    return crVMarker;
+}
+
+// The marker dialog is not part of the editor yet: nothing to edit.
+void TVMarker::Edit() {}
+
+// Markers are not written to documents yet.
+void TVMarker::SaveToStrings(QStringList &) const {}
+
+void TVMarker::SetDX(int v)
+{
+    RefX = PageToX(XToPage(RefX) + v);
+}
+
+int TVMarker::GetX() const
+{
+    return XToPage(RefX);
+}
+
+int TVMarker::GetY() const
+{
+    return (YToPage(YMax()) + YToPage(YMin())) / 2;
+}
+
+bool TVMarker::IsVisible() const
+{
+    return XMin() <= RefX && RefX <= XMax();
+}
+
+void TVMarker::DrawSelection(Canvas &screen, int offX, int offY) const
+{
+    const int x = ScreenX(XToPage(RefX)) + offX;
+    DrawFrame(screen, x, ScreenY(YToPage(YMax())), x, ScreenY(YToPage(YMin())));
+    DrawMoveHandle(screen, x, ScreenY(GetY()) + offY);
+}
+
+QLine TVMarker::MarkerLine() const
+{
+    const int x = XToPage(RefX);
+    return {x, YToPage(YMax()), x, YToPage(YMin())};
+}

@@ -1,0 +1,74 @@
+#pragma once
+// A line across the whole plotting range of a graph marking one axis value,
+// kept in graph values (RefY for a horizontal marker, RefX for a vertical
+// one) so that it follows the scales. Markers are always anchored; moving
+// one changes the marked value, and it has no size handle.
+#include "annotations/TDessin.h"
+#include <QLine>
+
+class TMarker : public TDessin
+{
+public:
+    explicit TMarker(TAxe *owner);
+
+    // Read from and written to documents unchanged; -1 on creation.
+    int Reserved = -1;
+
+    void Draw(Canvas &canvas) override;
+    // Near the marker line, within Tolerance.
+    bool HitTest(int x, int y) const override;
+    void DrawSizing(Canvas &, int, int) const override {}
+    QPoint GetSizeHandle() const override { return QPoint(-1, -1); }
+
+protected:
+    // The marker line in page units, from its first end to its second.
+    virtual QLine MarkerLine() const = 0;
+};
+
+// Marks the level RefY from the right end of the X scale to its left end.
+class THMarker : public TMarker
+{
+public:
+    using TMarker::TMarker;
+
+    int GetCursor() const override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+    // No horizontal move.
+    void SetDX(int) override {}
+    // Moves the level by v page units upward.
+    void SetDY(int v) override;
+    // The middle of the line.
+    int GetX() const override;
+    int GetY() const override;
+    bool IsVisible() const override;
+    // A red line over the marker following the vertical drag only.
+    void DrawSelection(Canvas &screen, int offX, int offY) const override;
+
+protected:
+    QLine MarkerLine() const override;
+};
+
+// Marks the position RefX from the top of the Y scale to its bottom.
+class TVMarker : public TMarker
+{
+public:
+    using TMarker::TMarker;
+
+    int GetCursor() const override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+    // Moves the position by v page units to the right.
+    void SetDX(int v) override;
+    // No vertical move.
+    void SetDY(int) override {}
+    int GetX() const override;
+    // The middle of the line.
+    int GetY() const override;
+    bool IsVisible() const override;
+    // A red line over the marker following the horizontal drag only.
+    void DrawSelection(Canvas &screen, int offX, int offY) const override;
+
+protected:
+    QLine MarkerLine() const override;
+};

@@ -1,0 +1,77 @@
+#include "annotations/TArrow.h"
+
+#include "graphs/PageRound.h"
+#include "page/PointerShapes.h"
+#include "page/TIsisGraph.h"
+#include "render/Canvas.h"
+#include <cmath>
+#include <numbers>
+
+TArrow::TArrow(TAxe *owner)
+    : TDessin(owner), ArrowSize(Page()->DefArrowSize), DoubleArrow(Page()->DefDoubleArrow)
+{
+}
+
+std::array<QPoint, 3> TArrow::HeadOffsets(int dx, int dy, int l)
+{
+    // Direction of the shaft seen from the tip, page Y downward; a shaft of
+    // no length points down.
+    double theta;
+    if (dx != 0)
+        theta = std::atan(double(dy) / dx) + (dx < 0 ? std::numbers::pi : 0);
+    else
+        theta = dy >= 0 ? std::numbers::pi / 2 : -std::numbers::pi / 2;
+    const double c = std::cos(theta);
+    const double s = std::sin(theta);
+    const auto at = [l](double ox, double oy) {
+        return QPoint(RoundPage(l * ox), RoundPage(l * oy));
+    };
+    return {at(c + s / 2, s - c / 2), at(c / 2, s / 2), at(c - s / 2, s + c / 2)};
+}
+
+void TArrow::Draw(Canvas &canvas)
+{
+    if (!IsVisible())
+        return;
+    const QPoint p1(GetX(), GetY());
+    const QPoint p2(GetX2(), GetY2());
+    canvas.Pen = TPen{GetColor(), Epais};
+    canvas.Brush = TBrush{GetColor(), TBrushStyle::bsSolid};
+    canvas.MoveTo(p1.x(), p1.y());
+    canvas.LineTo(p2.x(), p2.y());
+    // Each head is one concave polygon: tip, barb, notch, barb.
+    const auto o = HeadOffsets(Largeur, Hauteur, ArrowSize);
+    canvas.Polygon(std::array{p1, p1 + o[0], p1 + o[1], p1 + o[2]});
+    if (DoubleArrow)
+        canvas.Polygon(std::array{p2, p2 - o[0], p2 - o[1], p2 - o[2]});
+}
+
+bool TArrow::HitTest(int x, int y) const
+{
+    return NearSegment(x, y, GetX(), GetY(), GetX2(), GetY2());
+}
+
+int TArrow::GetCursor() const
+{
+    return crArrow;
+}
+
+// The arrow dialog is not part of the editor yet: nothing to edit.
+void TArrow::Edit() {}
+
+// Arrows are not written to documents yet.
+void TArrow::SaveToStrings(QStringList &) const {}
+
+void TArrow::ApplyDefaults()
+{
+    TDessin::ApplyDefaults();
+    ArrowSize = Page()->DefArrowSize;
+    DoubleArrow = Page()->DefDoubleArrow;
+}
+
+void TArrow::StoreDefaults()
+{
+    TDessin::StoreDefaults();
+    Page()->DefArrowSize = ArrowSize;
+    Page()->DefDoubleArrow = DoubleArrow;
+}

@@ -1,0 +1,35 @@
+#include "annotations/TRecta.h"
+
+#include "page/PointerShapes.h"
+#include "render/Canvas.h"
+
+void TRecta::Draw(Canvas &canvas)
+{
+    if (!IsVisible())
+        return;
+    SetStyle(canvas);
+    canvas.Rectangle(GetX(), GetY(), GetX2(), GetY2());
+}
+
+bool TRecta::HitTest(int x, int y) const
+{
+    const int x1 = GetX(), y1 = GetY(), x2 = GetX2(), y2 = GetY2();
+    const bool inX = Between(x, x1, x2);
+    const bool inY = Between(y, y1, y2);
+    if (Remplissage && inX && inY)
+        return true;
+    const bool nearTopOrBottom = Between(y, y1, y1) || Between(y, y2, y2);
+    const bool nearLeftOrRight = Between(x, x1, x1) || Between(x, x2, x2);
+    return (inX && nearTopOrBottom) || (inY && nearLeftOrRight);
+}
+
+int TRecta::GetCursor() const
+{
+    return crRecta;
+}
+
+// The rectangle dialog is not part of the editor yet: nothing to edit.
+void TRecta::Edit() {}
+
+// Rectangles are not written to documents yet.
+void TRecta::SaveToStrings(QStringList &) const {}
