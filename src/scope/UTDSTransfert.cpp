@@ -1,0 +1,122 @@
+#include "scope/UTDSTransfert.h"
+#include "dialogs/Prompts.h"
+#include "scope/CTds.h"
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace
+{
+
+template <typename W> W *Named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+TTDSTransfertDlg::TTDSTransfertDlg(QWidget *parent)
+    : QDialog(parent), m_comboBox1(Named(new QComboBox, "ComboBox1")),
+      m_bTransfert(Named(new QPushButton(QStringLiteral("Recupération des oscillogrammes")),
+                         "BTransfert")),
+      m_progressBar1(Named(new QProgressBar, "ProgressBar1"))
+{
+    setObjectName(QStringLiteral("TDSTransfertDlg"));
+    setWindowTitle(QStringLiteral("Configuration du transfert"));
+    auto *bevel = Named(new QFrame, "Bevel1");
+    bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *frame = new QVBoxLayout(bevel);
+    frame->addWidget(Named(new QLabel(QStringLiteral(
+                               "Port série sur lequel est connecté votre oscilloscope")),
+                           "Label1"),
+                     0, Qt::AlignHCenter);
+    // A pseudo-terminal or an adapter the system does not list is typed in.
+    m_comboBox1->setEditable(true);
+    m_comboBox1->setInsertPolicy(QComboBox::NoInsert);
+    m_comboBox1->setMinimumWidth(145);
+    frame->addWidget(m_comboBox1, 0, Qt::AlignHCenter);
+    frame->addSpacing(16);
+    frame->addWidget(m_bTransfert, 0, Qt::AlignHCenter);
+    m_progressBar1->setRange(0, 100);
+    m_progressBar1->setValue(0);
+    frame->addWidget(m_progressBar1);
+
+    auto *cancelBtn = Named(new QPushButton(QStringLiteral("Annuler")), "CancelBtn");
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(bevel);
+    layout->addWidget(cancelBtn, 0, Qt::AlignHCenter);
+    resize(313, 214);
+
+    m_timer1.setInterval(500);
+    connect(m_comboBox1, &QComboBox::currentTextChanged, this, &TTDSTransfertDlg::ComboBox1Change);
+    connect(m_bTransfert, &QPushButton::clicked, this, &TTDSTransfertDlg::BTransfertClick);
+    connect(cancelBtn, &QPushButton::clicked, this, &TTDSTransfertDlg::reject);
+    connect(&m_timer1, &QTimer::timeout, this, &TTDSTransfertDlg::Timer1Timer);
+}
+
+bool TTDSTransfertDlg::Execute(TTDS &link, const QStringList &ports)
+{
+    m_link = &link;
+    m_bTransfert->setEnabled(true);
+    m_comboBox1->setEnabled(true);
+    {
+        const QSignalBlocker quiet(m_comboBox1);
+        m_comboBox1->clear();
+        m_comboBox1->addItems(ports);
+        const auto at = std::find_if(ports.begin(), ports.end(), [&](const QString &p) {
+            return p.compare(link.GetPort(), Qt::CaseInsensitive) == 0;
+        });
+        m_comboBox1->setCurrentIndex(at == ports.end() ? -1 : int(at - ports.begin()));
+        if (at == ports.end())
+            m_comboBox1->setEditText(link.GetPort());
+    }
+    m_progressBar1->setValue(0);
+    return prompts().Exec(*this) == QDialog::Accepted;
+}
+
+void TTDSTransfertDlg::ComboBox1Change(const QString &text)
+{
+    if (m_link && !text.isEmpty())
+        m_link->SetPort(text);
+}
+
+void TTDSTransfertDlg::BTransfertClick()
+{
+    m_bTransfert->setEnabled(false);
+    m_comboBox1->setEnabled(false);
+    m_timer1.start();
+    const bool read = m_link->Connect() && m_link->Transfer() && !m_link->Cancelled;
+    m_timer1.stop();
+    m_link->ClosePort();
+    m_progressBar1->setValue(0);
+    ShowFailure(m_link->Failure);
+    done(read ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void TTDSTransfertDlg::Timer1Timer()
+{
+    m_progressBar1->setMaximum(m_link->ProgressMax);
+    m_progressBar1->setValue(std::min(m_link->Progress, m_link->ProgressMax));
+}
+
+void TTDSTransfertDlg::ShowFailure(const TTDSFailure &failure)
+{
+    if (failure.Kind == TTDSFailure::Box::Plain)
+        ShowMessage(failure.Text, this);
+    else if (failure.Kind == TTDSFailure::Box::Error)
+        prompts().Message(this, Prompts::Icon::Error, failure.Text, QMessageBox::Ok,
+                          failure.Caption);
+}
+
+void TTDSTransfertDlg::reject()
+{
+    if (m_link)
+        m_link->Cancel();
+    QDialog::reject();
+}

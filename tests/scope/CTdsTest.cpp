@@ -1,0 +1,174 @@
+// The link against the simulated instrument over a real pseudo-terminal.
+#include "scope/CTds.h"
+#include "support/SimulatedScope.h"
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Short enough to keep the suite fast, long enough for a loaded machine.
+const TTDSTimeouts quick{300, 300};
+
+struct Capture {
+    std::unique_ptr<TdsSimulator> simulator;
+    std::unique_ptr<TTDS> link;
+    bool connected = false;
+    bool transferred = false;
+};
+
+Capture CaptureFrom(const TdsSimOptions &options, TTDSTimeouts timeouts = {2000, 2000})
+{
+    Capture c;
+    c.simulator = StartSimulator(options);
+    c.link = std::make_unique<TTDS>(nullptr, timeouts);
+    c.link->SetPort(PortOf(*c.simulator));
+    c.connected = c.link->Connect();
+    if (c.connected)
+        c.transferred = c.link->Transfer();
+    c.link->ClosePort();
+    return c;
+}
+
+QByteArray DataOf(const TChannelData &r)
+{
+    return QByteArray(reinterpret_cast<const char *>(r.Data.data()), r.NrPt);
+}
+
+QByteArray Expected(char source)
+{
+    return QByteArray::fromStdString(TdsInstrument::CurveCodes(source, 2500));
+}
+
+} // namespace
+
+TEST(TTDS, ReadsEveryDisplayedSourceOfTheModel)
+{
+    struct Case {
+        const char *model;
+        const char *firmware;
+        const char *displayed;
+        int chunk;
+        int sources; // "DAT:SOU" commands
+    };
+    const Case cases[] = {
+        {"TDS 210", "2.03", "1B", 0, 5},
+        {"TDS 220", "1.16", "1B", 50, 5},
+        {"TDS 224", "4.12", "13MB", 0, 7},
+    };
+    for (const Case &k : cases) {
+        TdsSimOptions o;
+        o.Model = k.model;
+        o.Firmware = k.firmware;
+        o.Displayed = k.displayed;
+        o.Chunk = k.chunk;
+        const Capture c = CaptureFrom(o);
+        ASSERT_TRUE(c.transferred) << k.model << c.link->Failure.Text.toStdString();
+        const QStringList commands = CommandsOf(*c.simulator);
+        EXPECT_EQ(commands.filter(QStringLiteral("DAT:SOU")).size(), k.sources) << k.model;
+        EXPECT_EQ(commands.count(QStringLiteral("CURV?")), int(std::strlen(k.displayed)));
+        EXPECT_TRUE(c.link->Ch1.Present && c.link->RefB.Present && !c.link->Ch2.Present);
+        EXPECT_EQ(DataOf(c.link->Ch1), Expected('1'));
+        EXPECT_EQ(DataOf(c.link->RefB), Expected('B')); // every byte value
+        EXPECT_EQ(c.link->Ch3.Present, c.link->ChannelCount() == 4);
+        EXPECT_EQ(c.link->MathWave.Present, c.link->ChannelCount() == 4);
+        if (c.link->MathWave.Present) {
+            EXPECT_EQ(c.link->MathWave.Name, QStringLiteral("CH1+CH2"));
+        }
+        EXPECT_EQ(c.link->RefB.Name, QStringLiteral("RefB"));
+        EXPECT_EQ(c.link->Progress, 0);
+        EXPECT_EQ(c.link->ProgressMax, 0);
+    }
+}
+
+TEST(TTDS, AcquisitionIsFrozenOnlyWhenRunningAndDisplayFormatRead)
+{
+    for (const bool stopped : {false, true}) {
+        TdsSimOptions o;
+        o.Stopped = stopped;
+        o.XY = stopped;
+        const Capture c = CaptureFrom(o);
+        ASSERT_TRUE(c.transferred);
+        if (!stopped) {
+            EXPECT_TRUE(WaitForCommand(*c.simulator, QStringLiteral("ACQ:STATE RUN")));
+        }
+        const QStringList commands = CommandsOf(*c.simulator);
+        EXPECT_EQ(commands.contains(QStringLiteral("ACQ:STATE STOP")), !stopped);
+        EXPECT_EQ(commands.contains(QStringLiteral("ACQ:STATE RUN")), !stopped);
+        EXPECT_EQ(c.link->XYMode, stopped);
+    }
+}
+
+TEST(TTDS, FailuresAreExplainedInFrench)
+{
+    struct Case {
+        TdsFault fault;
+        int points;
+        bool connects;
+        const char *text;
+    };
+    const Case cases[] = {
+        {TdsFault::Silent, 2500, false, "L'oscilloscope ne répond pas.\n\rVérifier que :"},
+        {TdsFault::Garbage, 2500, false, "L'oscilloscope est incompréhensible.\n\rVérifier la"},
+        {TdsFault::BadField, 2500, true, "'abc' n'est pas une valeur en virgule flottante"},
+        {TdsFault::Endless, 2500, true, "ne se termine pas"},
+        {TdsFault::LongBlock, 2500, true, "dépasse 2500 points"},
+        {TdsFault::HangOnCurve, 2500, true, "ne répond plus sur la liaison série /dev/"},
+        {TdsFault::None, 2501, true, "2501 points"},
+    };
+    for (const Case &k : cases) {
+        TdsSimOptions o;
+        o.Fault = k.fault;
+        o.Points = k.points;
+        const Capture c = CaptureFrom(o, quick);
+        EXPECT_EQ(c.connected, k.connects) << k.text;
+        EXPECT_FALSE(c.transferred);
+        EXPECT_EQ(c.link->Failure.Kind, TTDSFailure::Box::Error);
+        EXPECT_TRUE(c.link->Failure.Text.contains(QString::fromUtf8(k.text)))
+            << c.link->Failure.Text.toStdString();
+    }
+}
+
+TEST(TTDS, NoReplyNamesThePortAndAnUnopenablePortSaysSo)
+{
+    TdsSimOptions o;
+    o.Fault = TdsFault::Silent;
+    const Capture c = CaptureFrom(o, quick);
+    EXPECT_EQ(c.link->Failure.Caption, QStringLiteral("Erreur"));
+    EXPECT_TRUE(c.link->Failure.Text.contains(
+        QStringLiteral("  - qu'il est relié au PC sur la liaison série ") + PortOf(*c.simulator) +
+        QStringLiteral("\n\r\n\rVérifier")));
+
+    TTDS link;
+    link.SetPort(QStringLiteral("/nonexistent/ttyUSB9"));
+    EXPECT_FALSE(link.Connect());
+    EXPECT_EQ(link.Failure.Kind, TTDSFailure::Box::Plain);
+    EXPECT_EQ(link.Failure.Text, QStringLiteral("Impossible d'ouvrir le port Série : "
+                                                "/nonexistent/ttyUSB9\n\rRelancer l'application"));
+}
+
+TEST(TTDS, CancelEndsTheWaitAtOnceAndRestartsTheAcquisition)
+{
+    TdsSimOptions o;
+    o.Fault = TdsFault::HangOnCurve;
+    auto simulator = StartSimulator(o);
+    TTDS link(nullptr, {2000, 60000});
+    link.SetPort(PortOf(*simulator));
+    ASSERT_TRUE(link.Connect());
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (CommandsOf(*simulator).contains(QStringLiteral("CURV?")))
+            link.Cancel();
+    });
+    poll.start(5);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(link.Transfer());
+    EXPECT_LT(clock.elapsed(), 30000);
+    EXPECT_EQ(link.Failure.Kind, TTDSFailure::Box::None);
+    EXPECT_TRUE(WaitForCommand(*simulator, QStringLiteral("ACQ:STATE RUN")));
+    link.ClosePort();
+    const QStringList commands = CommandsOf(*simulator);
+    EXPECT_EQ(commands.mid(commands.indexOf(QStringLiteral("CURV?"))),
+              (QStringList{QStringLiteral("CURV?"), QStringLiteral("ACQ:STATE RUN")}));
+}
