@@ -5,6 +5,7 @@
 #include "data/EngNumbers.h"
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
+#include "TestPaths.h"
 #include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>

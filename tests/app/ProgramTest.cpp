@@ -1,6 +1,7 @@
 // The program itself, run with no display at all: what it prints, and the
 // export of a small simulator export to SVG and PNG, failing with a French
 // message and status 1.
+#include "TestPaths.h"
 #include "support/SampleFiles.h"
 #include <QFile>
 #include <QFileInfo>
