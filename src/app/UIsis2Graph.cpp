@@ -1,6 +1,8 @@
 #include "app/UIsis2Graph.h"
 #include "app/About.h"
 #include "app/ActionIcons.h"
+#include "app/EditingTools.h"
+#include "app/FormatCommands.h"
 #include "app/FormatToolBar.h"
 #include "app/HelpCommand.h"
 #include "app/IsisCommand.h"
@@ -42,6 +44,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setStatusBar(m_statusBar1);
 
     m_aboutBox = new TAboutBox(this);
+    m_tools = new TEditingTools(m_actions, *m_isisGraph, [this] { RefreshView(); }, this);
+    new TFormatCommands(m_actions, *m_isisGraph, *m_tbAspect, this);
     ConnectCommands();
 
     resize(InitialWidth, InitialHeight);

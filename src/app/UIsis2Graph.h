@@ -4,10 +4,10 @@
 #include "app/MainActions.h"
 #include "app/MainMenu.h"
 #include <QMainWindow>
-#include <QPoint>
 
 class QScrollBar;
 class TAboutBox;
+class TEditingTools;
 class TFormatToolBar;
 class TIsisGraph;
 class TStandardToolBar;
@@ -29,10 +29,7 @@ public:
     // Brings the zoom-dependent controls up to date with the page view.
     void RefreshView();
 
-    // Page-view pixel of the press in progress; X is -1 when there is none.
-    QPoint DownPoint{-1, -1};
-    // True only while the formatting tool bar is filled from the selection.
-    bool Updating = false;
+    TEditingTools &Tools() const { return *m_tools; }
 
 protected:
     // Tool bars are shown and hidden through the menu only.
@@ -56,4 +53,5 @@ private:
     QScrollBar *m_scrollBar2 = nullptr; // vertical
     TStatusPanels *m_statusBar1 = nullptr;
     TAboutBox *m_aboutBox = nullptr;
+    TEditingTools *m_tools = nullptr;
 };

@@ -83,8 +83,6 @@ TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndPanels)
     EXPECT_EQ(Panel(2), QStringLiteral("Y :"));
     for (const char *name : {"Panel0", "Panel1", "Panel2"})
         EXPECT_EQ(Find<QWidget>(name)->width(), 150) << name;
-    EXPECT_EQ(form->DownPoint, QPoint(-1, -1));
-    EXPECT_FALSE(form->Updating);
     ExpectZoomed(false);
     for (const char *name : {"AddGraph", "DeleteGraph", "AddDelete", "DrawUp", "DrawDown"})
         EXPECT_FALSE(Action(name)->isEnabled()) << name;
@@ -163,8 +161,9 @@ TEST_F(MainWindowTest, FormattingToolBarControls)
     EXPECT_EQ(epais->maximum(), 30);
     EXPECT_EQ(epais->value(), 4);
 
+    // The current style from the start.
     auto *size = Find<QSpinBox>("SEFontSize");
-    EXPECT_EQ(size->value(), 0);
+    EXPECT_EQ(size->value(), 30);
     size->setValue(-5000);
     EXPECT_EQ(size->value(), -5000);
     size->setValue(100000);
@@ -173,6 +172,7 @@ TEST_F(MainWindowTest, FormattingToolBarControls)
     auto *fonts = Find<QComboBox>("CBFontName");
     EXPECT_EQ(fonts->count(), QFontDatabase::families().size());
     EXPECT_GE(fonts->findText(QStringLiteral("Liberation Serif")), 0);
+    EXPECT_EQ(fonts->currentText(), QStringLiteral("Times New Roman"));
 
     QStringList labels;
     for (const char *name : {"PColor", "SEEpais", "CBFontName", "SEFontSize"})

@@ -1,0 +1,128 @@
+// links: scolivet_app Qt6::Test
+// Editing a page of a million-sample export: one rubber-band mouse move
+// (the cached page repainted with the band over it) and one finished edit
+// (mouse release, the page re-rendered, the new frame painted).
+//   editing_speed FILE [benchmark flags]
+// FILE is a simulator graph export, for example
+//   python3 bench/gen_isis.py 1000000 4 0 0 1 /tmp/isis-L.dat
+#include "BenchMain.h"
+#include "app/UIsis2Graph.h"
+#include "dialogs/Prompts.h"
+#include "graphs/TAxe.h"
+#include "page/TIsisGraph.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+QString g_file;
+
+// Answers the import's file question with the benchmark's file.
+class FilePrompts final : public Prompts
+{
+public:
+    QMessageBox::StandardButton Message(QWidget *, Icon, const QString &text,
+                                        QMessageBox::StandardButtons, const QString &) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return QMessageBox::Ok;
+    }
+    QString OpenFileName(QWidget *, const TFileDialogOptions &) override { return g_file; }
+    QString SaveFileName(QWidget *, const TFileDialogOptions &) override { return {}; }
+    bool ChooseColor(QWidget *, TColor &) override { return false; }
+    bool ChooseFont(QWidget *, TFont &) override { return false; }
+    int Exec(QDialog &) override { return 0; }
+};
+
+// The main window at 1280 x 900 holding the imported page.
+struct Editor {
+    Editor()
+    {
+        SetPrompts(&prompts);
+        form.resize(1280, 900);
+        form.show();
+        form.findChild<QAction *>(QStringLiteral("Isis"))->trigger();
+        QApplication::processEvents();
+        view = form.IsisGraph();
+        view->repaint();
+    }
+    // A control pixel inside the first graph, at a fraction of its frame.
+    QPoint At(double fx, double fy) const
+    {
+        const TAxe *g = view->Graphs(0);
+        return {view->ScreenX(g->Left + int(g->Width() * fx)),
+                view->ScreenY(g->Top + int(g->Height() * fy))};
+    }
+
+    FilePrompts prompts;
+    TForm1 form;
+    TIsisGraph *view = nullptr;
+};
+
+Editor &editor()
+{
+    static Editor e;
+    return e;
+}
+
+void BM_RubberBandMove(benchmark::State &state)
+{
+    Editor &e = editor();
+    if (e.view->GraphCount() == 0) {
+        state.SkipWithError("the export could not be imported");
+        return;
+    }
+    e.form.findChild<QAction *>(QStringLiteral("AddRecta"))->trigger();
+    QTest::mousePress(e.view, Qt::LeftButton, {}, e.At(0.3, 0.3));
+    int step = 0;
+    for (auto _ : state)
+        QTest::mouseMove(e.view, e.At(0.5 + 0.001 * (step++ % 100), 0.6));
+    // Release outside the graph: nothing is created.
+    QTest::mouseRelease(e.view, Qt::LeftButton, {}, QPoint(1, 1));
+    e.form.findChild<QAction *>(QStringLiteral("AddRecta"))->trigger();
+}
+BENCHMARK(BM_RubberBandMove)->Unit(benchmark::kMillisecond);
+
+// Each iteration drags a line into the graph: the release creates it,
+// re-renders the page and paints the new frame.
+void BM_FinishedEdit(benchmark::State &state)
+{
+    Editor &e = editor();
+    if (e.view->GraphCount() == 0) {
+        state.SkipWithError("the export could not be imported");
+        return;
+    }
+    QAction *line = e.form.findChild<QAction *>(QStringLiteral("AddLine"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        line->trigger();
+        QTest::mousePress(e.view, Qt::LeftButton, {}, e.At(0.2, 0.2));
+        state.ResumeTiming();
+        QTest::mouseRelease(e.view, Qt::LeftButton, {}, e.At(0.7, 0.4));
+    }
+    state.counters["records"] = e.view->Metafile().Count();
+}
+BENCHMARK(BM_FinishedEdit)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The file is the first argument that is not a benchmark flag.
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-') {
+            g_file = QString::fromLocal8Bit(argv[i]);
+            break;
+        }
+    }
+    if (g_file.isEmpty()) {
+        std::fprintf(stderr, "usage: editing_speed FILE [benchmark flags]\n");
+        return 2;
+    }
+    return RunBenchmarks<QApplication>(argc, argv);
+}

@@ -1,0 +1,89 @@
+#include "app/FormatCommands.h"
+
+#include "annotations/TDessin.h"
+#include "app/ColorSwatch.h"
+#include "app/FormatToolBar.h"
+#include "dialogs/Prompts.h"
+#include "page/TIsisGraph.h"
+#include <QAction>
+#include <QComboBox>
+#include <QSpinBox>
+
+TFormatCommands::TFormatCommands(const TMainActions &actions, TIsisGraph &view,
+                                 TFormatToolBar &bar, QObject *parent)
+    : QObject(parent), m_actions(actions), m_view(view), m_bar(bar)
+{
+    ShowStyle();
+    connect(&m_view, &TIsisGraph::SelectedChange, this,
+            [this](TIsisGraph *, TDessin *p) { SelectedChange(p); });
+    connect(m_bar.PColor, &TColorSwatch::Clicked, this, &TFormatCommands::ChooseColor);
+    connect(m_bar.SEEpais, &QSpinBox::valueChanged, this, [this](int v) {
+        Apply([&](TDessin *d) {
+            m_view.DefEpais = v;
+            if (d)
+                d->Epais = v;
+        });
+    });
+    connect(m_bar.CBFontName, &QComboBox::currentTextChanged, this, [this](const QString &name) {
+        Apply([&](TDessin *d) {
+            m_view.DefFont.Name = name;
+            if (d)
+                d->Font.Name = name;
+        });
+    });
+    connect(m_bar.SEFontSize, &QSpinBox::valueChanged, this, [this](int v) {
+        Apply([&](TDessin *d) {
+            m_view.DefFont.Size = v;
+            if (d)
+                d->Font.Size = v;
+        });
+    });
+}
+
+void TFormatCommands::SelectedChange(TDessin *p)
+{
+    m_actions.AddDelete->setEnabled(p && p->Deletable());
+    m_actions.DrawUp->setEnabled(p != nullptr);
+    m_actions.DrawDown->setEnabled(p != nullptr);
+    if (!p)
+        return;
+    p->StoreDefaults();
+    ShowStyle();
+}
+
+void TFormatCommands::ShowStyle()
+{
+    Updating = true;
+    m_bar.PColor->SetColor(m_view.DefColor);
+    m_bar.CBFontName->setCurrentText(m_view.DefFont.Name);
+    m_bar.SEFontSize->setValue(m_view.DefFont.Size);
+    m_bar.SEEpais->setValue(m_view.DefEpais);
+    Updating = false;
+}
+
+void TFormatCommands::ChooseColor()
+{
+    if (Updating)
+        return;
+    TColor color = m_bar.PColor->Color();
+    if (!prompts().ChooseColor(m_bar.window(), color))
+        return;
+    m_bar.PColor->SetColor(color);
+    Apply([&](TDessin *d) {
+        m_view.DefColor = color;
+        if (d)
+            d->SetColor(color);
+    });
+}
+
+template <class Change> void TFormatCommands::Apply(Change change)
+{
+    if (Updating)
+        return;
+    TDessin *selected = m_view.Selected();
+    change(selected);
+    if (selected) {
+        m_view.MarkModified();
+        m_view.Redraw();
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The formatting tool bar at work: it shows the page's current style, takes
+// the style of each newly selected annotation, and writes a change of colour,
+// thickness, font name or size into the current style and the selection.
+// The selection also decides which element commands are enabled.
+#include "app/MainActions.h"
+#include <QObject>
+
+class TDessin;
+class TFormatToolBar;
+class TIsisGraph;
+
+class TFormatCommands : public QObject
+{
+    Q_OBJECT
+public:
+    TFormatCommands(const TMainActions &actions, TIsisGraph &view, TFormatToolBar &bar,
+                    QObject *parent = nullptr);
+
+    // True only while the bar is filled from the current style.
+    bool Updating = false;
+
+private:
+    void SelectedChange(TDessin *p);
+    // Shows the page's current style in the bar.
+    void ShowStyle();
+    void ChooseColor();
+    // Runs change on the current style and on the selection, if any; the
+    // page is redrawn when something is selected. Nothing while Updating.
+    template <class Change> void Apply(Change change);
+
+    const TMainActions &m_actions;
+    TIsisGraph &m_view;
+    TFormatToolBar &m_bar;
+};
