@@ -80,6 +80,10 @@ public:
     double ScreenToX(int sx) const;
     double ScreenToY(int sy) const;
 
+    // Whether the scales count raw instrument codes (an oscilloscope screen)
+    // rather than series values.
+    virtual bool RawCodes() const { return false; }
+
     virtual void Draw(Canvas &canvas) = 0;
     virtual void Edit() = 0;
     virtual void SaveToStrings(QStringList &lines) const = 0;

@@ -3,13 +3,16 @@
 #include "annotations/TLegende.h"
 #include "data/TData.h"
 #include "data/TDataAnalog.h"
+#include "data/TDataOsc.h"
 #include "data/TDatas.h"
 #include "graphs/ColumnFinder.h"
+#include "graphs/PageRound.h"
 #include "graphs/CurvePath.h"
 #include "graphs/SampleColumns.h"
 #include "graphs/SegmentClip.h"
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
+#include "render/Arrows.h"
 #include "render/Canvas.h"
 #include <algorithm>
 #include <cmath>
@@ -18,21 +21,41 @@
 namespace
 {
 
+const TDataOsc *asOsc(const TData &d)
+{
+    return d.Kind == dkOsc ? static_cast<const TDataOsc *>(&d) : nullptr;
+}
+
 // Reads the samples of a series, straight from the array for analog ones.
+// With codes, an oscilloscope series gives its raw codes, as a screen
+// scaled in codes plots them.
 class TSampleReader
 {
 public:
-    explicit TSampleReader(const TData &d) : m_data(d)
+    explicit TSampleReader(const TData &d, bool codes = false) : m_data(d)
     {
         if (const auto *a = dynamic_cast<const TDataAnalog *>(&d))
             m_values = a->Values.data();
+        else if (const TDataOsc *o = asOsc(d); o && codes)
+            m_codes = o->Samples.data();
     }
-    double operator()(int i) const { return m_values ? m_values[i] : m_data.GetValue(i); }
+    double operator()(int i) const
+    {
+        return m_values ? m_values[i] : m_codes ? double(m_codes[i]) : m_data.GetValue(i);
+    }
 
 private:
     const TData &m_data;
     const double *m_values = nullptr;
+    const std::int32_t *m_codes = nullptr;
 };
+
+// Code 0 marks a sample the instrument did not deliver: curves leave a gap
+// around it, in the channel drawn and in a channel taken as abscissa.
+bool missing(const TDataOsc *s, int i)
+{
+    return s && s->Samples[std::size_t(i)] == 0;
+}
 
 bool finite(double ax, double ay, double bx, double by)
 {
@@ -129,8 +152,49 @@ void TCourbe::Draw(Canvas &canvas)
         drawAnalog(canvas, *x, *s, n);
         break;
     case dkOsc:
+        drawOsc(canvas, *x, static_cast<const TDataOsc &>(*s), n);
         break;
     }
+}
+
+void TCourbe::drawOsc(Canvas &canvas, const TData &x, const TDataOsc &s, int n) const
+{
+    const bool codes = Owner->RawCodes();
+    const TDataOsc *xo = asOsc(x);
+    const TSampleReader xr(x, codes), yr(s, codes);
+    const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
+    {
+        TCurvePath path(canvas);
+        for (int i = 0; i < n; ++i) {
+            const QPoint p(mx.ToPageClipped(xr(i)), my.ToPageClipped(yr(i)));
+            if (i == 0 || missing(&s, i) || missing(&s, i - 1) || missing(xo, i) ||
+                missing(xo, i - 1))
+                path.MoveTo(p);
+            else
+                path.LineTo(p);
+        }
+    }
+    if (codes)
+        drawZeroLevel(canvas, s);
+}
+
+void TCourbe::drawZeroLevel(Canvas &canvas, const TDataOsc &s) const
+{
+    const double z = s.YOff - s.YZero / s.YMult;
+    // A channel without a scale (no step, no zero) has no level to show.
+    if (std::isnan(z))
+        return;
+    const int y = YToPage(z);
+    const int x = XToPageClipped(XMin() - 1);
+    const int yt = YToPageClipped(YMax() + 1);
+    const int yb = YToPageClipped(YMin() - 1);
+    const int size = RoundPage((yb - yt) / 80.0);
+    if (y > yb)
+        ArrowDown(canvas, x - size, size, yb);
+    else if (y < yt)
+        ArrowUp(canvas, x - size, size, yt);
+    else
+        ArrowRight(canvas, x, size, y);
 }
 
 void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) const
@@ -216,7 +280,9 @@ bool TCourbe::HitTest(int x, int y) const
     if (n < 2)
         return false;
     const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
-    const TSampleReader xr(*xs), yr(*s);
+    const bool codes = Owner->RawCodes();
+    const TSampleReader xr(*xs, codes), yr(*s, codes);
+    const TDataOsc *xo = asOsc(*xs), *so = asOsc(*s);
     const double t = Tolerance();
     // With an order-keeping X mapping, a segment whose two ends lie at or
     // beyond a value that maps Tolerance away from x cannot pass Between:
@@ -235,6 +301,9 @@ bool TCourbe::HitTest(int x, int y) const
     for (int i = 0; i + 1 < n; ++i) {
         const double x0 = xr(i), x1 = xr(i + 1);
         if ((x0 <= lo && x1 <= lo) || (x0 >= hi && x1 >= hi))
+            continue;
+        // Nothing is drawn next to a missing sample.
+        if (missing(so, i) || missing(so, i + 1) || missing(xo, i) || missing(xo, i + 1))
             continue;
         const int p = mx.ToPage(x0), q = mx.ToPage(x1);
         if (Between(x, p, q) && NearSegment(x, y, p, my.ToPage(yr(i)), q, my.ToPage(yr(i + 1))))

@@ -6,6 +6,7 @@
 #include "page/TSmallGraph.h"
 
 class TData;
+class TDataOsc;
 
 class TCourbe : public TSmallGraph
 {
@@ -39,4 +40,8 @@ public:
 private:
     void drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) const;
     void drawSteps(Canvas &canvas, const TData &x, const TData &s, int n) const;
+    // Polylines broken at missing samples; on a screen in codes, also the
+    // marker of the channel's zero level at the left margin line.
+    void drawOsc(Canvas &canvas, const TData &x, const TDataOsc &s, int n) const;
+    void drawZeroLevel(Canvas &canvas, const TDataOsc &s) const;
 };

@@ -64,27 +64,14 @@ void TMath::SetAffiches(const TSeriesSet &s)
     m_affiches = s;
 }
 
-static double autoPas(double span)
-{
-    const double p = PowerOfTen(span);
-    const double r = span / p;
-    if (r >= 6)
-        return p;
-    if (r >= 3)
-        return p / 2;
-    if (r >= 1)
-        return p / 5;
-    return p;
-}
-
 double TMath::AutoPasX() const
 {
-    return autoPas(XMax - XMin);
+    return AutoStep(XMax - XMin);
 }
 
 double TMath::AutoPasY() const
 {
-    return autoPas(YMax - YMin);
+    return AutoStep(YMax - YMin);
 }
 
 void TMath::Edit()

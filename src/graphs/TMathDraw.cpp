@@ -1,10 +1,11 @@
 // Drawing of the XY graph: grid, graduations with their labels, the two axes
 // with arrowheads and break marks, then the elements. Every length is a
 // multiple of u, a four-hundredth of the frame width.
-#include "graphs/Graduations.h"
 #include "graphs/TMath.h"
 
 #include "data/EngNumbers.h"
+#include "graphs/Graduations.h"
+#include "graphs/Strokes.h"
 #include "page/TSmallGraph.h"
 #include "render/Canvas.h"
 #include "render/PageFont.h"
@@ -12,18 +13,6 @@
 
 namespace
 {
-
-void line(Canvas &c, int x1, int y1, int x2, int y2)
-{
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
-
-void setPen(Canvas &c, int width, TColor color)
-{
-    c.Pen.Width = width;
-    c.Pen.Color = color;
-}
 
 // The system font's Height: negative for a font sized in points.
 int fontHeight(const TFont &font)
@@ -62,10 +51,10 @@ void TMath::drawXGraduations(Canvas &canvas, int x0, int y0, int u)
         const double v = double(k) * g.Step;
         const int x = XToPageClipped(v);
         if (QuadriVer) {
-            setPen(canvas, EpaisQuadri, ColorQuadri);
-            line(canvas, x, gridTop, x, gridBottom);
+            SetPen(canvas, EpaisQuadri, ColorQuadri);
+            Stroke(canvas, x, gridTop, x, gridBottom);
         }
-        setPen(canvas, EpaisAxe, ColorAxe);
+        SetPen(canvas, EpaisAxe, ColorAxe);
         const QString t = FormatEng(v, resolution);
         const QSize size = canvas.TextExtent(t);
         const int w = size.width();
@@ -73,23 +62,23 @@ void TMath::drawXGraduations(Canvas &canvas, int x0, int y0, int u)
         const int ty = YMax <= 0 ? y0 - 2 * u - h : y0 + 2 * u;
         const bool clearOfYAxis = x0 + 10 * u < x || x0 - 10 * u > x + w;
         if (x - w / 2 > lastRight && clearOfYAxis) {
-            line(canvas, x, y0 + u, x, y0 - u);
+            Stroke(canvas, x, y0 + u, x, y0 - u);
             canvas.TextOut(x - w / 2, ty, t);
             lastRight = x + w + fontHeight(canvas.Font);
         } else {
-            line(canvas, x, y0 + u / 2, x, y0 + u / 2 - u);
+            Stroke(canvas, x, y0 + u / 2, x, y0 + u / 2 - u);
         }
     }
 }
 
 void TMath::drawXAxis(Canvas &canvas, int x0, int y0, int u)
 {
-    setPen(canvas, EpaisAxe, ColorAxe);
+    SetPen(canvas, EpaisAxe, ColorAxe);
     const int xr = XToPageClipped(XMax + 1) + 6 * u;
     const int xl = XToPageClipped(XMin - 1) - 6 * u;
-    line(canvas, xr, y0, xl, y0);
-    line(canvas, xr, y0, xr - 4 * u, y0 - 2 * u);
-    line(canvas, xr, y0, xr - 4 * u, y0 + 2 * u);
+    Stroke(canvas, xr, y0, xl, y0);
+    Stroke(canvas, xr, y0, xr - 4 * u, y0 - 2 * u);
+    Stroke(canvas, xr, y0, xr - 4 * u, y0 + 2 * u);
     // Break marks beside the crossing, toward the scale, when zero lies outside it.
     for (int side : {XMax < 0 ? -1 : 0, XMin > 0 ? 1 : 0}) {
         if (side == 0)
@@ -115,10 +104,10 @@ void TMath::drawYGraduations(Canvas &canvas, int x0, int y0, int u)
         const double v = double(k) * g.Step;
         const int y = YToPageClipped(v);
         if (QuadriHor) {
-            setPen(canvas, EpaisQuadri, ColorQuadri);
-            line(canvas, gridRight, y, gridLeft, y);
+            SetPen(canvas, EpaisQuadri, ColorQuadri);
+            Stroke(canvas, gridRight, y, gridLeft, y);
         }
-        setPen(canvas, EpaisAxe, ColorAxe);
+        SetPen(canvas, EpaisAxe, ColorAxe);
         const QString t = FormatEng(v, resolution);
         const QSize size = canvas.TextExtent(t);
         const int w = size.width();
@@ -126,23 +115,23 @@ void TMath::drawYGraduations(Canvas &canvas, int x0, int y0, int u)
         const int tx = XMax <= 0 ? x0 + 2 * u : x0 - u - w;
         const bool clearOfXAxis = y0 > y + h || y0 < y - h;
         if (y + h / 2 < lastTop && clearOfXAxis) {
-            line(canvas, x0 - u, y, x0 + u, y);
+            Stroke(canvas, x0 - u, y, x0 + u, y);
             canvas.TextOut(tx, y - h / 2, t);
             lastTop = y - h / 2 - 10;
         } else {
-            line(canvas, x0 - u / 2, y, x0 - u / 2 + u, y);
+            Stroke(canvas, x0 - u / 2, y, x0 - u / 2 + u, y);
         }
     }
 }
 
 void TMath::drawYAxis(Canvas &canvas, int x0, int y0, int u)
 {
-    setPen(canvas, EpaisAxe, ColorAxe);
+    SetPen(canvas, EpaisAxe, ColorAxe);
     const int yt = YToPageClipped(YMax + 1) - 6 * u;
     const int yb = YToPageClipped(YMin - 1) + 6 * u;
-    line(canvas, x0, yt, x0, yb);
-    line(canvas, x0, yt, x0 - 2 * u, yt + 4 * u);
-    line(canvas, x0, yt, x0 + 2 * u, yt + 4 * u);
+    Stroke(canvas, x0, yt, x0, yb);
+    Stroke(canvas, x0, yt, x0 - 2 * u, yt + 4 * u);
+    Stroke(canvas, x0, yt, x0 + 2 * u, yt + 4 * u);
     // Break marks: below the crossing when the scale lies below zero, above
     // it when the scale lies above.
     for (int side : {YMax < 0 ? 1 : 0, YMin > 0 ? -1 : 0}) {

@@ -71,6 +71,10 @@ public:
     // Replaces the page by an import of a simulator graph export; defined
     // with the import.
     bool ImportIsis(const QString &fileName);
+    // Replaces the page by one oscilloscope screen of the given series (made
+    // by OscSeries). With fewer than two series it says that the instrument
+    // shows nothing and leaves the page as it was.
+    bool ImportOscSeries(TDatas series);
 
     // The one change point: every command that edits the page calls it once
     // per edit. Opening, importing and saving clear it.

@@ -45,20 +45,6 @@ protected:
     }
 };
 
-TEST_F(TMathTest, AutomaticStepsFollowTheOneTwoFiveRule)
-{
-    TMath *g = AddGraph(0, 0, 0, 0);
-    const struct {
-        double span, step;
-    } cases[] = {{7.3, 1}, {4.2, 0.5}, {2, 0.2}, {10, 2}, {9.99, 1}, {0.03, 0.005}, {0, 1}};
-    for (const auto &c : cases) {
-        g->XMax = c.span;
-        g->YMin = -c.span;
-        EXPECT_DOUBLE_EQ(g->AutoPasX(), c.step) << c.span;
-        EXPECT_DOUBLE_EQ(g->AutoPasY(), c.step) << c.span;
-    }
-}
-
 TEST_F(TMathTest, CreateFromDatasFitsScalesAndAddsLabelledCurves)
 {
     AddAnalog({0, 2.5, 10}, QStringLiteral("Time"));

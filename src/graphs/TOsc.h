@@ -1,0 +1,33 @@
+#pragma once
+// The oscilloscope screen: a graticule of 10 by 8 divisions with subdivision
+// ticks, the channels drawn in raw instrument codes, and below the screen one
+// label per series giving its scale per division. The height follows the
+// width in the ratio 4 : 5; every series after the first is shown.
+#include "graphs/TAxe.h"
+#include <memory>
+
+class TOsc : public TAxe
+{
+public:
+    // An empty screen (no curve, zero scales), as the document reader fills it.
+    explicit TOsc(TIsisGraph *page);
+    // The screen of the page's series: one curve (and name label) for every
+    // series after the first, drawn against series 0.
+    static std::unique_ptr<TOsc> CreateFromDatas(TIsisGraph *page);
+
+    // Also sets the height to four fifths of the width.
+    void SetWidth(int w) override;
+    bool RawCodes() const override { return true; }
+
+    void Draw(Canvas &canvas) override;
+    void Edit() override;
+    void SaveToStrings(QStringList &lines) const override;
+    // The time (or, in XY display, the first channel's value) under the pointer.
+    QString CursorXText(int sx) const override;
+    // One reading per channel: "name(value unit)", two spaces after each.
+    QString CursorYText(int sy) const override;
+
+private:
+    void drawGraticule(Canvas &canvas) const;
+    void drawScaleLabels(Canvas &canvas) const;
+};
