@@ -219,6 +219,9 @@ TEST_F(EditingToolsTest, HandlesMoveAndResizeTheSelection)
     QTest::mousePress(view, Qt::LeftButton, {}, line->GetScreenPoint());
     EXPECT_FALSE(view->TrackCursor);
     QTest::mouseMove(view, Screen(anchor + QPoint(200, -100)));
+    // The moving frame follows the mouse: its move handle is drawn there.
+    const QImage dragged = view->grab().toImage();
+    EXPECT_EQ(dragged.pixelColor(Screen(anchor + QPoint(200, -100))), QColor(128, 128, 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, Screen(anchor + QPoint(200, -100)));
     const QPoint moved = Snap(anchor + QPoint(200, -100)) - Snap(anchor);
     EXPECT_EQ(QPoint(line->GetX(), line->GetY()), anchor + moved);
