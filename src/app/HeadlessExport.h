@@ -1,6 +1,6 @@
 #pragma once
 // "scolivet --export OUT INPUT": imports INPUT into a page view that is never
-// shown, renders the page and writes it to OUT (.svg or .png), with no
+// shown, renders the page and writes it to OUT (.svg, .png, .emf, .wmf or .pdf), with no
 // window and no display needed.
 #include <QString>
 

@@ -6,6 +6,7 @@
 #include "app/FormatToolBar.h"
 #include "app/HelpCommand.h"
 #include "app/IsisCommand.h"
+#include "app/MetafileCommands.h"
 #include "app/StandardToolBar.h"
 #include "app/StatusPanels.h"
 #include "app/WindowPlacement.h"
@@ -100,6 +101,8 @@ void TForm1::ConnectCommands()
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
+    connect(a.WMF, &QAction::triggered, this, [this] { WmfCommand(*this, *m_isisGraph); });
+    connect(a.Copier, &QAction::triggered, this, [this] { CopierCommand(*m_isisGraph); });
 }
 
 void TForm1::PlaceAtRandom()

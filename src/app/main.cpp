@@ -19,7 +19,7 @@ void DescribeCommandLine(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(
         QStringLiteral("export"),
         QStringLiteral("Exporte la page faite du graphe Isis (.dat) donné en fichier vers "
-                       "SORTIE (.svg ou .png), sans fenêtre ni affichage, puis quitte."),
+                       "SORTIE (.svg, .png, .emf, .wmf ou .pdf), sans fenêtre ni affichage, puis quitte."),
         QStringLiteral("SORTIE")));
 }
 

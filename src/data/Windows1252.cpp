@@ -9,6 +9,17 @@ constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0
                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+char ByteOf(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (std::size_t i = 0; i < std::size(High); ++i) {
+        if (High[i] == c)
+            return char(0x80 + i);
+    }
+    return '?';
+}
+
 } // namespace
 
 QString FromWindows1252(std::string_view bytes)
@@ -20,4 +31,15 @@ QString FromWindows1252(std::string_view bytes)
         *out++ = QChar(b >= 0x80 && b < 0xA0 ? High[b - 0x80] : char16_t(b));
     }
     return text;
+}
+
+QByteArray ToWindows1252(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        if (!c.isLowSurrogate())
+            bytes.append(ByteOf(c.unicode()));
+    }
+    return bytes;
 }

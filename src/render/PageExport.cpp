@@ -1,12 +1,15 @@
 #include "render/PageExport.h"
+#include "render/EmfWriter.h"
 #include "render/FileSave.h"
 #include "render/PagePicture.h"
 #include "render/PictureReplay.h"
 #include "render/QtColor.h"
+#include "render/WmfWriter.h"
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 
 namespace
@@ -26,7 +29,40 @@ bool paintPage(QPaintDevice &device, const PagePicture &picture, TColor backColo
     return painter.end();
 }
 
-bool writeSvg(QIODevice &out, const PagePicture &picture, TColor backColor)
+// A page of the picture's size at 96 dpi, without margins.
+bool writePdf(QIODevice &out, const PagePicture &picture, TColor backColor)
+{
+    QPdfWriter pdf(&out);
+    pdf.setCreator(QStringLiteral("Scolivet"));
+    pdf.setResolution(96);
+    const QSizeF points(picture.MFWidth() * 72.0 / 96.0, picture.MFHeight() * 72.0 / 96.0);
+    if (!pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch)) ||
+        !pdf.setPageMargins(QMarginsF()))
+        return false;
+    return paintPage(pdf, picture, backColor);
+}
+
+QString emptyPage()
+{
+    return QStringLiteral("La page est vide : rien à exporter.");
+}
+
+// The PNG file's bytes, or the reason there are none.
+QString pngBytes(const PagePicture &picture, TColor backColor, QIODevice &out)
+{
+    if (qint64(picture.MFWidth()) * picture.MFHeight() > maxPngPixels)
+        return QStringLiteral("La page (%1 × %2 points) est trop grande pour une image PNG.")
+            .arg(picture.MFWidth())
+            .arg(picture.MFHeight());
+    const QImage image = PageImage(picture, backColor);
+    if (image.isNull() || !image.save(&out, "PNG"))
+        return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
+    return {};
+}
+
+} // namespace
+
+bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
@@ -37,31 +73,40 @@ bool writeSvg(QIODevice &out, const PagePicture &picture, TColor backColor)
     return paintPage(svg, picture, backColor);
 }
 
-// The PNG file's bytes, or the reason there are none.
-QString pngBytes(const PagePicture &picture, TColor backColor, QIODevice &out)
+QImage PageImage(const PagePicture &picture, TColor backColor)
 {
-    if (qint64(picture.MFWidth()) * picture.MFHeight() > maxPngPixels)
-        return QStringLiteral("La page (%1 × %2 points) est trop grande pour une image PNG.")
-            .arg(picture.MFWidth())
-            .arg(picture.MFHeight());
+    if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0 ||
+        qint64(picture.MFWidth()) * picture.MFHeight() > maxPngPixels)
+        return {};
     QImage image(picture.MFWidth(), picture.MFHeight(), QImage::Format_RGB32);
-    if (image.isNull() || !paintPage(image, picture, backColor) || !image.save(&out, "PNG"))
-        return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
-    return {};
+    if (image.isNull() || !paintPage(image, picture, backColor))
+        return {};
+    return image;
 }
 
-} // namespace
+QString ExportMetafile(const PagePicture &picture, const QString &fileName,
+                       const QStringList &inputs)
+{
+    if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0)
+        return emptyPage();
+    const bool wmf = fileName.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive);
+    return SaveFileAtomically(fileName, wmf ? WritePlaceableWmf(picture) : WriteEmf(picture),
+                              inputs);
+}
 
 QString ExportPagePicture(const PagePicture &picture, const QString &fileName, TColor backColor,
                           const QStringList &inputs)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+    if (suffix == QLatin1String("emf") || suffix == QLatin1String("wmf"))
+        return ExportMetafile(picture, fileName, inputs);
+    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png") &&
+        suffix != QLatin1String("pdf"))
         return QStringLiteral("Format d'exportation non reconnu : « %1 ». "
-                              "Les extensions possibles sont .svg et .png.")
+                              "Les extensions possibles sont .svg, .png, .emf, .wmf et .pdf.")
             .arg(QFileInfo(fileName).fileName());
     if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0)
-        return QStringLiteral("La page est vide : rien à exporter.");
+        return emptyPage();
 
     // The whole file is made in memory first, so that writing it is one step
     // that either completes or leaves the target alone.
@@ -71,7 +116,8 @@ QString ExportPagePicture(const PagePicture &picture, const QString &fileName, T
     if (suffix == QLatin1String("png")) {
         if (QString error = pngBytes(picture, backColor, out); !error.isEmpty())
             return error;
-    } else if (!writeSvg(out, picture, backColor)) {
+    } else if (suffix == QLatin1String("pdf") ? !writePdf(out, picture, backColor)
+                                              : !WritePageSvg(out, picture, backColor)) {
         return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
     }
     return SaveFileAtomically(fileName, bytes, inputs);

@@ -81,6 +81,24 @@ QStringView PagePicture::TextOf(const Entry &e) const
     return QStringView(m_text).mid(e.TextFirst, e.TextLength);
 }
 
+int PagePicture::LineRun(int first, std::vector<QPoint> &points) const
+{
+    const Entry &head = EntryAt(first);
+    const std::span<const QPoint> pts = PointsOf(head);
+    points.assign(pts.begin(), pts.end());
+    int next = first + 1;
+    for (; next < Count(); ++next) {
+        const Entry &e = EntryAt(next);
+        if (e.Kind != TPictureOp::Line || e.StyleIndex != head.StyleIndex)
+            break;
+        const std::span<const QPoint> seg = PointsOf(e);
+        if (seg[0] != points.back())
+            break;
+        points.push_back(seg[1]);
+    }
+    return next;
+}
+
 PictureRecord PagePicture::At(int index) const
 {
     const Entry &e = EntryAt(index);

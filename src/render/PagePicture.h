@@ -102,6 +102,10 @@ public:
     QStringView TextOf(const Entry &e) const;
     const Style &StyleAt(std::uint32_t index) const { return m_styles[index]; }
     const TFont &FontAt(std::uint32_t index) const { return m_fonts[index]; }
+    // The connected run of Line records in one style that starts at the Line
+    // record first: fills points with its vertices and returns the index of
+    // the record after the run. Backends draw such a run as one polyline.
+    int LineRun(int first, std::vector<QPoint> &points) const;
 
     class const_iterator
     {

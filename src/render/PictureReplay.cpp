@@ -70,19 +70,7 @@ private:
 
     int drawLineRun(int first)
     {
-        const PagePicture::Entry &head = m_picture.EntryAt(first);
-        const std::span<const QPoint> pts = m_picture.PointsOf(head);
-        m_run.assign(pts.begin(), pts.end());
-        int next = first + 1;
-        for (; next < m_picture.Count(); ++next) {
-            const PagePicture::Entry &e = m_picture.EntryAt(next);
-            if (e.Kind != TPictureOp::Line || e.StyleIndex != head.StyleIndex)
-                break;
-            const std::span<const QPoint> seg = m_picture.PointsOf(e);
-            if (seg[0] != m_run.back())
-                break;
-            m_run.push_back(seg[1]);
-        }
+        const int next = m_picture.LineRun(first, m_run);
         drawPolyline(m_run);
         return next;
     }

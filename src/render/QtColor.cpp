@@ -41,11 +41,17 @@ constexpr std::array<TColor, 31> systemColors = {
 
 } // namespace
 
-QColor ToQColor(TColor color)
+TColor PlainColor(TColor color)
 {
     if (color >= 0x80000000u) {
         const TColor index = color & 0xFFFFu;
-        color = index < systemColors.size() ? systemColors[index] : clBlack;
+        return index < systemColors.size() ? systemColors[index] : clBlack;
     }
+    return color & 0xFFFFFFu;
+}
+
+QColor ToQColor(TColor color)
+{
+    color = PlainColor(color);
     return QColor(int(RedOf(color)), int(GreenOf(color)), int(BlueOf(color)));
 }

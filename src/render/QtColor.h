@@ -6,3 +6,6 @@
 #include <QColor>
 
 QColor ToQColor(TColor color);
+// The plain red, green and blue value a colour stands for (a system colour
+// resolved, other high-byte flags dropped), as Windows metafiles store it.
+TColor PlainColor(TColor color);

@@ -1,5 +1,5 @@
 // The program itself, run with no display at all: what it prints, and the
-// export of a small simulator export to SVG and PNG, failing with a French
+// export of a small simulator export to every picture format, failing with a French
 // message and status 1.
 #include "TestPaths.h"
 #include "support/SampleFiles.h"
@@ -98,6 +98,22 @@ TEST_F(ProgramTest, WritesAPngOfOnePixelPerPageUnit)
     const QImage image(png);
     EXPECT_EQ(image.size(), QSize(2000, 1500));
     EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+}
+
+TEST_F(ProgramTest, WritesMetafilesAndPdfByTheirExtension)
+{
+    const struct {
+        const char *name;
+        QByteArray head;
+    } cases[] = {{"page.emf", QByteArray("\x01\0\0\0", 4)},
+                 {"page.wmf", QByteArray("\xD7\xCD\xC6\x9A")},
+                 {"page.pdf", QByteArray("%PDF")}};
+    for (const auto &c : cases) {
+        const QString file = dir.filePath(QString::fromLatin1(c.name));
+        const ProgramRun out = Run({"--export", file, input});
+        ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+        EXPECT_TRUE(ReadSampleFile(file).startsWith(c.head)) << c.name;
+    }
 }
 
 TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)

@@ -67,21 +67,54 @@ TEST_F(PageExportTest, PngIsOnePixelPerUnitOnTheBackground)
     EXPECT_EQ(QImage(path(QStringLiteral("grey.png"))).pixel(0, 0), qRgb(192, 192, 192));
 }
 
+TEST_F(PageExportTest, PdfIsOnePageOfThePictureSizeWithItsTexts)
+{
+    canvas.TextOut(10, 10, QStringLiteral("Tension"));
+    ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("page.PDF"))), QString());
+    const QByteArray pdf = ReadSampleFile(path(QStringLiteral("page.PDF")));
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    // 300 x 200 units at 96 per inch are 225 x 150 points.
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 225.000000 150.000000]"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
+    EXPECT_TRUE(pdf.contains("/FontFile2"));
+}
+
+TEST_F(PageExportTest, MetafileNamesEndingInWmfGetThePlaceableFormatAllOthersEmf)
+{
+    canvas.Rectangle(10, 10, 50, 50);
+    const struct {
+        const char *name;
+        bool wmf;
+    } cases[] = {{"a.wmf", true},  {"b.WMF", true},      {"c.Wmf", true}, {"d.emf", false},
+                 {"e.txt", false}, {"f.wmf.emf", false}, {"wmf", false}};
+    for (const auto &c : cases) {
+        const QString file = path(QString::fromLatin1(c.name));
+        ASSERT_EQ(ExportMetafile(picture, file), QString()) << c.name;
+        const QByteArray head = ReadSampleFile(file).left(4);
+        EXPECT_EQ(head, c.wmf ? QByteArray("\xD7\xCD\xC6\x9A") : QByteArray("\x01\0\0\0", 4))
+            << c.name;
+    }
+    EXPECT_EQ(ExportPagePicture(picture, path(QStringLiteral("g.EMF"))), QString());
+    EXPECT_EQ(ReadSampleFile(path(QStringLiteral("g.EMF"))).left(1), QByteArray("\x01"));
+}
+
 TEST_F(PageExportTest, FailuresAreReportedInFrenchAndLeaveFilesAlone)
 {
-    const QString existing = WriteSampleFile(dir, QStringLiteral("keep.pdf"), "original");
+    const QString existing = WriteSampleFile(dir, QStringLiteral("keep.doc"), "original");
     const QString unknown = ExportPagePicture(picture, existing);
     EXPECT_TRUE(unknown.startsWith(QStringLiteral("Format d'exportation non reconnu")));
-    EXPECT_TRUE(unknown.contains(QStringLiteral("keep.pdf")));
+    EXPECT_TRUE(unknown.contains(QStringLiteral("keep.doc")));
     EXPECT_EQ(ReadSampleFile(existing), QByteArray("original"));
 
     EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("sans extension")))
                     .startsWith(QStringLiteral("Format d'exportation non reconnu")));
 
-    const QString missingDir = path(QStringLiteral("absent/page.svg"));
-    EXPECT_TRUE(ExportPagePicture(picture, missingDir)
-                    .startsWith(QStringLiteral("Impossible d'écrire le fichier")));
-    EXPECT_FALSE(QFile::exists(missingDir));
+    for (const QString &name :
+         {QStringLiteral("absent/page.svg"), QStringLiteral("absent/p.wmf")}) {
+        EXPECT_TRUE(ExportPagePicture(picture, path(name))
+                        .startsWith(QStringLiteral("Impossible d'écrire le fichier")));
+        EXPECT_FALSE(QFile::exists(path(name)));
+    }
 
     picture.Reset(0, 200);
     EXPECT_EQ(ExportPagePicture(picture, path(QStringLiteral("empty.png"))),

@@ -1,0 +1,212 @@
+#include "render/MetafileWalk.h"
+#include "render/PageFont.h"
+#include "render/PagePicture.h"
+#include <QFontMetricsF>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace
+{
+
+constexpr std::uint32_t noIndex = std::numeric_limits<std::uint32_t>::max();
+
+// A font object is the font without its colour.
+bool SameFace(const TFont &a, const TFont &b)
+{
+    TFont c = b;
+    c.Color = a.Color;
+    return a == c;
+}
+
+class Walker
+{
+public:
+    Walker(const PagePicture &picture, MetafileRecords &out, int firstSlot)
+        : m_picture(picture), m_out(out), m_firstSlot(firstSlot)
+    {
+    }
+
+    int Run()
+    {
+        for (int i = 0; i < m_picture.Count();)
+            i = draw(i);
+        return int(m_used.size());
+    }
+
+private:
+    int draw(int i)
+    {
+        const PagePicture::Entry &e = m_picture.EntryAt(i);
+        const PagePicture::Style &style = m_picture.StyleAt(e.StyleIndex);
+        const std::span<const QPoint> pts = m_picture.PointsOf(e);
+        if (e.Kind == TPictureOp::Text) {
+            drawText(e, style, pts.front());
+            return i + 1;
+        }
+        usePen(style.Pen);
+        switch (e.Kind) {
+        case TPictureOp::Line: {
+            const int next = m_picture.LineRun(i, m_run);
+            m_out.Polyline(m_run);
+            return next;
+        }
+        case TPictureOp::Polyline:
+            m_out.Polyline(pts);
+            break;
+        case TPictureOp::PolyBezier:
+            m_out.PolyBezier(pts);
+            break;
+        case TPictureOp::Polygon:
+            useBrush(style.Brush);
+            m_out.Polygon(pts);
+            break;
+        case TPictureOp::Rectangle:
+        case TPictureOp::Ellipse:
+            useBrush(style.Brush);
+            box(e.Kind, pts[0], pts[1]);
+            break;
+        case TPictureOp::Text:
+            break;
+        }
+        return i + 1;
+    }
+
+    void box(TPictureOp kind, QPoint a, QPoint b)
+    {
+        const int left = std::min(a.x(), b.x());
+        const int right = std::max(a.x(), b.x());
+        const int top = std::min(a.y(), b.y());
+        const int bottom = std::max(a.y(), b.y());
+        if (left == right || top == bottom)
+            return;
+        if (kind == TPictureOp::Rectangle)
+            m_out.Rectangle(left, top, right, bottom);
+        else
+            m_out.Ellipse(left, top, right, bottom);
+    }
+
+    void drawText(const PagePicture::Entry &e, const PagePicture::Style &style, QPoint topLeft)
+    {
+        const TFont &font = m_picture.FontAt(style.FontIndex);
+        if (style.FontIndex != m_metricsIndex) {
+            m_pageFont = PageFont(font);
+            m_metrics.emplace(m_pageFont);
+            m_metricsIndex = style.FontIndex;
+        }
+        const QString text = m_picture.TextOf(e).toString();
+        if (style.Brush.Style == TBrushStyle::bsSolid) {
+            const QSize cell = TextCell(*m_metrics, text);
+            usePen(TPen{style.Brush.Color, 1});
+            useBrush(style.Brush);
+            m_out.Rectangle(topLeft.x(), topLeft.y(), topLeft.x() + cell.width(),
+                            topLeft.y() + cell.height());
+        }
+        useFont(font);
+        const QPoint baseline(topLeft.x(), topLeft.y() + TextAscent(*m_metrics));
+        m_out.TextOut(baseline, text, advances(text));
+    }
+
+    // Each character's advance, the page's own layout rounded so that the
+    // rounding never adds up along the text.
+    std::span<const int> advances(const QString &text)
+    {
+        QTextLayout layout(text, m_pageFont);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        m_advances.assign(std::size_t(text.size()), 0);
+        int previous = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate())
+                continue;
+            const int x = int(std::lround(line.cursorToX(int(i + 1))));
+            const qsizetype start = i > 0 && text[i].isLowSurrogate() ? i - 1 : i;
+            m_advances[std::size_t(start)] = x - previous;
+            previous = x;
+        }
+        return m_advances;
+    }
+
+    void usePen(const TPen &pen)
+    {
+        if (m_pen && *m_pen == pen)
+            return;
+        m_pen = pen;
+        replace(m_penSlot, [&](int slot) { m_out.CreatePen(slot, pen); });
+    }
+
+    void useBrush(const TBrush &brush)
+    {
+        if (m_brush && *m_brush == brush)
+            return;
+        m_brush = brush;
+        replace(m_brushSlot, [&](int slot) { m_out.CreateBrush(slot, brush); });
+    }
+
+    void useFont(const TFont &font)
+    {
+        if (!m_font || !SameFace(*m_font, font))
+            replace(m_fontSlot, [&](int slot) { m_out.CreateFont(slot, font); });
+        if (!m_font || m_font->Color != font.Color)
+            m_out.SetTextColor(font.Color);
+        m_font = font;
+    }
+
+    // The new object is created and selected before the one it replaces is
+    // deleted: a reader never deletes the object in use.
+    template <typename Create> void replace(int &current, Create create)
+    {
+        const auto free = std::find(m_used.begin(), m_used.end(), false);
+        const int index = int(free - m_used.begin());
+        if (free == m_used.end())
+            m_used.push_back(true);
+        else
+            *free = true;
+        create(m_firstSlot + index);
+        m_out.SelectObject(m_firstSlot + index);
+        if (current >= 0) {
+            m_out.DeleteObject(current);
+            m_used[std::size_t(current - m_firstSlot)] = false;
+        }
+        current = m_firstSlot + index;
+    }
+
+    const PagePicture &m_picture;
+    MetafileRecords &m_out;
+    int m_firstSlot;
+    std::vector<bool> m_used;
+    int m_penSlot = -1;
+    int m_brushSlot = -1;
+    int m_fontSlot = -1;
+    std::optional<TPen> m_pen;
+    std::optional<TBrush> m_brush;
+    std::optional<TFont> m_font;
+    std::uint32_t m_metricsIndex = noIndex;
+    QFont m_pageFont;
+    std::optional<QFontMetricsF> m_metrics;
+    std::vector<QPoint> m_run;
+    std::vector<int> m_advances;
+};
+
+} // namespace
+
+TLogFont LogFont(const TFont &font, double scale)
+{
+    TLogFont f;
+    f.Height = -std::max(1, int(std::lround(FontPixelSize(font.Size) * scale)));
+    f.Weight = font.Bold ? 700 : 400;
+    f.Italic = font.Italic;
+    f.Underline = font.Underline;
+    f.StrikeOut = font.StrikeOut;
+    f.FaceName = font.Name.left(31);
+    return f;
+}
+
+int WalkPicture(const PagePicture &picture, MetafileRecords &out, int firstSlot)
+{
+    return Walker(picture, out, firstSlot).Run();
+}
