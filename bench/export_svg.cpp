@@ -1,7 +1,8 @@
 // links: scolivet_app
 // Where the time of a headless export goes: imports a simulator graph export
 // into a page view that is never shown, renders the page again, and writes it
-// as SVG (or PNG), printing one line:
+// to OUT in the format its extension names (.svg, .png, .emf, .wmf, .pdf),
+// printing one line:
 //   import=S/C render=S/C write=S/C records=R points=P out_bytes=B
 // with S the wall seconds and C the processor seconds of each phase (on a
 // busy machine the processor time is the steadier figure). import covers

@@ -109,12 +109,10 @@ TEST_F(PageExportTest, FailuresAreReportedInFrenchAndLeaveFilesAlone)
     EXPECT_TRUE(ExportPagePicture(picture, path(QStringLiteral("sans extension")))
                     .startsWith(QStringLiteral("Format d'exportation non reconnu")));
 
-    for (const QString &name :
-         {QStringLiteral("absent/page.svg"), QStringLiteral("absent/p.wmf")}) {
-        EXPECT_TRUE(ExportPagePicture(picture, path(name))
-                        .startsWith(QStringLiteral("Impossible d'écrire le fichier")));
-        EXPECT_FALSE(QFile::exists(path(name)));
-    }
+    const QString missingDir = path(QStringLiteral("absent/page.svg"));
+    EXPECT_TRUE(ExportPagePicture(picture, missingDir)
+                    .startsWith(QStringLiteral("Impossible d'écrire le fichier")));
+    EXPECT_FALSE(QFile::exists(missingDir));
 
     picture.Reset(0, 200);
     EXPECT_EQ(ExportPagePicture(picture, path(QStringLiteral("empty.png"))),
@@ -132,12 +130,12 @@ TEST_F(PageExportTest, AFailedWriteSaysWhyAndLeavesTheTargetAsItWas)
     canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
     canvas.Rectangle(10, 10, 290, 190);
     canvas.TextOut(20, 20, QStringLiteral("Tension"));
-    for (const char *name : {"page.svg", "page.png"}) {
+    for (const char *name : {"page.svg", "page.png", "page.pdf", "page.emf", "page.wmf"}) {
         const QString target = WriteSampleFile(dir, QString::fromLatin1(name), "ancien");
         {
             FileSizeLimit fullDisk(64);
-            EXPECT_TRUE(ExportPagePicture(picture, target).endsWith(
-                QStringLiteral("le fichier dépasse la taille permise.")))
+            EXPECT_TRUE(ExportPagePicture(picture, target)
+                            .endsWith(QStringLiteral("le fichier dépasse la taille permise.")))
                 << name;
         }
         {
@@ -165,7 +163,7 @@ TEST_F(PageExportTest, TheInputAndSpecialFilesAreNeverOverwritten)
               0);
     ASSERT_EQ(mkfifo(QFile::encodeName(path(QStringLiteral("tube.svg"))).constData(), 0600), 0);
     for (const QString &name : {QStringLiteral("rc.svg"), QStringLiteral("./rc.svg"),
-                               QStringLiteral("lien.svg"), QStringLiteral("dur.svg")})
+                                QStringLiteral("lien.svg"), QStringLiteral("dur.svg")})
         EXPECT_TRUE(ExportPagePicture(picture, path(name), clWhite, {input})
                         .endsWith(QStringLiteral("c'est le fichier lu, il serait perdu.")))
             << name.toStdString();
