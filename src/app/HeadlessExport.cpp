@@ -1,7 +1,10 @@
 #include "app/HeadlessExport.h"
 
+#include "dialogs/Prompts.h"
 #include "page/TIsisGraph.h"
 #include "render/PageExport.h"
+#include "scope/CTds.h"
+#include "scope/TdsImport.h"
 #include <QFileInfo>
 #include <cstdio>
 #include <cstring>
@@ -9,10 +12,35 @@
 namespace
 {
 
-int fail(const QString &message)
+int fail(QString message)
 {
+    // Messages meant for a box separate their lines by LF then CR.
+    message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
     return 1;
+}
+
+// Without a window, the page's messages go to the error output.
+class ConsolePrompts final : public Prompts
+{
+public:
+    QMessageBox::StandardButton Message(QWidget *, Icon, const QString &text,
+                                        QMessageBox::StandardButtons, const QString &) override
+    {
+        fail(text);
+        return QMessageBox::Ok;
+    }
+    QString OpenFileName(QWidget *, const TFileDialogOptions &) override { return {}; }
+    QString SaveFileName(QWidget *, const TFileDialogOptions &) override { return {}; }
+    bool ChooseColor(QWidget *, TColor &) override { return false; }
+    bool ChooseFont(QWidget *, TFont &) override { return false; }
+    int Exec(QDialog &) override { return 0; }
+};
+
+int Export(const TIsisGraph &page, const QString &outFile, const QStringList &inputs = {})
+{
+    const QString error = ExportPagePicture(page.Metafile(), outFile, page.BackColor, inputs);
+    return error.isEmpty() ? 0 : fail(error);
 }
 
 } // namespace
@@ -20,8 +48,11 @@ int fail(const QString &message)
 bool WantsHeadlessExport(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0)
-            return true;
+        for (const char *option : {"--export", "--capture"}) {
+            const std::size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '='))
+                return true;
+        }
     }
     return false;
 }
@@ -44,8 +75,23 @@ int HeadlessExport(const QString &outFile, const QString &inputFile)
     TIsisGraph page;
     if (!page.ImportIsis(inputFile))
         return fail(QStringLiteral("%1 : Format de fichier non reconnu").arg(inputFile));
-    const QString error = ExportPagePicture(page.Metafile(), outFile, page.BackColor, {inputFile});
-    if (!error.isEmpty())
-        return fail(error);
-    return 0;
+    return Export(page, outFile, {inputFile});
+}
+
+int HeadlessCapture(const QString &outFile, const QString &port)
+{
+    if (outFile.isEmpty())
+        return fail(QStringLiteral("Aucun fichier de sortie : indiquez-le avec --export."));
+    TTDS link;
+    link.SetPort(port);
+    const bool read = link.Connect() && link.Transfer();
+    link.ClosePort();
+    if (!read)
+        return fail(link.Failure.Text);
+    ConsolePrompts console;
+    Prompts *previous = SetPrompts(&console);
+    TIsisGraph page;
+    const bool built = ImportFromLink(page, link);
+    SetPrompts(previous);
+    return built ? Export(page, outFile) : 1;
 }

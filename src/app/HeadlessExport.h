@@ -1,11 +1,13 @@
 #pragma once
 // "scolivet --export OUT INPUT": imports INPUT into a page view that is never
 // shown, renders the page and writes it to OUT (.svg, .png, .emf, .wmf or .pdf), with no
-// window and no display needed.
+// window and no display needed. "scolivet --capture PORT --export OUT" does
+// the same with the waveforms of the oscilloscope on the serial port PORT.
 #include <QString>
 
-// Whether the command line asks for an export ("--export OUT" or
-// "--export=OUT"). Read before the application object exists.
+// Whether the command line asks for an export or a capture ("--export OUT",
+// "--export=OUT", "--capture PORT"). Read before the application object
+// exists.
 bool WantsHeadlessExport(int argc, char **argv);
 // To be called before the application object exists: an export needs no
 // display, so the offscreen platform is used unless one was asked for.
@@ -13,3 +15,5 @@ void PrepareHeadlessPlatform();
 // Runs the export. Returns the process exit status: 0 on success, 1 with
 // the French reason on standard error otherwise.
 int HeadlessExport(const QString &outFile, const QString &inputFile);
+// Runs the capture and the export, with the same exit status.
+int HeadlessCapture(const QString &outFile, const QString &port);

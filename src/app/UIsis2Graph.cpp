@@ -9,6 +9,7 @@
 #include "app/MetafileCommands.h"
 #include "app/StandardToolBar.h"
 #include "app/StatusPanels.h"
+#include "app/TdsCommand.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TAxe.h"
@@ -103,6 +104,9 @@ void TForm1::ConnectCommands()
     });
     connect(a.WMF, &QAction::triggered, this, [this] { WmfCommand(*this, *m_isisGraph); });
     connect(a.Copier, &QAction::triggered, this, [this] { CopierCommand(*m_isisGraph); });
+    connect(a.TDS, &QAction::triggered, this, [this] {
+        TdsCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
+    });
 }
 
 void TForm1::PlaceAtRandom()

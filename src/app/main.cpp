@@ -21,6 +21,11 @@ void DescribeCommandLine(QCommandLineParser &parser)
         QStringLiteral("Exporte la page faite du graphe Isis (.dat) donné en fichier vers "
                        "SORTIE (.svg, .png, .emf, .wmf ou .pdf), sans fenêtre ni affichage, puis quitte."),
         QStringLiteral("SORTIE")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("capture"),
+        QStringLiteral("Récupère les oscillogrammes de l'oscilloscope relié au port série PORT "
+                       "et exporte leur page vers la SORTIE de --export."),
+        QStringLiteral("PORT")));
 }
 
 // --help and --version only print: they must work without any display.
@@ -54,6 +59,9 @@ int main(int argc, char **argv)
         PrepareHeadlessPlatform();
     QApplication app(argc, argv);
     parser.process(app);
+    if (parser.isSet(QStringLiteral("capture")))
+        return HeadlessCapture(parser.value(QStringLiteral("export")),
+                               parser.value(QStringLiteral("capture")));
     if (parser.isSet(QStringLiteral("export")))
         return HeadlessExport(parser.value(QStringLiteral("export")),
                               parser.positionalArguments().value(0));

@@ -29,6 +29,8 @@ TTDSTransfertDlg::TTDSTransfertDlg(QWidget *parent)
 {
     setObjectName(QStringLiteral("TDSTransfertDlg"));
     setWindowTitle(QStringLiteral("Configuration du transfert"));
+    // The main window's font, as its other dialogs.
+    setAttribute(Qt::WA_WindowPropagation);
     auto *bevel = Named(new QFrame, "Bevel1");
     bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *frame = new QVBoxLayout(bevel);

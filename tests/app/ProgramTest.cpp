@@ -3,6 +3,7 @@
 // message and status 1.
 #include "TestPaths.h"
 #include "support/SampleFiles.h"
+#include "support/SimulatedScope.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -149,3 +150,19 @@ TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
 }
 
 } // namespace
+
+TEST_F(ProgramTest, CapturesTheOscilloscopePageOrSaysWhyNot)
+{
+    auto simulator = StartSimulator({});
+    const QString svg = dir.filePath(QStringLiteral("scope.svg"));
+    const ProgramRun out = Run({"--capture", PortOf(*simulator), "--export", svg});
+    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(ReadSampleFile(svg)).contains(QStringLiteral("CH2")));
+
+    const QString none = dir.filePath(QStringLiteral("none.svg"));
+    const ProgramRun missing = Run({"--capture", "/nonexistent/ttyUSB9", "--export", none});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errors.contains(QStringLiteral(
+        "Impossible d'ouvrir le port Série : /nonexistent/ttyUSB9\nRelancer l'application")));
+    EXPECT_FALSE(QFileInfo::exists(none));
+}

@@ -47,7 +47,7 @@ TEST(TTDSTransfertDlg, TransfersFromTheTypedPortOrShowsWhyNot)
         o.Fault = fault;
         auto simulator = StartSimulator(o);
         ScriptedPrompts scripted;
-        TTDS link(nullptr, {300, 300});
+        TTDS link(nullptr, {fault == TdsFault::Silent ? 300 : 5000, 5000});
         TTDSTransfertDlg dialog;
         scripted.Dialogs.push_back([&](QDialog &d) {
             d.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setEditText(PortOf(*simulator));

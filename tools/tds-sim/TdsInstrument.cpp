@@ -18,7 +18,7 @@ const SourceName sources[] = {
     {"CH2", '2', "Ch2, DC coupling, 2.0E0 V/div, 1.0E-3 s/div"},
     {"CH3", '3', "Ch3, AC coupling, 2.0E0 V/div, 1.0E-3 s/div"},
     {"CH4", '4', "Ch4, DC coupling, 2.0E0 V/div, 1.0E-3 s/div"},
-    {"MATH", 'M', "Math, CH1+CH2, 2.0E0 V/div, 1.0E-3 s/div"},
+    {"MATH", 'M', "Math, CH1+CH2, 4.0E0 V/div, 1.0E-3 s/div"},
     {"REFA", 'A', "Ref A, 2.0E0 V/div, 1.0E-3 s/div"},
     {"REFB", 'B', "Ref B, 2.0E0 V/div, 1.0E-3 s/div"},
 };
@@ -48,8 +48,8 @@ std::string TdsInstrument::CurveCodes(char source, int points)
         const double t = double(i) / 2500.0;
         double v = 128.0;
         switch (source) {
-        case '1': // one period over the full code range: every value 1..255
-            v = 128.0 + 127.0 * std::sin(2 * Pi * t);
+        case '1':
+            v = 128.0 + 75.0 * std::sin(2 * Pi * t);
             break;
         case '2':
             v = std::fmod(t * 5.0, 1.0) < 0.5 ? 176.0 : 80.0;
@@ -60,8 +60,8 @@ std::string TdsInstrument::CurveCodes(char source, int points)
         case '4':
             v = 128.0 + 100.0 * std::exp(-3.0 * t) * std::sin(2 * Pi * 8.0 * t);
             break;
-        case 'M':
-            v = 128.0 + 63.0 * std::sin(2 * Pi * t) +
+        case 'M': // CH1+CH2 at twice the volts per division
+            v = 128.0 + 37.5 * std::sin(2 * Pi * t) +
                 (std::fmod(t * 5.0, 1.0) < 0.5 ? 24.0 : -24.0);
             break;
         case 'A':
@@ -101,10 +101,12 @@ std::string TdsInstrument::Preamble() const
             description = s.description;
     }
     const char *xIncr = m_options.Fault == TdsFault::BadField ? "abc" : "4.0E-6";
+    const bool doubled = m_source == 'M' && m_options.YMult == "8.0E-2";
     for (const std::string &field :
          {count, "\"" + description + ", " + count + " points, Sample mode\"", std::string("Y"),
           std::string(xIncr), std::string("0"), std::string("-5.0E-3"),
-          "\"" + m_options.XUnit + "\"", m_options.YMult, std::string("0.0E0"),
+          "\"" + m_options.XUnit + "\"", doubled ? std::string("1.6E-1") : m_options.YMult,
+          std::string("0.0E0"),
           std::string("1.28E2"), "\"" + m_options.YUnit + "\""}) {
         reply += ';';
         reply += field;

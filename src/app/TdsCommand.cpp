@@ -1,0 +1,18 @@
+#include "app/TdsCommand.h"
+
+#include "scope/TdsImport.h"
+#include "serial/CPort.h"
+#include <QAction>
+#include <QWidget>
+
+bool TdsCommand(QWidget &window, TIsisGraph &page, QAction &addGraph,
+                const std::function<void()> &refreshView)
+{
+    const bool imported = ImportTDS(page, TComPort::ListPorts());
+    if (imported) {
+        window.setWindowTitle(QStringLiteral("Scolivet : "));
+        addGraph.setEnabled(true);
+    }
+    refreshView();
+    return imported;
+}

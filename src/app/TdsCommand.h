@@ -1,0 +1,13 @@
+#pragma once
+// "Importer depuis TDS": fetches the oscilloscope's waveforms into the page
+// view and brings the window up to date.
+#include <functional>
+
+class QAction;
+class QWidget;
+class TIsisGraph;
+
+// window gets the caption; addGraph is enabled after a successful import;
+// refreshView runs in every case. Returns whether a page was built.
+bool TdsCommand(QWidget &window, TIsisGraph &page, QAction &addGraph,
+                const std::function<void()> &refreshView);

@@ -1,0 +1,95 @@
+// The oscilloscope import from the transfer dialog to the page, against the
+// simulated instrument: the page it builds, and every failure leaving the
+// page as it was.
+#include "data/UData.h"
+#include "graphs/TOsc.h"
+#include "page/TIsisGraph.h"
+#include "scope/TdsImport.h"
+#include "support/ScriptedPrompts.h"
+#include "support/SimulatedScope.h"
+#include <QComboBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class TdsImportTest : public ::testing::Test
+{
+protected:
+    // Runs the import with the simulator's port typed in; pressTransfer
+    // false cancels the dialog at once.
+    bool Import(const TdsSimOptions &options, bool pressTransfer = true)
+    {
+        simulator = StartSimulator(options);
+        page.PortName = PortOf(*simulator);
+        prompts.Dialogs.push_back([pressTransfer](QDialog &d) {
+            if (!pressTransfer)
+                return int(QDialog::Rejected);
+            d.findChild<QPushButton *>(QStringLiteral("BTransfert"))->click();
+            return d.result();
+        });
+        return ImportTDS(page, {});
+    }
+
+    ScriptedPrompts prompts;
+    std::unique_ptr<TdsSimulator> simulator;
+    TIsisGraph page;
+};
+
+} // namespace
+
+TEST_F(TdsImportTest, ChannelsOneAndThreeGiveTimeAndTwoColouredSeriesOnOneScreen)
+{
+    TdsSimOptions o;
+    o.Model = "TDS 224";
+    o.Displayed = "13";
+    page.FileName = QStringLiteral("ancien.scv");
+    ASSERT_TRUE(Import(o));
+    ASSERT_EQ(page.GraphCount(), 1);
+    EXPECT_NE(dynamic_cast<TOsc *>(page.Graphs(0)), nullptr);
+    EXPECT_TRUE(page.FileName.isEmpty());
+    ASSERT_EQ(page.Datas->Count(), 3);
+    EXPECT_EQ(page.Datas->Item(0)->Name, QStringLiteral("t"));
+    const auto *ch1 = dynamic_cast<const TDataOsc *>(page.Datas->Item(1));
+    const auto *ch3 = dynamic_cast<const TDataOsc *>(page.Datas->Item(2));
+    ASSERT_TRUE(ch1 && ch3);
+    EXPECT_EQ(ch1->Name, QStringLiteral("CH1"));
+    EXPECT_EQ(ch1->Color, RGBColor(255, 200, 0));
+    EXPECT_EQ(ch3->Name, QStringLiteral("CH3"));
+    EXPECT_EQ(ch3->Color, RGBColor(128, 128, 0));
+    EXPECT_EQ(ch3->Channel, '3');
+    EXPECT_EQ(ch3->GetRaw(2499), std::uint8_t(TdsInstrument::CurveCodes('3', 2500)[2499]));
+}
+
+TEST_F(TdsImportTest, EveryFailureLeavesThePageAsItWas)
+{
+    struct Case {
+        const char *displayed;
+        TdsFault fault;
+        bool press;
+        const char *message; // null: none
+    };
+    const Case cases[] = {
+        {"", TdsFault::None, true, "Aucun oscillogramme présent actuellement sur l'oscilloscope"},
+        {"12", TdsFault::BadField, true, "'abc' n'est pas une valeur en virgule flottante correcte"},
+        {"12", TdsFault::None, false, nullptr},
+    };
+    for (const Case &c : cases) {
+        page.AddGraph();
+        page.FileName = QStringLiteral("garde.scv");
+        const int graphs = page.GraphCount();
+        TdsSimOptions o;
+        o.Displayed = c.displayed;
+        o.Fault = c.fault;
+        prompts.Messages.clear();
+        EXPECT_FALSE(Import(o, c.press));
+        EXPECT_EQ(page.GraphCount(), graphs);
+        EXPECT_EQ(page.FileName, QStringLiteral("garde.scv"));
+        ASSERT_EQ(prompts.Messages.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_TRUE(prompts.Messages[0].text.contains(QString::fromUtf8(c.message)));
+        }
+        EXPECT_EQ(page.PortName, PortOf(*simulator));
+    }
+}
