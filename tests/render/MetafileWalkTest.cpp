@@ -136,15 +136,4 @@ TEST_F(MetafileWalkTest, TextsComeAtTheirBaselineOnTheirCellWithThePageAdvances)
     EXPECT_NEAR(total, QFontMetricsF(PageFont(TFont{})).horizontalAdvance(text), 1.0);
 }
 
-TEST(MetafileFont, HeightIsTheNegativeEmHeightInMetafileUnits)
-{
-    TFont font;
-    font.Size = 30;
-    font.Bold = true;
-    EXPECT_EQ(LogFont(font, 1.0).Height, -40);
-    EXPECT_EQ(LogFont(font, 0.5).Height, -20);
-    EXPECT_EQ(LogFont(font, 1e-6).Height, -1);
-    EXPECT_EQ(LogFont(font, 1.0).Weight, 700);
-}
-
 } // namespace

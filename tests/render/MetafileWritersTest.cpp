@@ -117,6 +117,10 @@ TEST_F(MetafileWritersTest, EmfRecordsFillTheFileAndTheHeaderDescribesThePageAt9
         EXPECT_EQ(I32(emf, 72 + axis) * 254, I32(emf, 80 + axis) * 960);
         EXPECT_EQ(I32(emf, 80 + axis) * 1000, I32(emf, 100 + axis));
     }
+    // The Bézier stays one.
+    const std::vector<Record> curves = Only(table, 85);
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_EQ(U32(emf, curves[0].at + 24), 4u);
     // Every object handle lies within the handle table.
     for (const std::uint32_t create : {38u, 39u, 82u})
         for (const Record &r : Only(table, create))
@@ -150,6 +154,14 @@ TEST_F(MetafileWritersTest, WmfHasItsKeyChecksumWindowAndRecordTable)
     EXPECT_EQ(I16(wmf, window[0].at + 8), 300);
     for (const Record &r : Only(table, 0x012D))
         EXPECT_LT(U16(wmf, r.at + 6), U16(wmf, 22 + 10));
+    // The Bézier, flattened, is the polyline after the line run.
+    const std::vector<Record> lines = Only(table, 0x0325);
+    ASSERT_EQ(lines.size(), 2u);
+    const qsizetype at = lines[1].at + 6;
+    const int n = I16(wmf, at);
+    EXPECT_GT(n, 10);
+    EXPECT_EQ(QPoint(I16(wmf, at + 2), I16(wmf, at + 4)), QPoint(10, 150));
+    EXPECT_EQ(QPoint(I16(wmf, at + 4 * n - 2), I16(wmf, at + 4 * n)), QPoint(160, 150));
 }
 
 TEST_F(MetafileWritersTest, TextsAreUtf16InEmfAndWindows1252InWmfWithTheEmHeight)
@@ -174,25 +186,6 @@ TEST_F(MetafileWritersTest, TextsAreUtf16InEmfAndWindows1252InWmfWithTheEmHeight
     const std::vector<Record> wmfFonts = Only(WmfTable(wmf), 0x02FB);
     ASSERT_EQ(wmfFonts.size(), 1u);
     EXPECT_EQ(I16(wmf, wmfFonts[0].at + 6), -40);
-}
-
-TEST_F(MetafileWritersTest, BeziersStayCurvesInEmfAndBecomePolylinesInWmf)
-{
-    const QPoint bezier[] = {{10, 150}, {60, 100}, {110, 200}, {160, 150}};
-    canvas.PolyBezier(bezier);
-    const QByteArray emf = WriteEmf(picture);
-    const std::vector<Record> curves = Only(EmfTable(emf), 85);
-    ASSERT_EQ(curves.size(), 1u);
-    EXPECT_EQ(U32(emf, curves[0].at + 24), 4u);
-
-    const QByteArray wmf = WritePlaceableWmf(picture);
-    const std::vector<Record> lines = Only(WmfTable(wmf), 0x0325);
-    ASSERT_EQ(lines.size(), 1u);
-    const qsizetype at = lines[0].at + 6;
-    const int n = I16(wmf, at);
-    EXPECT_GT(n, 10);
-    EXPECT_EQ(QPoint(I16(wmf, at + 2), I16(wmf, at + 4)), QPoint(10, 150));
-    EXPECT_EQ(QPoint(I16(wmf, at + 4 * n - 2), I16(wmf, at + 4 * n)), QPoint(160, 150));
 }
 
 TEST_F(MetafileWritersTest, LargePagesFitWmfsSixteenBitsAndUseLongEmfRecords)
