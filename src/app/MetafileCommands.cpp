@@ -14,7 +14,7 @@ bool WmfCommand(QWidget &window, const TIsisGraph &page)
     const QString fileName = prompts().SaveFileName(&window, options);
     if (fileName.isEmpty())
         return false;
-    const QString error = ExportMetafile(page.Metafile(), fileName);
+    const QString error = ExportMetafile(page.Metafile(), fileName, {page.FileName});
     if (!error.isEmpty())
         ShowError(error, &window);
     return error.isEmpty();

@@ -24,7 +24,7 @@ protected:
             WriteSampleFile(dir, QStringLiteral("rc.dat"), IsisExportText(2)));
         form.Actions().Isis->trigger();
         form.setWindowTitle(QStringLiteral("Scolivet : mesure.scv (/tmp/)"));
-        form.IsisGraph()->FileName = QStringLiteral("mesure.scv");
+        form.IsisGraph()->FileName = WriteSampleFile(dir, QStringLiteral("mesure.scv"), "page");
     }
 
     QTemporaryDir dir;
@@ -32,12 +32,14 @@ protected:
     TForm1 form;
 };
 
-TEST_F(MetafileCommandsTest, WmfWritesThePictureByNameAndLeavesCaptionAndFileNameAlone)
+TEST_F(MetafileCommandsTest, WmfWritesThePictureByNameSparesTheDocumentAndLeavesTheCaptionAlone)
 {
     const QString wmf = dir.filePath(QStringLiteral("page.WMF"));
     const QString emf = dir.filePath(QStringLiteral("page.emf"));
-    prompts.FileNames = {wmf, emf, QString(), dir.filePath(QStringLiteral("absent/p.wmf"))};
-    for (int i = 0; i < 4; ++i)
+    const QString document = form.IsisGraph()->FileName;
+    prompts.FileNames = {wmf, emf, QString(), dir.filePath(QStringLiteral("absent/p.wmf")),
+                         document};
+    for (int i = 0; i < 5; ++i)
         form.Actions().WMF->trigger();
 
     const TFileDialogOptions &asked = prompts.FileDialogs.back();
@@ -46,10 +48,12 @@ TEST_F(MetafileCommandsTest, WmfWritesThePictureByNameAndLeavesCaptionAndFileNam
     EXPECT_FALSE(asked.OverwritePrompt);
     EXPECT_TRUE(ReadSampleFile(wmf).startsWith("\xD7\xCD\xC6\x9A"));
     EXPECT_TRUE(ReadSampleFile(emf).startsWith(QByteArray("\x01\0\0\0", 4)));
-    ASSERT_EQ(prompts.Messages.size(), 1u);
+    ASSERT_EQ(prompts.Messages.size(), 2u);
     EXPECT_TRUE(prompts.Messages[0].text.startsWith(QStringLiteral("Impossible d'écrire")));
+    EXPECT_TRUE(prompts.Messages[1].text.endsWith(QStringLiteral("il serait perdu.")));
+    EXPECT_EQ(ReadSampleFile(document), QByteArray("page"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Scolivet : mesure.scv (/tmp/)"));
-    EXPECT_EQ(form.IsisGraph()->FileName, QStringLiteral("mesure.scv"));
+    EXPECT_EQ(form.IsisGraph()->FileName, document);
 }
 
 TEST_F(MetafileCommandsTest, CopierPutsThePictureOnTheClipboardAtOnce)
