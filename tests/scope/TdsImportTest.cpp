@@ -17,13 +17,13 @@ namespace
 class TdsImportTest : public ::testing::Test
 {
 protected:
-    // Runs the import with the simulator's port typed in; pressTransfer
-    // false cancels the dialog at once.
+    // Runs the import with the simulator's port typed in (the system does
+    // not list pseudo-terminals); pressTransfer false cancels the dialog.
     bool Import(const TdsSimOptions &options, bool pressTransfer = true)
     {
         simulator = StartSimulator(options);
-        page.PortName = PortOf(*simulator);
-        prompts.Dialogs.push_back([pressTransfer](QDialog &d) {
+        prompts.Dialogs.push_back([this, pressTransfer](QDialog &d) {
+            d.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setEditText(PortOf(*simulator));
             if (!pressTransfer)
                 return int(QDialog::Rejected);
             d.findChild<QPushButton *>(QStringLiteral("BTransfert"))->click();
@@ -89,6 +89,7 @@ TEST_F(TdsImportTest, EveryFailureLeavesThePageAsItWas)
         ASSERT_EQ(prompts.Messages.size(), c.message ? 1u : 0u);
         if (c.message) {
             EXPECT_TRUE(prompts.Messages[0].text.contains(QString::fromUtf8(c.message)));
+            EXPECT_EQ(prompts.Messages[0].icon == Prompts::Icon::Error, c.fault != TdsFault::None);
         }
         EXPECT_EQ(page.PortName, PortOf(*simulator));
     }

@@ -40,29 +40,6 @@ TEST(TTDSTransfertDlg, RemembersThePortIgnoringCaseOrKeepsItTyped)
     }
 }
 
-TEST(TTDSTransfertDlg, TransfersFromTheTypedPortOrShowsWhyNot)
-{
-    for (const TdsFault fault : {TdsFault::None, TdsFault::Silent}) {
-        TdsSimOptions o;
-        o.Fault = fault;
-        auto simulator = StartSimulator(o);
-        ScriptedPrompts scripted;
-        TTDS link(nullptr, {fault == TdsFault::Silent ? 300 : 5000, 5000});
-        TTDSTransfertDlg dialog;
-        scripted.Dialogs.push_back([&](QDialog &d) {
-            d.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setEditText(PortOf(*simulator));
-            return PressTransfer(d);
-        });
-        const bool ok = dialog.Execute(link, {});
-        EXPECT_EQ(ok, fault == TdsFault::None);
-        EXPECT_EQ(link.Ch1.Present, ok);
-        EXPECT_EQ(scripted.Messages.size(), ok ? 0u : 1u);
-        if (!ok) {
-            EXPECT_EQ(scripted.Messages[0].caption, QStringLiteral("Erreur"));
-        }
-    }
-}
-
 TEST(TTDSTransfertDlg, CancelDuringTheTransferClosesWithoutAMessage)
 {
     TdsSimOptions o;
