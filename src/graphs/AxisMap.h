@@ -14,6 +14,8 @@ struct TAxisMap {
     double Min;
     double Max;
 
+    bool operator==(const TAxisMap &) const = default;
+
     // Whether a larger value never maps before a smaller one: every step of
     // the mapping is then a correctly rounded operation with a positive
     // factor, which cannot reverse the order of two values.

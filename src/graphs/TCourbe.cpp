@@ -6,6 +6,7 @@
 #include "data/TDataOsc.h"
 #include "data/TDatas.h"
 #include "graphs/ColumnFinder.h"
+#include "graphs/CurveCache.h"
 #include "graphs/PageRound.h"
 #include "graphs/CurvePath.h"
 #include "graphs/SampleColumns.h"
@@ -69,13 +70,15 @@ bool within(const TScaleRect &r, double x, double y)
 
 } // namespace
 
-TCourbe::TCourbe(TAxe *owner, int serieIndex) : TSmallGraph(owner), SerieIndex(serieIndex)
+TCourbe::TCourbe(TAxe *owner, int serieIndex)
+    : TSmallGraph(owner), SerieIndex(serieIndex), m_cache(std::make_unique<TCurveCache>())
 {
     owner->AddElement(new TLegende(owner, serieIndex));
 }
 
 TCourbe::TCourbe(TAxe *owner, int serieIndex, int epais)
-    : TSmallGraph(owner), SerieIndex(serieIndex), Epais(epais)
+    : TSmallGraph(owner), SerieIndex(serieIndex), Epais(epais),
+      m_cache(std::make_unique<TCurveCache>())
 {
 }
 
@@ -143,16 +146,30 @@ void TCourbe::Draw(Canvas &canvas)
     const int n = std::min(x->Count(), s->Count());
     canvas.Pen.Color = GetColor();
     canvas.Pen.Width = Epais;
-    switch (s->Kind) {
+    // Oscilloscope captures are small and carry their scaling with them:
+    // they are drawn afresh each time.
+    if (s->Kind == dkOsc || x->Kind == dkOsc) {
+        drawSeries(canvas, *x, *s, n);
+        return;
+    }
+    const TCurveKey key{x,          s,          n,           s->Kind,     x->Min,
+                        x->Max,     s->Min,     s->Max,      Owner->XMap(), Owner->YMap(),
+                        canvas.Pen, canvas.Brush, canvas.Font, canvas.PenPos()};
+    m_cache->Draw(canvas, key, [&](Canvas &c) { drawSeries(c, *x, *s, n); });
+}
+
+void TCourbe::drawSeries(Canvas &canvas, const TData &x, const TData &s, int n) const
+{
+    switch (s.Kind) {
     case dkLogic:
     case dkBus:
-        drawSteps(canvas, *x, *s, n);
+        drawSteps(canvas, x, s, n);
         break;
     case dkAnalog:
-        drawAnalog(canvas, *x, *s, n);
+        drawAnalog(canvas, x, s, n);
         break;
     case dkOsc:
-        drawOsc(canvas, *x, static_cast<const TDataOsc &>(*s), n);
+        drawOsc(canvas, x, static_cast<const TDataOsc &>(s), n);
         break;
     }
 }

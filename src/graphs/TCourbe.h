@@ -4,8 +4,10 @@
 // editing the curve edits the series. A name label (a legend of the same
 // series) is created with the curve and deleted with it.
 #include "page/TSmallGraph.h"
+#include <memory>
 
 class TData;
+class TCurveCache;
 class TDataOsc;
 
 class TCourbe : public TSmallGraph
@@ -38,10 +40,14 @@ public:
     void SaveToStrings(QStringList &lines) const override;
 
 private:
+    // Draws the n first samples of s against x in the series' own way.
+    void drawSeries(Canvas &canvas, const TData &x, const TData &s, int n) const;
     void drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) const;
     void drawSteps(Canvas &canvas, const TData &x, const TData &s, int n) const;
     // Polylines broken at missing samples; on a screen in codes, also the
     // marker of the channel's zero level at the left margin line.
     void drawOsc(Canvas &canvas, const TData &x, const TDataOsc &s, int n) const;
     void drawZeroLevel(Canvas &canvas, const TDataOsc &s) const;
+
+    std::unique_ptr<TCurveCache> m_cache;
 };
