@@ -1,24 +1,17 @@
 // The program itself, run with no display at all: what it prints, and the
 // export of a small simulator export to SVG and PNG, failing with a French
 // message and status 1.
-#include "TestPaths.h"
+#include "support/Processes.h"
 #include "support/SampleFiles.h"
 #include "support/SimulatedScope.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace
 {
-
-struct ProgramRun {
-    int status = -1;
-    QString out;
-    QString errors;
-};
 
 class ProgramTest : public ::testing::Test
 {
@@ -37,28 +30,10 @@ protected:
         return WriteSampleFile(dir, name, bytes);
     }
 
-    // Waits a bounded time.
-    static ProgramRun Run(const QStringList &args)
+    static ProcessRun Run(const QStringList &args)
     {
-        const QString program = QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/scolivet");
-        EXPECT_TRUE(QFileInfo(program).isExecutable()) << "build the scolivet program first";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(program, args);
-        ProgramRun run;
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished(5000);
-            ADD_FAILURE() << "the program did not finish";
-            return run;
-        }
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.errors = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        EXPECT_TRUE(QFileInfo(ScolivetProgram()).isExecutable()) << "build the scolivet program first";
+        return RunProcess(ScolivetProgram(), args);
     }
 
     QTemporaryDir dir;
@@ -67,11 +42,11 @@ protected:
 
 TEST_F(ProgramTest, VersionAndHelpNeedNoDisplay)
 {
-    const ProgramRun version = Run({QStringLiteral("--version")});
+    const ProcessRun version = Run({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("Scolivet " SCOLIVET_VERSION));
 
-    const ProgramRun help = Run({QStringLiteral("--help")});
+    const ProcessRun help = Run({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
     EXPECT_TRUE(help.out.contains(QStringLiteral("fichier")));
@@ -80,7 +55,7 @@ TEST_F(ProgramTest, VersionAndHelpNeedNoDisplay)
 TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
 {
     const QString svg = dir.filePath(QStringLiteral("page.svg"));
-    const ProgramRun out = Run({"--export", svg, input});
+    const ProcessRun out = Run({"--export", svg, input});
     ASSERT_EQ(out.status, 0) << out.errors.toStdString();
     const QString content = QString::fromUtf8(ReadSampleFile(svg));
     EXPECT_TRUE(content.contains(QStringLiteral("viewBox=\"0 0 2000 1500\"")));
@@ -94,7 +69,7 @@ TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
 TEST_F(ProgramTest, WritesAPngOfOnePixelPerPageUnit)
 {
     const QString png = dir.filePath(QStringLiteral("page.png"));
-    const ProgramRun out = Run({"--export", png, input});
+    const ProcessRun out = Run({"--export", png, input});
     ASSERT_EQ(out.status, 0) << out.errors.toStdString();
     const QImage image(png);
     EXPECT_EQ(image.size(), QSize(2000, 1500));
@@ -115,7 +90,7 @@ TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
     };
     for (const Case &c : cases) {
         const QString target = dir.filePath(c.out);
-        const ProgramRun out = Run({"--export", target, c.in});
+        const ProcessRun out = Run({"--export", target, c.in});
         EXPECT_EQ(out.status, 1) << c.out.toStdString();
         EXPECT_TRUE(out.errors.contains(c.message)) << out.errors.toStdString();
         EXPECT_FALSE(QFileInfo::exists(target)) << c.out.toStdString();
@@ -123,13 +98,13 @@ TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
     // The input reached through a link is not overwritten.
     const QString link = dir.filePath(QStringLiteral("lien.svg"));
     ASSERT_TRUE(QFile::link(input, link));
-    const ProgramRun same = Run({"--export", link, input});
+    const ProcessRun same = Run({"--export", link, input});
     EXPECT_EQ(same.status, 1);
     EXPECT_TRUE(same.errors.contains(QStringLiteral("c'est le fichier lu")))
         << same.errors.toStdString();
     EXPECT_TRUE(ReadSampleFile(input).startsWith("\"Time\""));
 
-    const ProgramRun missing = Run({"--export", dir.filePath(QStringLiteral("d.svg"))});
+    const ProcessRun missing = Run({"--export", dir.filePath(QStringLiteral("d.svg"))});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errors.contains(QStringLiteral("Aucun fichier à exporter")));
 }
@@ -140,12 +115,12 @@ TEST_F(ProgramTest, CapturesTheOscilloscopePageOrSaysWhyNot)
 {
     auto simulator = StartSimulator({});
     const QString svg = dir.filePath(QStringLiteral("scope.svg"));
-    const ProgramRun out = Run({"--capture", PortOf(*simulator), "--export", svg});
+    const ProcessRun out = Run({"--capture", PortOf(*simulator), "--export", svg});
     ASSERT_EQ(out.status, 0) << out.errors.toStdString();
     EXPECT_TRUE(QString::fromUtf8(ReadSampleFile(svg)).contains(QStringLiteral("CH2")));
 
     const QString none = dir.filePath(QStringLiteral("none.svg"));
-    const ProgramRun missing = Run({"--capture", "/nonexistent/ttyUSB9", "--export", none});
+    const ProcessRun missing = Run({"--capture", "/nonexistent/ttyUSB9", "--export", none});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errors.contains(QStringLiteral(
         "Impossible d'ouvrir le port Série : /nonexistent/ttyUSB9\nRelancer l'application")));
