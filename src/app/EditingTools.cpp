@@ -242,7 +242,7 @@ bool TEditingTools::Create(TAxe &g, QPoint down, QPoint up)
     if (tool == m_actions.AddTexte) {
         AddTexte(g, up);
     } else {
-        g.AddElement(MakeShape(tool, g, down, up).release());
+        g.AddElement(MakeShape(tool, g, down, up));
         m_view.MarkModified();
     }
     tool->setChecked(false);
@@ -290,7 +290,7 @@ void TEditingTools::AddTexte(TAxe &g, QPoint at)
     // A text left empty in its dialog is not created.
     if (text->Texte.isEmpty())
         return;
-    g.AddElement(text.release());
+    g.AddElement(std::move(text));
     m_view.MarkModified();
 }
 
@@ -310,11 +310,11 @@ void TEditingTools::Restack(bool up)
     TDessin *selected = m_view.Selected();
     if (selected) {
         TAxe *g = selected->Owner;
-        g->RemoveElement(selected);
+        std::unique_ptr<TSmallGraph> owned = g->RemoveElement(selected);
         if (up)
-            g->AddElement(selected);
+            g->AddElement(std::move(owned));
         else
-            g->InsertElement(selected);
+            g->InsertElement(std::move(owned));
         m_view.MarkModified();
     }
     m_view.Redraw();

@@ -46,29 +46,23 @@ void TAxe::SetAxeX(int i)
     m_axeX = i;
 }
 
-void TAxe::AddElement(TSmallGraph *e)
+void TAxe::adopt(std::unique_ptr<TSmallGraph> e, bool atStart)
 {
-    m_elements.push_back(e);
+    m_elements.insert(atStart ? m_elements.begin() : m_elements.end(), e.release());
 }
 
-void TAxe::InsertElement(TSmallGraph *e)
-{
-    m_elements.insert(m_elements.begin(), e);
-}
-
-bool TAxe::RemoveElement(TSmallGraph *e)
+std::unique_ptr<TSmallGraph> TAxe::RemoveElement(TSmallGraph *e)
 {
     const auto it = std::find(m_elements.begin(), m_elements.end(), e);
     if (it == m_elements.end())
-        return false;
+        return nullptr;
     m_elements.erase(it);
-    return true;
+    return std::unique_ptr<TSmallGraph>(e);
 }
 
 void TAxe::DeleteElement(TSmallGraph *e)
 {
     RemoveElement(e);
-    delete e;
 }
 
 void TAxe::SetElementCount(int n)

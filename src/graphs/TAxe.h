@@ -7,6 +7,7 @@
 #include "render/TFont.h"
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class Canvas;
@@ -54,11 +55,22 @@ public:
     // Elements in drawing order: index 0 lies underneath. The graph owns them.
     int ElementCount() const { return int(m_elements.size()); }
     const std::vector<TSmallGraph *> &Elements() const { return m_elements; }
-    void AddElement(TSmallGraph *e);
-    void InsertElement(TSmallGraph *e);
-    // Takes e out of the list without freeing it; false when absent.
-    bool RemoveElement(TSmallGraph *e);
-    // Takes e out of the list and frees it.
+    // Takes e over at the end (front) of the list, or at its start (back).
+    template <class T> T *AddElement(std::unique_ptr<T> e)
+    {
+        T *raw = e.get();
+        adopt(std::move(e), false);
+        return raw;
+    }
+    template <class T> T *InsertElement(std::unique_ptr<T> e)
+    {
+        T *raw = e.get();
+        adopt(std::move(e), true);
+        return raw;
+    }
+    // Takes e out of the list and hands it back; null when e is not in it.
+    std::unique_ptr<TSmallGraph> RemoveElement(TSmallGraph *e);
+    // Takes e out of the list and frees it; nothing when e is not in it.
     void DeleteElement(TSmallGraph *e);
     // Shrinking frees the entries from n on; growing adds empty entries.
     void SetElementCount(int n);
@@ -100,6 +112,8 @@ protected:
     int m_axeX = 0;
 
 private:
+    void adopt(std::unique_ptr<TSmallGraph> e, bool atStart);
+
     TIsisGraph *m_page;
     int m_width;
     int m_height = 1500;

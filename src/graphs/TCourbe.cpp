@@ -73,7 +73,7 @@ bool within(const TScaleRect &r, double x, double y)
 TCourbe::TCourbe(TAxe *owner, int serieIndex)
     : TSmallGraph(owner), SerieIndex(serieIndex), m_cache(std::make_unique<TCurveCache>())
 {
-    owner->AddElement(new TLegende(owner, serieIndex));
+    owner->AddElement(std::make_unique<TLegende>(owner, serieIndex));
 }
 
 TCourbe::TCourbe(TAxe *owner, int serieIndex, int epais)

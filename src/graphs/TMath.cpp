@@ -31,9 +31,8 @@ TMath *TMath::CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axe
 
 void TMath::addAxisLegend()
 {
-    auto *legend = new TLegende(this, 0);
+    auto *legend = AddElement(std::make_unique<TLegende>(this, 0));
     legend->IsAxeX = true;
-    AddElement(legend);
     // The axis legend gives its label slot back: curve labels start at the first.
     --LabelCount;
     legend->SetDX(XToPageClipped(XMax) + (Width() * 6) / 400 + 10 - Left);
@@ -60,7 +59,7 @@ void TMath::SetAffiches(const TSeriesSet &s)
     const int count = Datas ? Datas->Count() : 0;
     for (int k = 0; k < count; ++k)
         if (s.Contains(k) && !kept.Contains(k))
-            AddElement(new TCourbe(this, k));
+            AddElement(std::make_unique<TCourbe>(this, k));
     m_affiches = s;
 }
 

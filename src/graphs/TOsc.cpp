@@ -47,7 +47,7 @@ std::unique_ptr<TOsc> TOsc::CreateFromDatas(TIsisGraph *page)
     g->YMax = CodeMax;
     const int count = g->Datas ? g->Datas->Count() : 0;
     for (int i = 1; i < count; ++i)
-        g->AddElement(new TCourbe(g.get(), i));
+        g->AddElement(std::make_unique<TCourbe>(g.get(), i));
     return g;
 }
 

@@ -9,11 +9,7 @@ protected:
     AnnotationFixture() : graph(AddGraph(0, 10, -1, 1)) {}
 
     // Takes ownership as the graph does.
-    template <class T> T *Add(T *element)
-    {
-        graph->AddElement(element);
-        return element;
-    }
+    template <class T> T *Add(T *element) { return graph->AddElement(std::unique_ptr<T>(element)); }
 
     TMath *graph = nullptr;
 };

@@ -90,9 +90,8 @@ TEST_F(IsisImportTest, ColumnCountsGiveCurvesForSeriesOneTo255Only)
 TEST_F(IsisImportTest, ClearsTheSelectionFirstAndReportsNoSelectedElement)
 {
     ASSERT_TRUE(page.ImportIsis(Export(2)));
-    auto *t = new TTexte(page.Graphs(0));
+    auto *t = page.Graphs(0)->AddElement(std::make_unique<TTexte>(page.Graphs(0)));
     t->Texte = QStringLiteral("note");
-    page.Graphs(0)->AddElement(t);
     page.SetSelected(t);
 
     std::vector<TDessin *> reported;
@@ -107,9 +106,8 @@ TEST_F(IsisImportTest, AFailedImportLeavesThePageItsSeriesSelectionAndFileNameAs
 {
     ASSERT_TRUE(page.ImportIsis(Export(3)));
     TAxe *graph = page.Graphs(0);
-    auto *t = new TTexte(graph);
+    auto *t = graph->AddElement(std::make_unique<TTexte>(graph));
     t->Texte = QStringLiteral("note");
-    graph->AddElement(t);
     page.SetSelected(t);
     page.FileName = QStringLiteral("mesures.scv");
     page.SetZoom(2);

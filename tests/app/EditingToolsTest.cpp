@@ -66,12 +66,11 @@ protected:
     TSmallGraph *Last() const { return graph->Elements().back(); }
     TLine *AddLine(QPoint from, QPoint to)
     {
-        auto *line = new TLine(graph);
+        auto *line = graph->AddElement(std::make_unique<TLine>(graph));
         line->MoveX(from.x());
         line->MoveY(from.y());
         line->SetX2(to.x());
         line->SetY2(to.y());
-        graph->AddElement(line);
         view->Redraw();
         return line;
     }
@@ -240,9 +239,8 @@ TEST_F(EditingToolsTest, HandlesMoveAndResizeTheSelection)
 
 TEST_F(EditingToolsTest, AMarkerDraggedSidewaysDoesNotMove)
 {
-    auto *h = new THMarker(graph);
+    auto *h = graph->AddElement(std::make_unique<THMarker>(graph));
     h->RefY = 10;
-    graph->AddElement(h);
     view->SetSelected(h);
     const QPoint handle = h->GetScreenPoint();
     QTest::mousePress(view, Qt::LeftButton, {}, handle);
@@ -260,12 +258,11 @@ TEST_F(EditingToolsTest, ARightClickEditsWhatLiesThereAndLeavesTheToolArmed)
         void Edit() override { ++edits; }
         int edits = 0;
     };
-    auto *probe = new EditProbe(graph);
+    auto *probe = graph->AddElement(std::make_unique<EditProbe>(graph));
     probe->MoveX(600);
     probe->MoveY(600);
     probe->SetX2(1400);
     probe->SetY2(600);
-    graph->AddElement(probe);
     Action("AddRecta")->trigger();
     Drag({1000, 600}, {1000, 600}, {}, Qt::RightButton);
     EXPECT_EQ(probe->edits, 1);

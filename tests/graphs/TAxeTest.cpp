@@ -36,10 +36,9 @@ class TAxeTest : public GraphPageFixture
 protected:
     TAxeTest() { g = AddGraph(0, 10, -1, 1); }
 
-    Probe *probe(int id, QRect box = {})
+    std::unique_ptr<Probe> probe(int id, QRect box = {})
     {
-        auto *p = new Probe(g, box, &log, id);
-        return p;
+        return std::make_unique<Probe>(g, box, &log, id);
     }
 
     TMath *g;
@@ -107,19 +106,19 @@ TEST_F(TAxeTest, EmptyScaleCollapsesOntoTheCentre)
 
 TEST_F(TAxeTest, ElementListKeepsDrawingOrder)
 {
-    Probe *a = probe(1), *b = probe(2), *c = probe(3);
-    g->AddElement(a);
-    g->AddElement(b);
-    g->InsertElement(c);
+    Probe *a = g->AddElement(probe(1));
+    Probe *b = g->AddElement(probe(2));
+    Probe *c = g->InsertElement(probe(3));
     EXPECT_EQ(g->ElementCount(), 3);
     Record(*g);
     EXPECT_EQ(log, (std::vector<int>{3, 1, 2}));
 
-    EXPECT_TRUE(g->RemoveElement(a));
-    EXPECT_FALSE(g->RemoveElement(a));
+    std::unique_ptr<TSmallGraph> taken = g->RemoveElement(a);
+    EXPECT_EQ(taken.get(), a);
+    EXPECT_EQ(g->RemoveElement(a), nullptr);
     EXPECT_EQ(g->Elements(), (std::vector<TSmallGraph *>{c, b}));
     log.clear();
-    g->DeleteElement(a); // not in the list: freed all the same
+    taken.reset(); // what was taken out belongs to the caller
     g->DeleteElement(c);
     EXPECT_EQ(log, (std::vector<int>{-1, -3}));
     EXPECT_EQ(g->Elements(), (std::vector<TSmallGraph *>{b}));
@@ -127,10 +126,8 @@ TEST_F(TAxeTest, ElementListKeepsDrawingOrder)
 
 TEST_F(TAxeTest, ElementsAtListsTopMostFirst)
 {
-    Probe *under = probe(1, QRect(0, 0, 100, 100));
-    Probe *over = probe(2, QRect(50, 50, 100, 100));
-    g->AddElement(under);
-    g->AddElement(over);
+    Probe *under = g->AddElement(probe(1, QRect(0, 0, 100, 100)));
+    Probe *over = g->AddElement(probe(2, QRect(50, 50, 100, 100)));
     EXPECT_EQ(g->ElementsAt(60, 60), (std::vector<TSmallGraph *>{over, under}));
     EXPECT_EQ(g->ElementsAt(10, 10), (std::vector<TSmallGraph *>{under}));
     EXPECT_TRUE(g->ElementsAt(500, 500).empty());
@@ -172,12 +169,11 @@ TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
     AddAnalog({0, 5, 10});
     AddAnalog({0, 1, -1});
     g->SetAffiches({1});
-    auto *t = new TTexte(g);
+    auto *t = g->AddElement(std::make_unique<TTexte>(g));
     t->DX = 101;
     t->Largeur = -33;
     t->DY = 5;
     t->Hauteur = -7;
-    g->AddElement(t);
     auto *label = dynamic_cast<TLegende *>(g->Elements()[0]);
     ASSERT_NE(label, nullptr);
     const int labelDX = label->DX;
@@ -200,10 +196,9 @@ TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
 
 TEST_F(TAxeTest, ZeroOldSizeRescalesNothing)
 {
-    auto *t = new TTexte(g);
+    auto *t = g->AddElement(std::make_unique<TTexte>(g));
     t->DX = 101;
     t->DY = 20;
-    g->AddElement(t);
     g->SetWidth(0);
     g->SetHeight(0);
     EXPECT_EQ(t->DX, 0);

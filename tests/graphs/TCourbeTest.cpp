@@ -124,7 +124,7 @@ TEST_F(TCourbeTest, BusStepsAreClippedOntoTheMarginLines)
 TEST_F(TCourbeTest, HiddenOrMissingSeriesDrawsNothing)
 {
     ASSERT_NE(curveOf({0, 10}, {0, 10}), nullptr);
-    graph->AddElement(new TCourbe(graph, 7, 4)); // as a document may name it
+    graph->AddElement(std::make_unique<TCourbe>(graph, 7, 4)); // as a document may name it
     TCourbe *missing = findCurve(7);
     EXPECT_EQ(Record(*missing).Count(), 0);
     EXPECT_FALSE(missing->HitTest(1500, 750));
@@ -133,8 +133,7 @@ TEST_F(TCourbeTest, HiddenOrMissingSeriesDrawsNothing)
 
     graph->SetAffiches({});
     EXPECT_EQ(findCurve(1), nullptr);
-    auto *kept = new TCourbe(graph, 1, 4);
-    graph->AddElement(kept);
+    auto *kept = graph->AddElement(std::make_unique<TCourbe>(graph, 1, 4));
     EXPECT_EQ(Record(*kept).Count(), 0) << "series 1 is no longer shown";
     EXPECT_FALSE(kept->HitTest(1500, 750));
 }

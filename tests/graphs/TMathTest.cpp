@@ -129,10 +129,10 @@ TEST_F(TMathTest, SetAffichesVisitsCurvesWhoseLabelStandsBehindThem)
         AddAnalog({0, double(i)});
     TMath *g = AddGraph(0, 1, 0, 2);
     // As a document may hold them: curves first, their labels after.
-    g->AddElement(new TCourbe(g, 1, 4));
-    g->AddElement(new TCourbe(g, 2, 4));
-    g->AddElement(new TLegende(g, 1));
-    g->AddElement(new TLegende(g, 2));
+    g->AddElement(std::make_unique<TCourbe>(g, 1, 4));
+    g->AddElement(std::make_unique<TCourbe>(g, 2, 4));
+    g->AddElement(std::make_unique<TLegende>(g, 1));
+    g->AddElement(std::make_unique<TLegende>(g, 2));
     g->SetAffiches({2});
     ASSERT_EQ(g->ElementCount(), 2);
     EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[0])->SerieIndex, 2);

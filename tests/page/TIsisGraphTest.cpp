@@ -36,9 +36,7 @@ protected:
     }
     template <class T, class... A> T *addElement(int graph, A... args)
     {
-        auto *e = new T(page.Graphs(graph), args...);
-        page.Graphs(graph)->AddElement(e);
-        return e;
+        return page.Graphs(graph)->AddElement(std::make_unique<T>(page.Graphs(graph), args...));
     }
     void moveMouse(int x, int y)
     {
