@@ -1,5 +1,5 @@
 #include "app/FormatToolBar.h"
-#include "app/ColorSwatch.h"
+#include "dialogs/ColorSwatch.h"
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>

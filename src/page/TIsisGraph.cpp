@@ -2,6 +2,7 @@
 
 #include "annotations/TDessin.h"
 #include "data/TDatas.h"
+#include "dialogs/DialogSet.h"
 #include "graphs/PageRound.h"
 #include "graphs/TAxe.h"
 #include "graphs/TMath.h"
@@ -11,7 +12,11 @@
 
 #include <algorithm>
 
-TIsisGraph::TIsisGraph(QWidget *parent) : TGraphEMF(parent), Datas(std::make_unique<TDatas>()) {}
+TIsisGraph::TIsisGraph(QWidget *parent)
+    : TGraphEMF(parent), Datas(std::make_unique<TDatas>()),
+      m_dialogs(std::make_unique<TDialogSet>(this))
+{
+}
 
 TIsisGraph::~TIsisGraph()
 {

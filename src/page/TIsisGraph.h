@@ -11,6 +11,7 @@
 class TAxe;
 class TDatas;
 class TDessin;
+class TDialogSet;
 
 class TIsisGraph : public TGraphEMF
 {
@@ -98,6 +99,9 @@ public:
     int DefArrowSize = 40;
     bool DefDoubleArrow = false;
 
+    // The property dialogs, made once each and kept with the page view.
+    TDialogSet &Dialogs() { return *m_dialogs; }
+
     // While true the pointer follows what lies under the mouse.
     bool TrackCursor = true;
 
@@ -116,4 +120,5 @@ private:
     std::vector<std::unique_ptr<TAxe>> m_graphs;
     TDessin *m_selected = nullptr;
     bool m_modified = false;
+    std::unique_ptr<TDialogSet> m_dialogs;
 };

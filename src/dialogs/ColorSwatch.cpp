@@ -1,4 +1,5 @@
-#include "app/ColorSwatch.h"
+#include "dialogs/ColorSwatch.h"
+#include "dialogs/Prompts.h"
 #include "render/QtColor.h"
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,15 @@ void TColorSwatch::SetColor(TColor color)
     update();
 }
 
+void TColorSwatch::Choose()
+{
+    TColor color = m_color;
+    if (!prompts().ChooseColor(this, color))
+        return;
+    SetColor(color);
+    emit ColorChosen(color);
+}
+
 void TColorSwatch::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -24,7 +34,7 @@ void TColorSwatch::paintEvent(QPaintEvent *event)
 
 void TColorSwatch::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Clicked();
     QFrame::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Choose();
 }

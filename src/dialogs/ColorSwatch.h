@@ -1,5 +1,7 @@
 #pragma once
-// A colour shown as a small panel; a click asks for another colour.
+// A colour shown as a small sunken panel. A click opens the colour chooser
+// preset with the panel's colour; on acceptance the panel takes the chosen
+// colour and says so.
 #include "data/TColor.h"
 #include <QFrame>
 
@@ -11,9 +13,11 @@ public:
 
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
+    // What a click does: asks for a colour through the prompts.
+    void Choose();
 
 signals:
-    void Clicked();
+    void ColorChosen(TColor color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
