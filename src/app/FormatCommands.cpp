@@ -1,9 +1,8 @@
 #include "app/FormatCommands.h"
 
 #include "annotations/TDessin.h"
-#include "app/ColorSwatch.h"
 #include "app/FormatToolBar.h"
-#include "dialogs/Prompts.h"
+#include "dialogs/ColorSwatch.h"
 #include "page/TIsisGraph.h"
 #include <QAction>
 #include <QComboBox>
@@ -16,7 +15,7 @@ TFormatCommands::TFormatCommands(const TMainActions &actions, TIsisGraph &view,
     ShowStyle();
     connect(&m_view, &TIsisGraph::SelectedChange, this,
             [this](TIsisGraph *, TDessin *p) { SelectedChange(p); });
-    connect(m_bar.PColor, &TColorSwatch::Clicked, this, &TFormatCommands::ChooseColor);
+    connect(m_bar.PColor, &TColorSwatch::ColorChosen, this, &TFormatCommands::ApplyColor);
     connect(m_bar.SEEpais, &QSpinBox::valueChanged, this, [this](int v) {
         Apply([&](TDessin *d) {
             m_view.DefEpais = v;
@@ -61,14 +60,8 @@ void TFormatCommands::ShowStyle()
     Updating = false;
 }
 
-void TFormatCommands::ChooseColor()
+void TFormatCommands::ApplyColor(TColor color)
 {
-    if (Updating)
-        return;
-    TColor color = m_bar.PColor->Color();
-    if (!prompts().ChooseColor(m_bar.window(), color))
-        return;
-    m_bar.PColor->SetColor(color);
     Apply([&](TDessin *d) {
         m_view.DefColor = color;
         if (d)

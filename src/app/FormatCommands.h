@@ -4,6 +4,7 @@
 // thickness, font name or size into the current style and the selection.
 // The selection also decides which element commands are enabled.
 #include "app/MainActions.h"
+#include "data/TColor.h"
 #include <QObject>
 
 class TDessin;
@@ -24,7 +25,8 @@ private:
     void SelectedChange(TDessin *p);
     // Shows the page's current style in the bar.
     void ShowStyle();
-    void ChooseColor();
+    // The colour chosen on the bar's swatch.
+    void ApplyColor(TColor color);
     // Runs change on the current style and on the selection, if any; the
     // page is redrawn when something is selected. Nothing while Updating.
     template <class Change> void Apply(Change change);

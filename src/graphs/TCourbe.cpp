@@ -5,14 +5,18 @@
 #include "data/TDataAnalog.h"
 #include "data/TDataOsc.h"
 #include "data/TDatas.h"
+#include "dialogs/DialogSet.h"
+#include "dialogs/Prompts.h"
+#include "dialogs/UCourbeDlg.h"
 #include "graphs/ColumnFinder.h"
 #include "graphs/CurveCache.h"
-#include "graphs/PageRound.h"
 #include "graphs/CurvePath.h"
+#include "graphs/PageRound.h"
 #include "graphs/SampleColumns.h"
 #include "graphs/SegmentClip.h"
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
+#include "page/TIsisGraph.h"
 #include "render/Arrows.h"
 #include "render/Canvas.h"
 #include <algorithm>
@@ -336,7 +340,16 @@ int TCourbe::GetCursor() const
 
 void TCourbe::Edit()
 {
-    // The curve's property dialog is not offered yet: nothing to edit.
+    TCourbeDlg &dlg = Page()->Dialogs().Get<TCourbeDlg>();
+    dlg.Fill({Name(), Unit(), Epais, GetColor()});
+    if (prompts().Exec(dlg) != QDialog::Accepted)
+        return;
+    const TCourbeValues v = dlg.Values();
+    SetColor(v.Color);
+    Epais = v.Epais;
+    SetName(v.Nom);
+    SetUnit(v.Unite);
+    Page()->MarkModified();
 }
 
 void TCourbe::SaveToStrings(QStringList &lines) const

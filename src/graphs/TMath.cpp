@@ -73,11 +73,6 @@ double TMath::AutoPasY() const
     return AutoStep(YMax - YMin);
 }
 
-void TMath::Edit()
-{
-    // The graph's property dialog is not offered yet: nothing to edit.
-}
-
 void TMath::SaveToStrings(QStringList &) const
 {
     // Document writing is not offered yet.

@@ -6,6 +6,8 @@
 #include "data/TSeriesSet.h"
 #include "graphs/TAxe.h"
 
+struct TMathValues;
+
 class TMath : public TAxe
 {
 public:
@@ -44,6 +46,8 @@ private:
     void drawXAxis(Canvas &canvas, int x0, int y0, int u);
     void drawYAxis(Canvas &canvas, int x0, int y0, int u);
     void addAxisLegend();
+    // The dialog's values on OK: limits and steps kept within reason.
+    void apply(const TMathValues &values);
 
     TSeriesSet m_affiches;
 };

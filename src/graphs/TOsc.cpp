@@ -3,6 +3,9 @@
 #include "data/EngNumbers.h"
 #include "data/TDataOsc.h"
 #include "data/TDatas.h"
+#include "dialogs/DialogSet.h"
+#include "dialogs/Prompts.h"
+#include "dialogs/UOscDlg.h"
 #include "graphs/PageRound.h"
 #include "graphs/TCourbe.h"
 #include "page/TIsisGraph.h"
@@ -59,7 +62,17 @@ void TOsc::SetWidth(int w)
 
 void TOsc::Edit()
 {
-    // The screen's property dialog is not offered yet: nothing to edit.
+    TOscDlg &dlg = Page()->Dialogs().Get<TOscDlg>();
+    dlg.Fill({ColorAxe, EpaisAxe, FontGrad, ColorQuadri, EpaisQuadri, Height(), Width()});
+    if (prompts().Exec(dlg) != QDialog::Accepted)
+        return;
+    const TGraphStyle v = dlg.Values();
+    ColorAxe = v.ColorAxe;
+    EpaisAxe = v.EpaisAxe;
+    FontGrad = v.FontGrad;
+    ColorQuadri = v.ColorQuadri;
+    EpaisQuadri = v.EpaisQuadri;
+    Page()->MarkModified();
 }
 
 void TOsc::SaveToStrings(QStringList &) const

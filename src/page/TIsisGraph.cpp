@@ -184,8 +184,11 @@ void TIsisGraph::EditAt(int sx, int sy)
     const int px = PageX(sx);
     const int py = PageY(sy);
     TAxe *g = Graphs(GraphIndexAt(px, py));
-    if (!g)
+    if (!g) {
+        if (GraphCount() > 0)
+            EditPage();
         return;
+    }
     const auto under = g->ElementsAt(px, py);
     if (under.empty())
         g->Edit();

@@ -53,8 +53,12 @@ public:
     // Pointer shape number for a control pixel.
     int CursorAt(int sx, int sy) const;
     // Runs the property dialog of the frontmost element under a control
-    // pixel, or of the graph there when no element is.
+    // pixel, or of the graph there when no element is; outside every graph,
+    // the page's dialog when the page holds a graph.
     void EditAt(int sx, int sy);
+    // The page's dialog: height, width, margin and background, applied on OK
+    // in that order, then the graphs are stacked again.
+    void EditPage();
     // Whether a control pixel lies on the selected annotation's handles.
     bool OnMoveHandle(int sx, int sy) const;
     bool OnSizeHandle(int sx, int sy) const;

@@ -2,6 +2,9 @@
 #include "support/OscRecords.h"
 
 #include "data/EngNumbers.h"
+#include "dialogs/ColorSwatch.h"
+#include "dialogs/SpinEdit.h"
+#include "support/ScriptedPrompts.h"
 #include "graphs/TCourbe.h"
 #include "graphs/TOsc.h"
 #include "page/OscImport.h"
@@ -167,6 +170,24 @@ TEST_F(TOscTest, PointerReadingsGiveOneValuePerChannel)
     EXPECT_NEAR(ParseEng(m.captured(2)), 5, 0.5);
     const int sx = page.ScreenX(g->XToPage(10e-6));
     EXPECT_NEAR(ParseEng(g->CursorXText(sx)), 10e-6, 0.2e-6);
+}
+
+TEST_F(TOscTest, DialogRestylesTheScreenAndOnlyShowsItsSize)
+{
+    ScriptedPrompts prompts;
+    TOsc *g = screen({ChannelRecord("CH1", 0.02, 128, {})});
+    prompts.Dialogs.push_back([](QDialog &d) {
+        auto *height = d.findChild<TSpinEdit *>("SEHeight");
+        EXPECT_EQ(height->value(), 2400);
+        EXPECT_TRUE(height->isReadOnly());
+        d.findChild<TSpinEdit *>("SEEpaisQuadri")->setValue(3);
+        d.findChild<TColorSwatch *>("PColorAxe")->SetColor(clBlue);
+        return int(QDialog::Accepted);
+    });
+    g->Edit();
+    EXPECT_EQ(g->EpaisQuadri, 3);
+    EXPECT_EQ(g->ColorAxe, clBlue);
+    EXPECT_EQ(g->Height(), 2400);
 }
 
 } // namespace
