@@ -179,7 +179,7 @@ void TGraphEMF::TrackMouse(int, int) {}
 
 TGraphEMF::FrameKey TGraphEMF::frameKey() const
 {
-    return {size(), m_zoom, m_xOffset, m_yOffset, MFWidth(), MFHeight()};
+    return {size(), devicePixelRatioF(), m_zoom, m_xOffset, m_yOffset, MFWidth(), MFHeight()};
 }
 
 const QPixmap &TGraphEMF::pageFrame()
@@ -187,8 +187,10 @@ const QPixmap &TGraphEMF::pageFrame()
     const FrameKey key = frameKey();
     if (m_frameValid && m_frameKey == key)
         return m_frame;
-    if (m_frame.size() != key.Size)
-        m_frame = QPixmap(key.Size);
+    const QSize pixels = (QSizeF(key.Size) * key.Ratio).toSize();
+    if (m_frame.size() != pixels)
+        m_frame = QPixmap(pixels);
+    m_frame.setDevicePixelRatio(key.Ratio);
     composePage(m_frame);
     m_frameKey = key;
     m_frameValid = true;
@@ -199,18 +201,28 @@ const QPixmap *TGraphEMF::stretchedPicture()
 {
     // Sized from the zoom alone, not from the rounded page rectangle, so
     // that scrolling keeps the same stretched picture.
-    const double k = m_zoom / Scale();
+    const double ratio = devicePixelRatioF();
+    const double k = m_zoom / Scale() * ratio;
     const QSize size(RoundPage(MFWidth() * k), RoundPage(MFHeight() * k));
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxStretchedPixels)
         return nullptr;
-    if (m_stretchedValid && m_stretched.size() == size)
+    if (m_stretchedValid && m_stretched.size() == size && m_stretched.devicePixelRatio() == ratio)
         return &m_stretched;
-    m_stretched = QPixmap(size);
-    m_stretched.fill(Qt::white);
-    QPainter p(&m_stretched);
-    ReplayPicture(p, *m_picture, QRectF(0, 0, size.width(), size.height()));
+    m_stretched = replayed(size, QRectF(0, 0, size.width(), size.height()));
+    m_stretched.setDevicePixelRatio(ratio);
     m_stretchedValid = true;
     return &m_stretched;
+}
+
+QPixmap TGraphEMF::replayed(QSize pixels, const QRectF &page) const
+{
+    // Painted at one pixel per device pixel, then tagged with the ratio:
+    // lines land on whole device pixels.
+    QPixmap image(pixels);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    ReplayPicture(p, *m_picture, page, TReplayPixels::Whole);
+    return image;
 }
 
 void TGraphEMF::composePage(QPixmap &target)
@@ -220,23 +232,23 @@ void TGraphEMF::composePage(QPixmap &target)
     if (page.isNull())
         return;
     QPainter p(&target);
-    const QRect visible = page.intersected(target.rect());
+    const QRect visible = page.intersected(rect());
     if (!visible.isEmpty()) {
+        p.save();
+        p.setClipRect(visible);
         if (const QPixmap *whole = stretchedPicture()) {
             // The rounded rectangle may differ from the stretched size by a
-            // pixel; the blit then rescales that little.
-            const double fx = double(whole->width()) / page.width();
-            const double fy = double(whole->height()) / page.height();
-            const QRectF source((visible.left() - page.left()) * fx,
-                                (visible.top() - page.top()) * fy, visible.width() * fx,
-                                visible.height() * fy);
-            p.drawPixmap(QRectF(visible), *whole, source);
+            // pixel: the picture is drawn unscaled and clipped to it.
+            p.drawPixmap(page.topLeft(), *whole);
         } else {
-            p.save();
-            p.setClipRect(visible);
-            ReplayPicture(p, *m_picture, QRectF(page));
-            p.restore();
+            const double ratio = devicePixelRatioF();
+            const QPointF origin = QPointF(page.topLeft() - visible.topLeft()) * ratio;
+            QPixmap part = replayed((QSizeF(visible.size()) * ratio).toSize(),
+                                    QRectF(origin, QSizeF(page.size()) * ratio));
+            part.setDevicePixelRatio(ratio);
+            p.drawPixmap(visible.topLeft(), part);
         }
+        p.restore();
     }
     const int l = page.left();
     const int t = page.top();

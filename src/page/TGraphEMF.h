@@ -92,6 +92,8 @@ private:
     const QPixmap &pageFrame();
     void composePage(QPixmap &target);
     const QPixmap *stretchedPicture();
+    // The picture replayed onto a white image of the given device pixels.
+    QPixmap replayed(QSize pixels, const QRectF &page) const;
 
     int m_mfWidth = 3000;
     int m_mfHeight = 2000;
@@ -105,6 +107,7 @@ private:
     // The control's picture without marks, per (size, zoom, offsets).
     struct FrameKey {
         QSize Size;
+        double Ratio = 1;
         int Zoom = 0, XOffset = 0, YOffset = 0, Width = 0, Height = 0;
         bool operator==(const FrameKey &) const = default;
     };

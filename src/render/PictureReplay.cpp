@@ -2,6 +2,7 @@
 #include "render/PageFont.h"
 #include "render/PagePicture.h"
 #include "render/QtColor.h"
+#include "render/WideLines.h"
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
@@ -20,9 +21,11 @@ constexpr std::uint32_t noIndex = std::numeric_limits<std::uint32_t>::max();
 class Replayer
 {
 public:
-    Replayer(QPainter &painter, const PagePicture &picture, double pixelsPerUnit)
+    Replayer(QPainter &painter, const PagePicture &picture, double pixelsPerUnit,
+             TReplayPixels pixels)
         : m_painter(painter), m_picture(picture), m_pixelsPerUnit(pixelsPerUnit),
-          m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
+          m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster),
+          m_whole(pixels == TReplayPixels::Whole)
     {
     }
 
@@ -75,20 +78,17 @@ private:
         return next;
     }
 
-    // The raster stroker slows down sharply on long wide polylines that cross
-    // themselves (a noisy curve), so on raster devices they go in short
-    // pieces. Round ends and joins make the pieces meet exactly as one
-    // polyline would; vector devices still get one polyline.
+    // On raster devices a pen wider than a pixel goes through the wide-line
+    // path, whose cost does not depend on how often the curve crosses itself;
+    // vector devices get one polyline.
     void drawPolyline(std::span<const QPoint> pts)
     {
-        constexpr std::size_t piece = 16;
-        if (!m_raster || !m_widePen || pts.size() <= piece + 1) {
+        if (!m_wide || pts.size() < 2) {
             m_painter.drawPolyline(pts.data(), int(pts.size()));
             return;
         }
-        for (std::size_t start = 0; start + 1 < pts.size(); start += piece)
-            m_painter.drawPolyline(pts.data() + start,
-                                   int(std::min(piece + 1, pts.size() - start)));
+        StrokeWidePolyline(m_painter, pts, m_widePen);
+        m_styleIndex = noIndex; // the pen and brush were replaced
     }
 
     // The box a Rectangle or Ellipse covers, right and bottom edges excluded,
@@ -108,7 +108,8 @@ private:
     // wide: the raster stroker would leave its corners partly covered.
     void drawRectangle(const QRectF &box, const PagePicture::Style &style)
     {
-        if (!m_raster || std::max(style.Pen.Width, 1) > 1 || m_painter.pen().isCosmetic()) {
+        if (!m_raster || m_whole || std::max(style.Pen.Width, 1) > 1 ||
+            m_painter.pen().isCosmetic()) {
             m_painter.drawRect(box);
             return;
         }
@@ -183,13 +184,26 @@ private:
             return;
         m_styleIndex = index;
         const PagePicture::Style &style = m_picture.StyleAt(index);
-        const QPen pen = makePen(style.Pen);
-        m_widePen = !pen.isCosmetic() && pen.widthF() > 1;
+        const QPen pen = m_whole ? wholePixelPen(style.Pen) : makePen(style.Pen);
+        m_widePen = {pen.color(), pen.widthF(), pen.isCosmetic(),
+                     pen.isCosmetic() ? pen.widthF() : pen.widthF() * m_pixelsPerUnit};
+        m_wide = m_raster && pen.capStyle() == Qt::RoundCap && m_widePen.DeviceWidth > 1;
         m_painter.setPen(pen);
         if (style.Brush.Style == TBrushStyle::bsClear)
             m_painter.setBrush(Qt::NoBrush);
         else
             m_painter.setBrush(ToQColor(style.Brush.Color));
+    }
+
+    // The width on the device rounded to whole pixels, at least one.
+    QPen wholePixelPen(const TPen &pen) const
+    {
+        const double exact = std::max(pen.Width, 1) * m_pixelsPerUnit;
+        const double pixels = std::max(1.0, std::round(std::min(exact, 1e6)));
+        QPen whole(ToQColor(pen.Color), pixels, Qt::SolidLine,
+                   pixels > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
+        whole.setCosmetic(true);
+        return whole;
     }
 
     QPen makePen(const TPen &pen) const
@@ -210,7 +224,9 @@ private:
     const PagePicture &m_picture;
     double m_pixelsPerUnit;
     bool m_raster;
-    bool m_widePen = false;
+    bool m_whole;
+    TWidePen m_widePen;
+    bool m_wide = false;
     std::uint32_t m_styleIndex = noIndex;
     std::uint32_t m_fontIndex = noIndex;
     QFont m_font;
@@ -229,7 +245,8 @@ double pixelsPerUnit(const QTransform &t)
 
 } // namespace
 
-void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target)
+void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target,
+                   TReplayPixels pixels)
 {
     if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0 || target.isEmpty())
         return;
@@ -240,8 +257,8 @@ void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &
     // Lines run through the centres of page cells.
     pageToTarget.translate(0.5, 0.5);
     painter.setTransform(pageToTarget, true);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, pixels == TReplayPixels::Exact);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    Replayer(painter, picture, pixelsPerUnit(painter.combinedTransform())).run();
+    Replayer(painter, picture, pixelsPerUnit(painter.combinedTransform()), pixels).run();
     painter.restore();
 }

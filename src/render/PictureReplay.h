@@ -13,9 +13,18 @@
 //   on a cell filled with the brush unless the brush is clear.
 // Connected runs of lines in one style are drawn as one polyline, so vector
 // backends get one element per run, not one per segment.
+//
+// Exact replay (files) draws every width as it is, antialiased. Whole-pixel
+// replay (the screen) draws as a screen device context did: lines and shape
+// outlines are a whole number of pixels wide, at least one, and cover whole
+// pixels, so a thin line never fades between two rows; texts stay smooth.
+// Pixels are those the painter addresses without its transform.
 #include <QRectF>
 
 class QPainter;
 class PagePicture;
 
-void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target);
+enum class TReplayPixels { Exact, Whole };
+
+void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target,
+                   TReplayPixels pixels = TReplayPixels::Exact);

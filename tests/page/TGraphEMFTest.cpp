@@ -1,5 +1,7 @@
 // The page control: zoom, offsets, page/screen mapping and what it paints.
 #include "page/TGraphEMF.h"
+#include "render/PagePicture.h"
+#include "render/RecordingCanvas.h"
 
 #include <QImage>
 #include <cmath>
@@ -155,6 +157,43 @@ TEST_F(PageControl, RepaintsWhatTheCurrentOffsetsShow)
     EXPECT_EQ(img.pixel(2, 300), white);
     EXPECT_EQ(img.pixel(1005, 300), black);
     EXPECT_EQ(img.pixel(500, 20), white); // the top frame left the view too
+}
+
+// The page is painted at the screen's pixel ratio (the suite also runs with
+// QT_SCALE_FACTOR=2): a thin line is one device pixel thick, not a pixel of
+// the control blown up, whether the page is cached whole or only its
+// visible part is painted (zoomed in).
+TEST(PageCache, FollowsTheDevicePixelRatio)
+{
+    class LinedPage : public TGraphEMF
+    {
+    public:
+        LinedPage()
+        {
+            resize(1007, 707);
+            RecordingCanvas canvas(Picture());
+            canvas.Pen.Color = clRed;
+            canvas.MoveTo(0, 1001);
+            canvas.LineTo(3000, 1001);
+            PictureChanged();
+        }
+    } view;
+    const double expected = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 0
+                                ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR")
+                                : 1.0;
+    ASSERT_EQ(view.devicePixelRatioF(), expected);
+    for (int zoom : {1, 6}) {
+        view.SetZoom(zoom);
+        const QPixmap shot = view.grab();
+        EXPECT_EQ(shot.devicePixelRatio(), expected);
+        const QImage img = shot.toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(img.size(), QSize(1007, 707) * expected);
+        int red = 0;
+        for (int y = 0; y < img.height(); ++y)
+            red += img.pixel(img.width() / 3, y) == qRgb(255, 0, 0);
+        // One page unit is a third of a control pixel at zoom 1, two at zoom 6.
+        EXPECT_EQ(red, zoom == 1 ? 1 : int(2 * expected)) << "zoom " << zoom;
+    }
 }
 
 // Controls too small to show a page, in either direction.

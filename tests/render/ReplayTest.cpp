@@ -179,6 +179,47 @@ TEST_F(ReplayTest, ShrunkPagesKeepThinLinesVisible)
     EXPECT_LT(darkest, 160);
 }
 
+// On screen every line covers a whole number of pixels in the pen colour,
+// round(width x scale) and at least one, wherever it falls between rows.
+TEST_F(ReplayTest, ScreenLinesCoverWholePixelsInThePenColour)
+{
+    const struct {
+        double scale; // pixels per page unit
+        int width;
+        int pixels;
+    } cases[] = {{0.283, 1, 1}, {0.283, 4, 1}, {0.283, 30, 8}, {0.6, 1, 1},
+                 {0.6, 10, 6},  {1.7, 1, 2},   {1.7, 4, 7}};
+    for (const auto &c : cases) {
+        for (int at = 400; at < 410; ++at) { // every position between two rows
+            SCOPED_TRACE(testing::Message() << "scale " << c.scale << " width " << c.width
+                                            << " at " << at);
+            picture.Reset(1000, 1000);
+            canvas.Pen = TPen{clRed, c.width};
+            canvas.MoveTo(100, at);
+            canvas.LineTo(900, at);
+            canvas.MoveTo(at, 100);
+            canvas.LineTo(at, 900);
+            const int side = int(1000 * c.scale);
+            QImage image = blank(QSize(side, side));
+            QPainter painter(&image);
+            ReplayPicture(painter, picture, QRectF(0, 0, side, side), TReplayPixels::Whole);
+            painter.end();
+            const int middle = int(250 * c.scale);
+            int across = 0, along = 0, tinted = 0;
+            for (int k = 0; k < side; ++k) {
+                for (const QRgb p : {image.pixel(middle, k), image.pixel(k, middle)}) {
+                    tinted += p != red() && p != white();
+                }
+                across += image.pixel(middle, k) == red();
+                along += image.pixel(k, middle) == red();
+            }
+            EXPECT_EQ(across, c.pixels);
+            EXPECT_EQ(along, c.pixels);
+            EXPECT_EQ(tinted, 0);
+        }
+    }
+}
+
 TEST_F(ReplayTest, EmptyPageOrTargetDrawsNothing)
 {
     canvas.Rectangle(0, 0, 50, 50);
