@@ -1,5 +1,7 @@
 #include "annotations/Marker.h"
 
+#include "dialogs/DialogSet.h"
+#include "page/TIsisGraph.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 
@@ -18,6 +20,17 @@ void TMarker::Draw(Canvas &canvas)
     canvas.LineTo(l.x2(), l.y2());
 }
 
+std::optional<TMarkerValues> TMarker::RunMarkerDialog(TMarkerDlg &dlg)
+{
+    dlg.Fill({RefX, RefY, Epais, GetColor()});
+    if (!RunDialog(dlg))
+        return std::nullopt;
+    const TMarkerValues v = dlg.Read();
+    Epais = v.Epais;
+    SetColor(v.Color);
+    return v;
+}
+
 bool TMarker::HitTest(int x, int y) const
 {
     const QLine l = MarkerLine();
@@ -29,8 +42,11 @@ int THMarker::GetCursor() const
     return crHMarker;
 }
 
-// The marker dialog is not part of the editor yet: nothing to edit.
-void THMarker::Edit() {}
+void THMarker::Edit()
+{
+    if (const auto v = RunMarkerDialog(Page()->Dialogs().Get<THMarkerDlg>()))
+        RefY = v->RefY;
+}
 
 // Markers are not written to documents yet.
 void THMarker::SaveToStrings(QStringList &) const {}
@@ -73,8 +89,11 @@ int TVMarker::GetCursor() const
     return crVMarker;
 }
 
-// The marker dialog is not part of the editor yet: nothing to edit.
-void TVMarker::Edit() {}
+void TVMarker::Edit()
+{
+    if (const auto v = RunMarkerDialog(Page()->Dialogs().Get<TVMarkerDlg>()))
+        RefX = v->RefX;
+}
 
 // Markers are not written to documents yet.
 void TVMarker::SaveToStrings(QStringList &) const {}

@@ -4,7 +4,9 @@
 // one) so that it follows the scales. Markers are always anchored; moving
 // one changes the marked value, and it has no size handle.
 #include "annotations/TDessin.h"
+#include "dialogs/UMarkerDlg.h"
 #include <QLine>
+#include <optional>
 
 class TMarker : public TDessin
 {
@@ -23,6 +25,9 @@ public:
 protected:
     // The marker line in page units, from its first end to its second.
     virtual QLine MarkerLine() const = 0;
+    // Shows the dialog with the marked values; on OK applies thickness and
+    // colour and returns the fields for the marked value.
+    std::optional<TMarkerValues> RunMarkerDialog(TMarkerDlg &dlg);
 };
 
 // Marks the level RefY from the right end of the X scale to its left end.

@@ -1,5 +1,8 @@
 #include "annotations/TArrow.h"
 
+#include "annotations/FigureEdit.h"
+#include "dialogs/DialogSet.h"
+#include "page/TIsisGraph.h"
 #include "graphs/PageRound.h"
 #include "page/PointerShapes.h"
 #include "page/TIsisGraph.h"
@@ -56,8 +59,16 @@ int TArrow::GetCursor() const
     return crArrow;
 }
 
-// The arrow dialog is not part of the editor yet: nothing to edit.
-void TArrow::Edit() {}
+void TArrow::Edit()
+{
+    TFigureValues own;
+    own.ArrowSize = ArrowSize;
+    own.DoubleArrow = DoubleArrow;
+    if (const auto v = EditFigure(*this, Page()->Dialogs().Get<TArrowDlg>(), own, 1)) {
+        ArrowSize = v->ArrowSize;
+        DoubleArrow = v->DoubleArrow;
+    }
+}
 
 // Arrows are not written to documents yet.
 void TArrow::SaveToStrings(QStringList &) const {}

@@ -1,5 +1,8 @@
 #include "annotations/TCircle.h"
 
+#include "annotations/FigureEdit.h"
+#include "dialogs/DialogSet.h"
+#include "page/TIsisGraph.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 #include <cmath>
@@ -39,8 +42,13 @@ int TCircle::GetCursor() const
     return crCircle;
 }
 
-// The circle dialog is not part of the editor yet: nothing to edit.
-void TCircle::Edit() {}
+void TCircle::Edit()
+{
+    TFigureValues own;
+    own.Remplissage = Remplissage;
+    if (const auto v = EditFigure(*this, Page()->Dialogs().Get<TCircleDlg>(), own, 2))
+        Remplissage = v->Remplissage;
+}
 
 // Circles are not written to documents yet.
 void TCircle::SaveToStrings(QStringList &) const {}

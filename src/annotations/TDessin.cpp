@@ -1,5 +1,7 @@
 #include "annotations/TDessin.h"
 
+#include "dialogs/Prompts.h"
+#include "dialogs/UDessinDlg.h"
 #include "graphs/PageRound.h"
 #include "page/TIsisGraph.h"
 #include "render/Canvas.h"
@@ -124,4 +126,27 @@ void TDessin::DrawSizeHandle(Canvas &screen, int x, int y)
     screen.Pen.Width = 1;
     screen.Brush = TBrush{clYellow, TBrushStyle::bsSolid};
     screen.Rectangle(x - 3, y - 3, x + 3, y + 3);
+}
+
+void TDessin::FillDialog(TDessinDlg &dlg) const
+{
+    dlg.FillReference(m_mapping, {LockXY, RefX, RefY, DX, DY});
+}
+
+void TDessin::ReadDialog(const TDessinDlg &dlg)
+{
+    const TReference r = dlg.ReadReference();
+    LockXY = r.LockXY;
+    RefX = r.RefX;
+    RefY = r.RefY;
+    SetDX(r.DX);
+    SetDY(r.DY);
+}
+
+bool TDessin::RunDialog(QDialog &dlg)
+{
+    if (prompts().Exec(dlg) != QDialog::Accepted)
+        return false;
+    Page()->MarkModified();
+    return true;
 }

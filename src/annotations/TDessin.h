@@ -2,11 +2,14 @@
 // Base of every annotation placed on a graph: an anchor tied either to a
 // point in graph values or to the graph's lower-left corner, a signed second
 // point, a pen thickness, and the on-screen selection marks.
+#include "annotations/OwnerMapping.h"
 #include "page/TSmallGraph.h"
 #include <QPoint>
 
 class Canvas;
+class QDialog;
 class TAxe;
+class TDessinDlg;
 
 class TDessin : public TSmallGraph
 {
@@ -70,4 +73,15 @@ public:
     static void DrawMoveHandle(Canvas &screen, int x, int y);
     // Square yellow handle centred on (x, y).
     static void DrawSizeHandle(Canvas &screen, int x, int y);
+
+    // The reference tab of a dialog: the anchor before showing (the dialog
+    // refers to this annotation's graph while shown), read back after OK.
+    void FillDialog(TDessinDlg &dlg) const;
+    void ReadDialog(const TDessinDlg &dlg);
+    // Shows the dialog through the prompts; true on OK, which marks the page
+    // modified before the dialog's fields are applied.
+    bool RunDialog(QDialog &dlg);
+
+private:
+    TOwnerMapping m_mapping{*this};
 };

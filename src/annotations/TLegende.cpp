@@ -1,7 +1,10 @@
 #include "annotations/TLegende.h"
 
 #include "data/UData.h"
+#include "dialogs/DialogSet.h"
+#include "dialogs/ULegendeDlg.h"
 #include "graphs/TAxe.h"
+#include "page/TIsisGraph.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 #include <algorithm>
@@ -76,8 +79,23 @@ int TLegende::GetCursor() const
     return crLegende;
 }
 
-// The legend dialog is not part of the editor yet: nothing to edit.
-void TLegende::Edit() {}
+void TLegende::Edit()
+{
+    TData *serie = Serie();
+    if (!serie)
+        return;
+    auto &dlg = Page()->Dialogs().Get<TLegendeDlg>();
+    dlg.Fill({serie->Name, serie->Unit, Font, GetColor(), DX, DY}, Width(), Height());
+    if (!RunDialog(dlg))
+        return;
+    const TLegendeValues v = dlg.Read();
+    Font = v.Font;
+    serie->Name = v.Nom;
+    serie->Unit = v.Unite;
+    SetDX(v.DX);
+    SetDY(v.DY);
+    SetColor(v.Color);
+}
 
 // Legends are not written to documents yet.
 void TLegende::SaveToStrings(QStringList &) const {}

@@ -1,5 +1,8 @@
 #include "annotations/TLine.h"
 
+#include "annotations/FigureEdit.h"
+#include "dialogs/DialogSet.h"
+#include "page/TIsisGraph.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 
@@ -22,8 +25,10 @@ int TLine::GetCursor() const
     return crLine;
 }
 
-// The line dialog is not part of the editor yet: nothing to edit.
-void TLine::Edit() {}
+void TLine::Edit()
+{
+    EditFigure(*this, Page()->Dialogs().Get<TLineDlg>(), {}, 1);
+}
 
 // Lines are not written to documents yet.
 void TLine::SaveToStrings(QStringList &) const {}

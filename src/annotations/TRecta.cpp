@@ -1,5 +1,8 @@
 #include "annotations/TRecta.h"
 
+#include "annotations/FigureEdit.h"
+#include "dialogs/DialogSet.h"
+#include "page/TIsisGraph.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 
@@ -28,8 +31,13 @@ int TRecta::GetCursor() const
     return crRecta;
 }
 
-// The rectangle dialog is not part of the editor yet: nothing to edit.
-void TRecta::Edit() {}
+void TRecta::Edit()
+{
+    TFigureValues own;
+    own.Remplissage = Remplissage;
+    if (const auto v = EditFigure(*this, Page()->Dialogs().Get<TRectaDlg>(), own, 1))
+        Remplissage = v->Remplissage;
+}
 
 // Rectangles are not written to documents yet.
 void TRecta::SaveToStrings(QStringList &) const {}

@@ -1,6 +1,9 @@
 #include "annotations/TTexte.h"
 
+#include "dialogs/DialogSet.h"
+#include "dialogs/UTexteDlg.h"
 #include "page/PointerShapes.h"
+#include "page/TIsisGraph.h"
 #include "render/Canvas.h"
 
 TTexte::TTexte(TAxe *owner) : TTextBox(owner) {}
@@ -28,8 +31,20 @@ int TTexte::GetCursor() const
     return crTexte;
 }
 
-// The text dialog is not part of the editor yet: nothing to edit.
-void TTexte::Edit() {}
+void TTexte::Edit()
+{
+    auto &dlg = Page()->Dialogs().Get<TTexteDlg>();
+    FillDialog(dlg);
+    dlg.Fill({Texte, GetColor(), Font});
+    if (!RunDialog(dlg))
+        return;
+    ReadDialog(dlg);
+    const TTexteValues v = dlg.Read();
+    SetColor(v.Color);
+    Font = v.Font;
+    Font.Color = GetColor();
+    Texte = v.Texte;
+}
 
 // Texts are not written to documents yet.
 void TTexte::SaveToStrings(QStringList &) const {}

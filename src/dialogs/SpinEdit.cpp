@@ -1,6 +1,4 @@
 #include "dialogs/SpinEdit.h"
-#include <algorithm>
-#include <limits>
 
 TSpinEdit::TSpinEdit(QWidget *parent) : QSpinBox(parent)
 {
@@ -24,5 +22,5 @@ int TSpinEdit::Value() const
     const qlonglong typed = cleanText().toLongLong(&ok);
     if (!ok)
         return lower;
-    return int(std::clamp<qlonglong>(typed, minimum(), maximum()));
+    return SaturatedInt(std::clamp<qlonglong>(typed, minimum(), maximum()));
 }

@@ -4,6 +4,15 @@
 // field is left, and a text that is not an integer reads as the lower limit
 // (0 without limits).
 #include <QSpinBox>
+#include <algorithm>
+#include <limits>
+
+// v held within the values of an int, as a spin edit can show them.
+inline int SaturatedInt(long long v)
+{
+    return int(std::clamp<long long>(v, std::numeric_limits<int>::min(),
+                                     std::numeric_limits<int>::max()));
+}
 
 class TSpinEdit : public QSpinBox
 {

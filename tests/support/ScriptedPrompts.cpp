@@ -101,7 +101,10 @@ int ScriptedPrompts::Exec(QDialog &dialog)
         ADD_FAILURE() << "unscripted dialog: " << dialog.objectName().toStdString();
         return QDialog::Rejected;
     }
+    // Shown while scripted, as a modal run shows it.
+    dialog.show();
     const int result = (*script)(dialog);
+    dialog.hide();
     dialog.setResult(result);
     return result;
 }

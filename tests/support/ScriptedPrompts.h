@@ -20,7 +20,7 @@ public:
         QMessageBox::StandardButtons buttons;
     };
     // Fills or reads the dialog's controls and returns its result
-    // (QDialog::Accepted or QDialog::Rejected).
+    // (QDialog::Accepted or QDialog::Rejected). The dialog is shown meanwhile.
     using DialogScript = std::function<int(QDialog &)>;
 
     ScriptedPrompts();
