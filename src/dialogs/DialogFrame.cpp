@@ -47,10 +47,12 @@ QWidget *MakeControl(const TControlRow &row, QWidget &parent)
     return control;
 }
 
+// Edits, spins and colour panels with a caption get a label before them.
 bool HasLabel(const TControlRow &row)
 {
-    return row.Kind == TControlKind::Edit || row.Kind == TControlKind::Spin ||
-           row.Kind == TControlKind::Color;
+    return (row.Kind == TControlKind::Edit || row.Kind == TControlKind::Spin ||
+            row.Kind == TControlKind::Color) &&
+           *row.Caption;
 }
 
 QPushButton *AddButton(QHBoxLayout &buttons, const char *name, const QString &caption,

@@ -81,14 +81,22 @@ TEST_F(AnnotationEditTest, TextDialogAppliesReferenceTextColourAndFontOnlyOnOk)
         Get<QPushButton>(d, "BFont").click();
         Get<TColorSwatch>(d, "PColor").Choose();
     };
-    EditWith(t, [&](QDialog &d) { fill(d); return Press(d, "BAnnuler"); });
+    EditWith(t, [&](QDialog &d) {
+        fill(d);
+        Get<QTabWidget>(d, "PageControl1").setCurrentIndex(1);
+        return Press(d, "BAnnuler");
+    });
     EXPECT_EQ(t.Texte, QStringLiteral("Vs"));
     EXPECT_FALSE(t.LockXY);
     EXPECT_FALSE(page.Modified());
 
     prompts.Fonts = {chosen};
     prompts.Colors = {clGreen};
-    EditWith(t, [&](QDialog &d) { fill(d); return Press(d, "BOK"); });
+    EditWith(t, [&](QDialog &d) {
+        EXPECT_EQ(Get<QTabWidget>(d, "PageControl1").currentIndex(), 1); // the dialog is kept
+        fill(d);
+        return Press(d, "BOK");
+    });
     EXPECT_EQ(t.Texte, QStringLiteral("Ve"));
     EXPECT_TRUE(t.LockXY);
     EXPECT_EQ(t.RefX, 1500);
@@ -114,11 +122,14 @@ TEST_F(AnnotationEditTest, MalformedReferenceNumberRefusesAnnulerAndModeSwitch)
         EXPECT_EQ(pages.currentWidget()->objectName(), QStringLiteral("TSRef"));
         EXPECT_EQ(d.focusWidget(), &Edit(d, "EX"));
         EXPECT_EQ(Press(d, "BAnnuler"), -1);
+        d.close();
+        EXPECT_TRUE(d.isVisible());
         Edit(d, "EX").setText(QStringLiteral("2"));
         return Press(d, "BAnnuler");
     });
     EXPECT_EQ(prompts.MessageTexts(),
-              QStringList(2, QStringLiteral("Format de nombre incorrect.")));
+              QStringList(3, QStringLiteral("Format de nombre incorrect.")));
+    EXPECT_EQ(prompts.Messages.back().buttons, QMessageBox::Ok);
     EXPECT_EQ(t.RefX, 0);
 }
 
