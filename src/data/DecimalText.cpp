@@ -1,6 +1,5 @@
 #include "data/DecimalText.h"
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -14,23 +13,40 @@ bool IsDigit(char c)
     return unsigned(c - '0') < 10u;
 }
 
-// Out of the double range: too large fails, too small is zero (sign kept).
-bool FromOutOfRange(const char *begin, const char *end, double &value)
+// Saturation of written exponents: far beyond any double, yet adding the
+// digit count of any text keeps the sum exact.
+constexpr long long ExponentCap = 1000000000000000000LL / 4;
+
+// The decimal exponent of the first significant digit of a well-formed,
+// non-zero unsigned number "digits[.digits][(e|E)[+|-]digits]": 2 for "123",
+// -3 for "0.00123", 1 for "0.5e2".
+long long LeadingExponent(const char *p, const char *end)
 {
-    long double wide = 0;
-    const auto r = std::from_chars(begin, end, wide);
-    if (r.ec == std::errc() && r.ptr == end && std::fabs(wide) <= DBL_MAX) {
-        value = double(wide);
-        return true;
-    }
-    if (r.ec != std::errc::result_out_of_range || r.ptr != end)
-        return false;
-    // Even the wide type overflowed or underflowed: tell by the exponent.
-    const char *e = std::find_if(begin, end, [](char c) { return c == 'e' || c == 'E'; });
-    if (e == end || e + 1 == end || e[1] != '-')
-        return false;
-    value = 0.0;
-    return true;
+    while (p != end && *p == '0')
+        ++p;
+    const char *digits = p;
+    while (p != end && IsDigit(*p))
+        ++p;
+    long long lead = (p - digits) - 1;
+    if (p != end && *p == '.')
+        ++p;
+    const char *fraction = p;
+    while (p != end && *p == '0')
+        ++p;
+    if (lead < 0)
+        lead = -(p - fraction) - 1;
+    while (p != end && IsDigit(*p))
+        ++p;
+    if (p == end)
+        return lead;
+    ++p; // the exponent letter
+    const bool down = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    long long written = 0;
+    for (; p != end; ++p)
+        written = std::min(written * 10 + (*p - '0'), ExponentCap);
+    return lead + (down ? -written : written);
 }
 
 // Unsigned number without blanks; '.' or a lone ',' as decimal point.
@@ -49,9 +65,14 @@ bool ParseUnsigned(const char *begin, const char *end, double &value)
         end = begin + copy.size();
     }
     const auto r = std::from_chars(begin, end, value);
-    if (r.ec == std::errc::result_out_of_range)
-        return FromOutOfRange(begin, end, value);
-    return r.ec == std::errc() && r.ptr == end;
+    if (r.ptr != end)
+        return false;
+    if (r.ec != std::errc::result_out_of_range)
+        return r.ec == std::errc();
+    // Beyond the doubles: too large when its first digit weighs 1 or more
+    // (overflow starts near 1e308), else too small and read as zero.
+    value = 0.0;
+    return LeadingExponent(begin, end) < 0;
 }
 
 // Adds an optional exponent "(e|E) [+|-] digits" at p to `exponent`; returns

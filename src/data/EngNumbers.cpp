@@ -1,5 +1,6 @@
 #include "data/EngNumbers.h"
 
+#include "data/DecimalText.h"
 #include "data/EConvertError.h"
 
 #include <array>
@@ -50,12 +51,26 @@ QString PrefixText(int e)
     return QStringLiteral("e") + QString::number(e);
 }
 
+// a / 10^d rounded to the nearest integer, one less when that many units of
+// 10^d would read back beyond the largest double: 1,797...e308 written to
+// three digits is 179e306, not 180e306.
+std::int64_t DigitsAt(double a, int d)
+{
+    auto n = std::int64_t(std::nearbyint(a / Pow10(d)));
+    if (a > 1e307) {
+        const std::string back = std::to_string(n) + "e" + std::to_string(d);
+        double v = 0;
+        if (std::from_chars(back.data(), back.data() + back.size(), v).ec != std::errc())
+            --n;
+    }
+    return n;
+}
+
 // Digits of a / 10^d with a comma so that the last digit weighs 10^d, written
 // against the prefix exponent e (a / 10^e lies in [1, 1000)).
 QString Mantissa(double a, int d, int e)
 {
-    const auto n = std::int64_t(std::nearbyint(a / Pow10(d)));
-    QString digits = QString::number(n);
+    QString digits = QString::number(DigitsAt(a, d));
     if (e < d) {
         digits.append(QString(d - e, QLatin1Char('0')));
         d = e;
@@ -100,78 +115,6 @@ const char *PrefixExponent(QChar c)
     default:
         return nullptr;
     }
-}
-
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-// Reads a run of digits at s[i...] into out, returns how many.
-qsizetype TakeDigits(QStringView s, qsizetype &i, std::string &out)
-{
-    const qsizetype start = i;
-    while (i < s.size() && IsDigit(s[i]))
-        out.push_back(char(s[i++].unicode()));
-    return i - start;
-}
-
-// Reads an optional exponent "(E|e) [+|-] digits" at s[i...]; false when the
-// letter has no digits. Saturates far outside any double.
-bool TakeExponent(QStringView s, qsizetype &i, long &exponent)
-{
-    if (i == s.size() || (s[i] != u'E' && s[i] != u'e'))
-        return true;
-    ++i;
-    const bool negative = i < s.size() && s[i] == u'-';
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        ++i;
-    std::string digits;
-    if (TakeDigits(s, i, digits) == 0)
-        return false;
-    long value = 0;
-    for (char c : digits)
-        value = std::min(value * 10 + (c - '0'), 100000L);
-    exponent = negative ? -value : value;
-    return true;
-}
-
-// Strict decimal-comma float: [+|-] digits [, digits] [(E|e) [+|-] digits],
-// at least one mantissa digit, nothing else.
-bool ConvertFloat(QStringView s, double &value)
-{
-    qsizetype i = 0;
-    std::string buf;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        if (s[i] == u'-')
-            buf.push_back('-');
-        ++i;
-    }
-    std::string digits;
-    const qsizetype intLen = TakeDigits(s, i, digits);
-    if (i < s.size() && s[i] == u',')
-        ++i;
-    TakeDigits(s, i, digits);
-    if (digits.empty())
-        return false;
-    long exponent = 0;
-    if (!TakeExponent(s, i, exponent) || i != s.size())
-        return false;
-
-    // Weight of the digits as a whole: "ddd" then "e(exponent - fraction length)".
-    const long fracLen = long(digits.size()) - long(intLen);
-    buf += digits + "e" + std::to_string(exponent - fracLen);
-    const auto res = std::from_chars(buf.data(), buf.data() + buf.size(), value);
-    if (res.ec == std::errc::result_out_of_range) {
-        // Too small underflows to zero; too large is not a value.
-        const auto first = long(digits.find_first_not_of('0'));
-        const long leadExponent = exponent - fracLen + long(digits.size()) - first;
-        if (leadExponent > 0)
-            return false;
-        value = buf.front() == '-' ? -0.0 : 0.0;
-        return true;
-    }
-    return res.ec == std::errc() && res.ptr == buf.data() + buf.size();
 }
 
 } // namespace
@@ -279,8 +222,10 @@ double ParseEng(const QString &text)
             s += QLatin1String(suffix);
         }
     }
+    // Any character beyond Latin-1 becomes '?', which no number holds.
+    const QByteArray bytes = s.toLatin1();
     double value = 0;
-    if (!ConvertFloat(s, value))
+    if (!ParseDecimal(std::string_view(bytes.constData(), std::size_t(bytes.size())), value))
         throw EConvertError::InvalidFloat(text);
     return value;
 }

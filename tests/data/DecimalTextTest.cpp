@@ -47,6 +47,29 @@ TEST(DecimalText, RejectsWhatIsNotADecimalNumber)
     }
 }
 
+// Beyond the doubles a number is too large or read as zero by its magnitude,
+// whatever the sign of its written exponent.
+TEST(DecimalText, OutOfRangeNumbersAreClassifiedByMagnitude)
+{
+    const std::string zeros(5000, '0');
+    const struct {
+        std::string text;
+        bool accepted;
+    } cases[] = {
+        {"1" + zeros + "e-1", false},
+        {"0." + zeros + "1", true},
+        {"-0," + zeros + "1e+3", true},
+        {zeros + "1e-400", true},
+        {"1" + zeros + "e-99999999999999999999999", true},
+        {"0." + zeros + "1e99999999999999999999999", false},
+    };
+    for (const auto &c : cases) {
+        double v = 42.0;
+        EXPECT_EQ(ParseDecimal(c.text, v), c.accepted) << c.text.substr(c.text.size() - 30);
+        EXPECT_TRUE(!c.accepted || v == 0.0) << v;
+    }
+}
+
 // The quick path must give exactly what the full conversion gives, and must
 // step aside rather than guess.
 TEST(DecimalText, QuickPathAgreesWithTheFullConversion)
