@@ -73,8 +73,9 @@ int HeadlessExport(const QString &outFile, const QString &inputFile)
         return fail(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(inputFile));
 
     TIsisGraph page;
-    if (!page.ImportIsis(inputFile))
-        return fail(QStringLiteral("%1 : Format de fichier non reconnu").arg(inputFile));
+    QString why;
+    if (!page.ImportIsis(inputFile, &why))
+        return fail(QStringLiteral("%1 : %2").arg(inputFile, why));
     return Export(page, outFile, {inputFile});
 }
 

@@ -14,12 +14,13 @@ bool IsisCommand(QWidget &window, TIsisGraph &page, QAction &addGraph,
     const QString fileName = prompts().OpenFileName(&window, options);
     bool imported = false;
     if (!fileName.isEmpty()) {
-        imported = page.ImportIsis(fileName);
+        QString why;
+        imported = page.ImportIsis(fileName, &why);
         if (imported) {
             window.setWindowTitle(QStringLiteral("Scolivet : "));
             addGraph.setEnabled(true);
         } else {
-            ShowMessage(QStringLiteral("Format de fichier non reconnu"), &window);
+            ShowMessage(why, &window);
         }
     }
     refreshView();

@@ -1,5 +1,4 @@
 #include "data/IsisText.h"
-#include "data/Windows1252.h"
 #include <algorithm>
 
 std::size_t CountLines(std::string_view text)
@@ -39,14 +38,15 @@ std::string_view NameAt(std::string_view rest)
 
 } // namespace
 
-std::vector<QString> HeaderNames(std::string_view header, std::size_t count)
+std::vector<QString> HeaderNames(std::string_view header, std::size_t count,
+                                 QString (*decode)(std::string_view))
 {
     std::vector<QString> names;
     names.reserve(count);
     if (count == 0)
         return names;
     names.push_back(
-        FromWindows1252(NameAt(header.substr(std::min<std::size_t>(1, header.size())))));
+        decode(NameAt(header.substr(std::min<std::size_t>(1, header.size())))));
     // A header of one name gives it to every column.
     const bool oneName = header.find(Separator) == std::string_view::npos;
     std::string_view rest = header;
@@ -57,7 +57,7 @@ std::vector<QString> HeaderNames(std::string_view header, std::size_t count)
             continue;
         }
         rest.remove_prefix(sep + Separator.size());
-        names.push_back(FromWindows1252(NameAt(rest)));
+        names.push_back(decode(NameAt(rest)));
     }
     return names;
 }

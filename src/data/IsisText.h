@@ -51,5 +51,6 @@ private:
 
 // The names of a header line "a","b","c" for count columns: the first loses
 // its opening quote, the last its closing quote; columns beyond the names
-// take the last name. Windows-1252 text.
-std::vector<QString> HeaderNames(std::string_view header, std::size_t count);
+// take the last name. Each name is decoded by `decode`.
+std::vector<QString> HeaderNames(std::string_view header, std::size_t count,
+                                 QString (*decode)(std::string_view));

@@ -36,10 +36,11 @@ public:
     void AddChannel(const TChannelData &rec, TColor color, char channel);
 
     // Replaces the series by those of a simulator graph export. On false the
-    // collection is empty.
-    bool LoadFromIsisFile(const QString &fileName);
+    // collection is empty and why, when given, holds the French reason with
+    // the line at fault.
+    bool LoadFromIsisFile(const QString &fileName, QString *why = nullptr);
     // The same from the file's bytes.
-    bool LoadFromIsisText(std::string_view text);
+    bool LoadFromIsisText(std::string_view text, QString *why = nullptr);
 
     // {1 .. Count-1}, indexes above 255 left out.
     TSeriesSet AllButFirst() const;

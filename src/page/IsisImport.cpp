@@ -5,11 +5,15 @@
 
 // The file is read aside: a file that cannot be read leaves the page, its
 // series, its selection and its file name exactly as they were.
-bool TIsisGraph::ImportIsis(const QString &fileName)
+bool TIsisGraph::ImportIsis(const QString &fileName, QString *why)
 {
     TDatas fresh;
-    if (!fresh.LoadFromIsisFile(fileName))
+    QString reason;
+    if (!fresh.LoadFromIsisFile(fileName, &reason)) {
+        if (why)
+            *why = QStringLiteral("Format de fichier non reconnu\n") + reason;
         return false;
+    }
 
     SetSelected(nullptr);
     FileName.clear();

@@ -74,8 +74,9 @@ public:
     void Redraw();
 
     // Replaces the page by an import of a simulator graph export; defined
-    // with the import.
-    bool ImportIsis(const QString &fileName);
+    // with the import. On false, why (when given) holds the message to show:
+    // "Format de fichier non reconnu", then the reason on the next line.
+    bool ImportIsis(const QString &fileName, QString *why = nullptr);
     // Replaces the page by one oscilloscope screen of the given series (made
     // by OscSeries). With fewer than two series it says that the instrument
     // shows nothing and leaves the page as it was.

@@ -1,4 +1,5 @@
 #include "render/FileSave.h"
+#include "data/SystemCause.h"
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -6,33 +7,6 @@
 
 namespace
 {
-
-// The cause of a failed system call, in French; empty when unknown.
-QString SystemCause(int error)
-{
-    switch (error) {
-    case ENOSPC:
-        return QStringLiteral("le disque est plein");
-    case EDQUOT:
-        return QStringLiteral("le quota du disque est atteint");
-    case EFBIG:
-        return QStringLiteral("le fichier dépasse la taille permise");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("l'accès au dossier est refusé");
-    case EROFS:
-        return QStringLiteral("le disque est en lecture seule");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("le dossier n'existe pas");
-    case ENAMETOOLONG:
-        return QStringLiteral("le nom est trop long");
-    case EIO:
-        return QStringLiteral("erreur d'entrée-sortie sur le disque");
-    default:
-        return {};
-    }
-}
 
 QString CannotWrite(const QString &fileName, const QString &cause)
 {

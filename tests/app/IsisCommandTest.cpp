@@ -65,7 +65,9 @@ TEST_F(IsisCommandTest, AnUnreadableFileIsReportedAndChangesNeitherCaptionNorPag
     TAxe *graph = page.Graphs(0);
 
     EXPECT_FALSE(Run(Write(QStringLiteral("bad.dat"), "pas un export\r\n")));
-    EXPECT_EQ(prompts.MessageTexts(), QStringList{QStringLiteral("Format de fichier non reconnu")});
+    EXPECT_EQ(prompts.MessageTexts(),
+              QStringList{QStringLiteral("Format de fichier non reconnu\n"
+                                         "Ligne 2 : le fichier n'a pas de ligne de valeurs.")});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Scolivet : mesure.scv (/tmp/)"));
     EXPECT_FALSE(addGraph.isEnabled());
     EXPECT_EQ(page.Graphs(0), graph);

@@ -1,4 +1,5 @@
 #include "data/UData.h"
+#include "support/ReaderChecks.h"
 #include "support/SampleFiles.h"
 #include <QFile>
 #include <QLocale>
@@ -8,6 +9,7 @@
 #include <locale>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 
 namespace
 {
@@ -178,18 +180,56 @@ TEST_F(IsisReader, ColourCyclesEveryTenColumns)
     EXPECT_EQ(S(11).Color, IsisPalette[1]);
 }
 
-TEST_F(IsisReader, FailuresLeaveTheCollectionEmpty)
+// Each refusal names the line (and the cell) at fault.
+TEST_F(IsisReader, FailuresLeaveTheCollectionEmptyAndSayWhere)
 {
-    ExpectRejected("");
-    ExpectRejected("\"t\",\"v\"");
-    ExpectRejected("\"t\",\"v\"\r\n");
-    ExpectRejected("\r\n1,2\r\n");             // empty header
-    ExpectRejected("\"t\",\"v\"\n1,\n");       // empty cell on line 2
-    ExpectRejected("\"t\",\"v\"\n\n1,2\n");    // empty line 2
-    ExpectRejected("\"t\",\"v\"\n1,2\n3,x\n"); // analog cell that is no number
-    ExpectRejected("\"t\",\"v\"\n1,2\n\n");    // an empty line has an empty analog cell
-    ExpectRejected("\"t\",\"v\"\n1,2\n3,4e\n");
-    ExpectRejected("\"t\",\"v\"\n1,2\n3,inf\n");
+    const struct {
+        std::string_view text, reason;
+    } cases[] = {
+        {"", "Ligne 2 : "},
+        {"\"t\",\"v\"", "Ligne 2 : "},
+        {"\"t\",\"v\"\r\n", "Ligne 2 : "},
+        {"\r\n1,2\r\n", "Ligne 1 : "},
+        {"\"t\",\"v\"\n1,\n", "Ligne 2, colonne 2 : la cellule est vide."},
+        {"\"t\",\"v\"\n\n1,2\n", "Ligne 2, colonne 1 : la cellule est vide."},
+        {"\"t\",\"v\"\n1,2\n3,x\n", "Ligne 3, colonne 2 : « x » n'est pas un nombre."},
+        {"\"t\",\"v\"\n1,2\n\n", "Ligne 3, colonne 1 : la cellule est vide."},
+        {"\"t\",\"v\"\n1,2\n3,4\n5,4e\n", "Ligne 4, colonne 2 : « 4e » n'est"},
+        {"\"t\",\"v\",\"w\"\n1,2,3\ninf\n", "Ligne 3, colonne 1 : « inf » n'est"},
+        {"\"t\",\"v\",\"w\"\n1,2,3\n1,nan\n", "Ligne 3, colonne 2 : « nan » n'est"},
+    };
+    for (const auto &c : cases) {
+        datas.Add(std::make_unique<TDataAnalog>());
+        QString why;
+        EXPECT_FALSE(datas.LoadFromIsisText(c.text, &why)) << c.text;
+        EXPECT_EQ(datas.Count(), 0) << c.text;
+        EXPECT_TRUE(why.startsWith(QString::fromUtf8(c.reason.data(), qsizetype(c.reason.size()))))
+            << c.text << " -> " << why.toStdString();
+    }
+}
+
+// A short line fills its missing columns from its last cell, converted once:
+// reading stays linear whatever the line shapes, and a bad repeated cell is
+// reported where it was written.
+TEST_F(IsisReader, ShortLinesOfAWideFileReadOnceEach)
+{
+    std::string text = "\"t\"\n0";
+    for (int c = 1; c < 20000; ++c)
+        text += ",1";
+    text += "\n" + std::string(100000, ' ') + "7\n";
+    ASSERT_TRUE(Load(text));
+    EXPECT_EQ(V(19999, 1), 7.0);
+    QString why;
+    EXPECT_FALSE(datas.LoadFromIsisText(text + "8,x\n", &why));
+    EXPECT_EQ(why, QString::fromUtf8("Ligne 4, colonne 2 : « x » n'est pas un nombre."));
+}
+
+// A byte-order mark says the names are UTF-8; without it they are Windows-1252.
+TEST_F(IsisReader, AByteOrderMarkMakesTheNamesUtf8)
+{
+    ASSERT_TRUE(Load("\xEF\xBB\xBF\"Temps\",\"I(\xC2\xB5R)\"\n0,1\n"));
+    EXPECT_EQ(S(0).Name, QStringLiteral("Temps"));
+    EXPECT_EQ(S(1).Name, QString::fromUtf8("I(µR)"));
 }
 
 TEST_F(IsisReader, InputsAskingForHugeCollectionsAreRejected)
@@ -247,28 +287,20 @@ TEST_F(IsisReader, ReadsAFileAndFailsOnAMissingOne)
     EXPECT_EQ(datas.Count(), 0);
     EXPECT_FALSE(datas.LoadFromIsisFile(dir.path())); // a folder
     EXPECT_EQ(datas.Count(), 0);
-    // An endless device ends at its first zero byte instead of filling memory.
-    if (QFile::exists("/dev/zero")) {
-        EXPECT_FALSE(datas.LoadFromIsisFile("/dev/zero"));
-        EXPECT_EQ(datas.Count(), 0);
+    // Devices and pipes are refused without reading or waiting on them: a
+    // pipe with no writer would otherwise block for ever.
+    const QString fifo = dir.filePath("tube.dat");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &special : {fifo, QStringLiteral("/dev/zero")}) {
+        QString why;
+        EXPECT_FALSE(datas.LoadFromIsisFile(special, &why));
+        EXPECT_EQ(why, QStringLiteral("Ce n'est pas un fichier ordinaire (périphérique ou tube)."));
     }
-}
-
-// Whatever the bytes, the reader ends, and either every column holds a
-// series of one sample per data line or the collection is empty.
-void ExpectWellFormedOrEmpty(TDatas &datas, const std::string &text)
-{
-    if (!datas.LoadFromIsisText(text)) {
-        ASSERT_EQ(datas.Count(), 0);
-        return;
-    }
-    ASSERT_GT(datas.Count(), 0);
-    const int rows = datas.Item(0)->Count();
-    ASSERT_GT(rows, 0);
-    for (int c = 0; c < datas.Count(); ++c) {
-        ASSERT_NE(datas.Item(c), nullptr);
-        ASSERT_EQ(datas.Item(c)->Count(), rows);
-    }
+    // A file of zeros ends at its first byte.
+    QString why;
+    EXPECT_FALSE(datas.LoadFromIsisFile(
+        WriteSampleFile(dir, QStringLiteral("zeros.dat"), QByteArray(3 << 20, '\0')), &why));
+    EXPECT_TRUE(why.startsWith(QStringLiteral("Ligne 2 : "))) << why.toStdString();
 }
 
 TEST_F(IsisReader, EveryPrefixOfAnExportIsReadOrRejectedCleanly)
@@ -279,7 +311,7 @@ TEST_F(IsisReader, EveryPrefixOfAnExportIsReadOrRejectedCleanly)
                              "2.000000E-06,5.5e+000,\"FLT\"\r";
     int accepted = 0;
     for (std::size_t n = 0; n <= text.size(); ++n) {
-        ExpectWellFormedOrEmpty(datas, text.substr(0, n));
+        ASSERT_EQ(WellFormedOrEmptyFault(datas, text.substr(0, n)), "") << n;
         accepted += datas.Count() > 0;
     }
     EXPECT_GT(accepted, 0);
@@ -297,7 +329,7 @@ TEST_F(IsisReader, RandomBytesAreReadOrRejectedCleanly)
             const unsigned r = rng();
             text += r % 50 == 0 ? char(r >> 8) : alphabet[(r >> 8) % alphabet.size()];
         }
-        ExpectWellFormedOrEmpty(datas, text);
+        ASSERT_EQ(WellFormedOrEmptyFault(datas, text), "") << text;
         accepted += datas.Count() > 0;
     }
     EXPECT_GT(accepted, 30);

@@ -142,7 +142,7 @@ TEST_F(PageExportTest, AFailedWriteSaysWhyAndLeavesTheTargetAsItWas)
             UnwritableFolder readOnly(dir.path());
             if (readOnly.Active()) {
                 EXPECT_TRUE(ExportPagePicture(picture, target)
-                                .endsWith(QStringLiteral("l'accès au dossier est refusé.")))
+                                .endsWith(QStringLiteral("l'accès est refusé.")))
                     << name;
             }
         }

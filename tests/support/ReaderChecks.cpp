@@ -1,0 +1,93 @@
+#include "support/ReaderChecks.h"
+#include "data/EConvertError.h"
+#include "data/EngNumbers.h"
+#include "data/UData.h"
+#include <cmath>
+#include <limits>
+
+namespace
+{
+
+std::string AnalogFault(const TDataAnalog &series)
+{
+    for (const double v : series.Values) {
+        if (!std::isfinite(v))
+            return "a sample is not finite";
+        if (!series.RangeValid() || v < series.Min || v > series.Max)
+            return "a sample lies outside its series' range";
+    }
+    return {};
+}
+
+// What a written text does wrong, quoting it.
+std::string TextFault(const QString &text, const char *fault)
+{
+    std::string out = "\"";
+    out += text.toStdString();
+    out += "\" ";
+    out += fault;
+    return out;
+}
+
+} // namespace
+
+std::string WellFormedOrEmptyFault(TDatas &datas, std::string_view text)
+{
+    QString why;
+    if (!datas.LoadFromIsisText(text, &why)) {
+        if (datas.Count() != 0)
+            return "a refused text left series behind";
+        return why.isEmpty() ? "a refused text gave no reason" : "";
+    }
+    if (datas.Count() == 0 || !datas.Item(0))
+        return "an accepted text gave no series";
+    const int rows = datas.Item(0)->Count();
+    if (rows <= 0)
+        return "an accepted text gave no samples";
+    for (int c = 0; c < datas.Count(); ++c) {
+        const TData *series = datas.Item(c);
+        if (!series || series->Count() != rows)
+            return "columns of different lengths";
+        if (series->Kind == dkAnalog) {
+            if (std::string fault = AnalogFault(static_cast<const TDataAnalog &>(*series));
+                !fault.empty())
+                return fault;
+        }
+    }
+    return {};
+}
+
+std::string EngRoundTripFault(double value, double resolution)
+{
+    if (!std::isfinite(value))
+        return {};
+    const double a = std::fabs(value);
+    double r = std::fabs(resolution);
+    if (!std::isfinite(r) || r < a / 1e12 || r > a)
+        r = a / 100;
+    const double tiniest = std::numeric_limits<double>::denorm_min();
+    const double tolerance = a > 1e307 ? r : r / 2 * (1 + 1e-9) + tiniest;
+    const QString text = FormatEng(value, resolution);
+    try {
+        if (std::fabs(ParseEng(text) - value) <= tolerance)
+            return {};
+        return TextFault(text, "reads back too far from the value");
+    } catch (const EConvertError &) {
+        return TextFault(text, "does not read back");
+    }
+}
+
+std::string EngParseFault(const QString &text)
+{
+    double v = 0;
+    try {
+        v = ParseEng(text);
+    } catch (const EConvertError &) {
+        return IsEngNumber(text) ? "IsEngNumber accepts a text ParseEng refuses" : "";
+    }
+    if (!IsEngNumber(text))
+        return "IsEngNumber refuses a text ParseEng reads";
+    if (!std::isfinite(v))
+        return "a text reads as a value that is not finite";
+    return EngRoundTripFault(v, Resolution(v));
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Properties of the readers of outside input that hold whatever the bytes,
+// shared by the tests and the fuzz targets. Each returns an empty string when
+// the property holds, otherwise what broke.
+#include <QString>
+#include <string>
+#include <string_view>
+
+class TDatas;
+
+// Reading an export either gives a collection where every column holds a
+// series of one sample per data line, analog samples finite and within their
+// range, or gives an empty collection and a reason.
+std::string WellFormedOrEmptyFault(TDatas &datas, std::string_view text);
+
+// A finite value written at any resolution reads back within half the
+// resolution actually used (one step at the very top of the doubles).
+std::string EngRoundTripFault(double value, double resolution);
+
+// A typed text is a finite number or a conversion error, and IsEngNumber
+// says which; a number read is written and read back close to itself.
+std::string EngParseFault(const QString &text);
