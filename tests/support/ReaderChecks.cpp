@@ -63,7 +63,8 @@ std::string EngRoundTripFault(double value, double resolution)
         return {};
     const double a = std::fabs(value);
     double r = std::fabs(resolution);
-    if (!std::isfinite(r) || r < a / 1e12 || r > a)
+    // As FormatEng does, without underflow for the smallest values.
+    if (!std::isfinite(r) || (long double)r < (long double)a / 1e12L || r > a)
         r = a / 100;
     const double tiniest = std::numeric_limits<double>::denorm_min();
     const double tolerance = a > 1e307 ? r : r / 2 * (1 + 1e-9) + tiniest;

@@ -1,0 +1,11 @@
+#pragma once
+// The fuzz targets, one per outside input. Each takes any bytes, runs the
+// program's own reader on them and returns what broke, or an empty string.
+#include <string>
+#include <string_view>
+
+// The bytes as a simulator graph export.
+std::string IsisReaderFuzz(std::string_view bytes);
+// The first 16 bytes as a value and a resolution to write and read back,
+// the rest as a typed number.
+std::string EngNumbersFuzz(std::string_view bytes);
