@@ -5,6 +5,7 @@
 #include "render/PictureReplay.h"
 #include "render/QtColor.h"
 #include "render/WmfWriter.h"
+#include "render/XmlSafe.h"
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
@@ -120,5 +121,7 @@ QString ExportPagePicture(const PagePicture &picture, const QString &fileName, T
                                               : !WritePageSvg(out, picture, backColor)) {
         return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
     }
+    if (suffix == QLatin1String("svg"))
+        bytes = XmlSafe(bytes);
     return SaveFileAtomically(fileName, bytes, inputs);
 }
