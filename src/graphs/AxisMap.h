@@ -5,6 +5,18 @@
 // conversions and the curves' inner loops share it, so both give the same
 // page units.
 #include "graphs/PageRound.h"
+#include <cmath>
+
+// Where v lies along lo..hi, 0 at lo and 1 at hi. A scale whose span exceeds
+// the doubles (from -1.7e308 to 1.7e308) is measured on halved values, which
+// cannot overflow.
+inline double ScaleFraction(double v, double lo, double hi)
+{
+    const double span = hi - lo;
+    if (std::isfinite(span))
+        return (v - lo) / span;
+    return (v / 2 - lo / 2) / (hi / 2 - lo / 2);
+}
 
 struct TAxisMap {
     int Start;  // Left for X, Bottom for Y
@@ -25,7 +37,7 @@ struct TAxisMap {
     {
         if (Min == Max)
             return (Start + Start + Dir * Length) / 2;
-        return Start + Dir * RoundPage(Length * (M + (1 - 2 * M) * (v - Min) / (Max - Min)));
+        return Start + Dir * RoundPage(Length * (M + (1 - 2 * M) * ScaleFraction(v, Min, Max)));
     }
     // Beyond the scale: the margin line on that side.
     int ToPageClipped(double v) const

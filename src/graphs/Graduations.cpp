@@ -1,5 +1,6 @@
 #include "graphs/Graduations.h"
 
+#include "data/EngNumbers.h"
 #include <cmath>
 
 namespace
@@ -12,8 +13,13 @@ bool indexRange(double lo, double hi, double step, TGraduations &g)
 {
     if (!(step > 0) || !std::isfinite(step))
         return false;
-    const double qa = (1001 * lo - hi) / 1000 / step;
-    const double qb = (1001 * hi - lo) / 1000 / step;
+    double qa = (1001 * lo - hi) / 1000 / step;
+    double qb = (1001 * hi - lo) / 1000 / step;
+    if (!std::isfinite(qa) || !std::isfinite(qb)) {
+        // The widened scale leaves the doubles: count in steps first.
+        qa = (1001 * (lo / step) - hi / step) / 1000;
+        qb = (1001 * (hi / step) - lo / step) / 1000;
+    }
     if (!(std::fabs(qa) < MaxIndex) || !(std::fabs(qb) < MaxIndex))
         return false;
     const long long ka = (long long)(std::trunc(qa)) + (qa > 0 ? 1 : 0);
@@ -32,4 +38,13 @@ TGraduations ChooseGraduations(double lo, double hi, double step, double autoSte
     if (indexRange(lo, hi, step, g) || indexRange(lo, hi, autoStep, g))
         return g;
     return {};
+}
+
+double AutoScaleStep(double lo, double hi)
+{
+    const double span = hi - lo;
+    if (std::isfinite(span) || !std::isfinite(lo) || !std::isfinite(hi))
+        return AutoStep(span);
+    // The rule gives the same step a decade down, times ten.
+    return AutoStep(hi / 10 - lo / 10) * 10;
 }

@@ -20,3 +20,7 @@ struct TGraduations {
 };
 
 TGraduations ChooseGraduations(double lo, double hi, double step, double autoStep);
+
+// The automatic step of the scale lo..hi (AutoStep of its span), also when
+// that span exceeds the doubles.
+double AutoScaleStep(double lo, double hi);

@@ -4,6 +4,7 @@
 #include "data/EngNumbers.h"
 #include "data/TData.h"
 #include "data/TDatas.h"
+#include "graphs/Graduations.h"
 #include "graphs/TCourbe.h"
 #include "page/TIsisGraph.h"
 
@@ -65,12 +66,12 @@ void TMath::SetAffiches(const TSeriesSet &s)
 
 double TMath::AutoPasX() const
 {
-    return AutoStep(XMax - XMin);
+    return AutoScaleStep(XMin, XMax);
 }
 
 double TMath::AutoPasY() const
 {
-    return AutoStep(YMax - YMin);
+    return AutoScaleStep(YMin, YMax);
 }
 
 void TMath::SaveToStrings(QStringList &) const

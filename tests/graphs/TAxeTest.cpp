@@ -6,6 +6,7 @@
 #include "render/Canvas.h"
 #include <QRect>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -35,6 +36,8 @@ class TAxeTest : public GraphPageFixture
 {
 protected:
     TAxeTest() { g = AddGraph(0, 10, -1, 1); }
+    // Probes write into the log as they go: free them while it still exists.
+    ~TAxeTest() override { page.SetGraphCount(0); }
 
     std::unique_ptr<Probe> probe(int id, QRect box = {})
     {
@@ -92,6 +95,20 @@ TEST_F(TAxeTest, FarAndInvalidValuesStayOnThePage)
     g->SetWidth(-1002);
     EXPECT_EQ(g->XToPage(-10), -250);
     EXPECT_EQ(g->XToPage(-2), -752);
+}
+
+// A scale from the lowest to the highest double spans more than a double:
+// it still maps its ends onto the margins and its middle onto the centre.
+TEST_F(TAxeTest, ScalesWiderThanTheDoublesMapInOrder)
+{
+    const double top = std::numeric_limits<double>::max();
+    g->XMin = g->YMin = -top;
+    g->XMax = g->YMax = top;
+    EXPECT_EQ(g->XToPage(-top), 400);
+    EXPECT_EQ(g->XToPage(0), 1600);
+    EXPECT_EQ(g->XToPage(top), 2800);
+    EXPECT_EQ(g->YToPage(top), 200);
+    EXPECT_EQ(g->YToPage(-top), 1400);
 }
 
 TEST_F(TAxeTest, EmptyScaleCollapsesOntoTheCentre)

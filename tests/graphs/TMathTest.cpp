@@ -196,6 +196,18 @@ TEST_F(TMathTest, XRangeTwoToTwelveHasBothEndGraduations)
     EXPECT_EQ(marks[1].Points[3], QPoint(x0 + 5 * u, y0 - 6 * u));
 }
 
+// Graduations of a scale wider than the doubles: the automatic step of its
+// span, drawn on both sides of zero.
+TEST_F(TMathTest, ScalesWiderThanTheDoublesAreGraduated)
+{
+    const double top = std::numeric_limits<double>::max();
+    TMath *g = AddGraph(-top, top, -1, 1);
+    g->PasX = 0;
+    const std::vector<QString> texts = textsWithTop(Record(*g), 750 + 14);
+    EXPECT_EQ(texts, (std::vector<QString>{"-150e306", "-100e306", "-50e306", "50e306", "100e306",
+                                           "150e306"}));
+}
+
 TEST_F(TMathTest, GridLinesSpanThePlottingAreaExceptAtZero)
 {
     TMath *g = AddGraph(-4, 4, -2, 2);
