@@ -1,5 +1,6 @@
 // The committed inputs of every fuzz target, replayed as ordinary tests.
 #include "fuzz/FuzzTargets.h"
+#include "TestPaths.h"
 #include "support/SampleFiles.h"
 #include <QDir>
 #include <gtest/gtest.h>
