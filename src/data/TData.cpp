@@ -1,4 +1,6 @@
 #include "data/TData.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
 
 TData::TData(TDataKind kind, bool rangeValid, double min, double max)
@@ -22,4 +24,21 @@ void TData::SetRangeValid(bool b)
         Min = 0.0;
         Max = 0.0;
     }
+}
+
+void TData::SaveToStrings(DocumentWriter &out) const
+{
+    out.WriteText(Name);
+    out.WriteText(Unit);
+    out.WriteColor(Color);
+    out.WriteInt(Count());
+    SaveOwnLines(out);
+}
+
+void TData::LoadFromStrings(DocumentReader &in)
+{
+    Name = in.ReadText();
+    Unit = in.ReadText();
+    Color = in.ReadColor();
+    LoadOwnLines(in, in.ReadCount());
 }

@@ -9,6 +9,9 @@
 // Curves branch on these values, so the numbering is fixed.
 enum TDataKind : std::uint8_t { dkAnalog = 0, dkLogic = 1, dkBus = 2, dkOsc = 3 };
 
+class DocumentReader;
+class DocumentWriter;
+
 class TData
 {
 public:
@@ -35,6 +38,12 @@ public:
     virtual bool SetValueBytes(int i, std::string_view cell) = 0;
     virtual double GetValue(int i) const = 0;
 
+    // Document lines after the kind keyword: name, unit, colour, count, then
+    // the kind's own lines. Reading stores every sample through the kind's
+    // setter, so the range comes back as an import gives it.
+    void SaveToStrings(DocumentWriter &out) const;
+    void LoadFromStrings(DocumentReader &in);
+
     void SetName(const QString &s) { Name = s; }
     void SetKind(TDataKind k) { Kind = k; }
     void SetRangeValid(bool b);
@@ -56,6 +65,9 @@ public:
 
 protected:
     TData(TDataKind kind, bool rangeValid, double min, double max);
+    // The kind's lines after the count: its fields, then one line per sample.
+    virtual void SaveOwnLines(DocumentWriter &out) const = 0;
+    virtual void LoadOwnLines(DocumentReader &in, int count) = 0;
     int FCount = 0;
 
 private:

@@ -1,4 +1,6 @@
 #include "data/TDataAnalog.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/DecimalText.h"
 #include "data/HugePages.h"
 
@@ -17,4 +19,17 @@ bool TDataAnalog::SetValueBytes(int i, std::string_view cell)
         return false;
     SetValue(i, v);
     return true;
+}
+
+void TDataAnalog::SaveOwnLines(DocumentWriter &out) const
+{
+    for (double v : Values)
+        out.WriteReal(v);
+}
+
+void TDataAnalog::LoadOwnLines(DocumentReader &in, int count)
+{
+    SetCount(count);
+    for (int i = 0; i < count; ++i)
+        SetValue(i, in.ReadReal());
 }

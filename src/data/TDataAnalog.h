@@ -20,4 +20,7 @@ public:
         UpdateMin(v);
         UpdateMax(v);
     }
+protected:
+    void SaveOwnLines(DocumentWriter &out) const override;
+    void LoadOwnLines(DocumentReader &in, int count) override;
 };

@@ -1,4 +1,6 @@
 #include "data/TDataBus.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/HugePages.h"
 #include "data/QuotedCell.h"
 
@@ -54,4 +56,17 @@ bool TDataBus::SetValueBytes(int i, std::string_view cell)
 {
     SetWord(i, BusCellWord(cell));
     return true;
+}
+
+void TDataBus::SaveOwnLines(DocumentWriter &out) const
+{
+    for (std::int32_t w : Words)
+        out.WriteInt(w);
+}
+
+void TDataBus::LoadOwnLines(DocumentReader &in, int count)
+{
+    SetCount(count);
+    for (int i = 0; i < count; ++i)
+        SetWord(i, in.ReadInt());
 }

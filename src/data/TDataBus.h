@@ -30,4 +30,7 @@ public:
         Words[std::size_t(i)] = w;
         UpdateMax(w);
     }
+protected:
+    void SaveOwnLines(DocumentWriter &out) const override;
+    void LoadOwnLines(DocumentReader &in, int count) override;
 };

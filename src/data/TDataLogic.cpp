@@ -1,4 +1,6 @@
 #include "data/TDataLogic.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/HugePages.h"
 #include "data/QuotedCell.h"
 
@@ -47,4 +49,17 @@ bool TDataLogic::SetValueBytes(int i, std::string_view cell)
 {
     SetState(i, LogicCellState(cell));
     return true;
+}
+
+void TDataLogic::SaveOwnLines(DocumentWriter &out) const
+{
+    for (std::uint8_t code : States)
+        out.WriteLine(LogicStateNames[code < LogicStateNames.size() ? code : UnknownLogicState]);
+}
+
+void TDataLogic::LoadOwnLines(DocumentReader &in, int count)
+{
+    SetCount(count);
+    for (int i = 0; i < count; ++i)
+        SetState(i, LogicStateCode(in.NextLine()));
 }

@@ -34,4 +34,7 @@ public:
     double GetValue(int i) const override { return LogicLevel(States[std::size_t(i)]); }
 
     void SetState(int i, std::uint8_t code) { States[std::size_t(i)] = code; }
+protected:
+    void SaveOwnLines(DocumentWriter &out) const override;
+    void LoadOwnLines(DocumentReader &in, int count) override;
 };

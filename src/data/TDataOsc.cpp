@@ -1,4 +1,6 @@
 #include "data/TDataOsc.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/DecimalText.h"
 #include "data/HugePages.h"
 #include <cmath>
@@ -40,4 +42,29 @@ bool TDataOsc::SetValueBytes(int i, std::string_view cell)
         UpdateMax(v);
     }
     return true;
+}
+
+// The channel's fields, then the raw codes.
+void TDataOsc::SaveOwnLines(DocumentWriter &out) const
+{
+    out.WriteText(Channel ? QString(QLatin1Char(Channel)) : QString());
+    out.WriteText(WaveformId);
+    out.WriteReal(YMult);
+    out.WriteReal(YOff);
+    out.WriteReal(YZero);
+    for (std::int32_t code : Samples)
+        out.WriteInt(code);
+}
+
+void TDataOsc::LoadOwnLines(DocumentReader &in, int count)
+{
+    const std::string_view channel = in.NextLine();
+    Channel = channel.empty() ? '\0' : channel.front();
+    WaveformId = in.ReadText();
+    YMult = in.ReadReal();
+    YOff = in.ReadReal();
+    YZero = in.ReadReal();
+    SetCount(count);
+    for (int i = 0; i < count; ++i)
+        SetRaw(i, in.ReadInt());
 }

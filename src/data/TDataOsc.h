@@ -23,6 +23,9 @@ public:
 
     void SetRaw(int i, std::int32_t code);
     std::int32_t GetRaw(int i) const { return Samples[std::size_t(i)]; }
+protected:
+    void SaveOwnLines(DocumentWriter &out) const override;
+    void LoadOwnLines(DocumentReader &in, int count) override;
 
 private:
     double ValueOf(std::int32_t code) const { return (code - YOff) * YMult + YZero; }

@@ -1,8 +1,13 @@
 #include "data/TDatas.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/TChannelData.h"
-#include "data/TData.h"
+#include "data/TDataAnalog.h"
+#include "data/TDataBus.h"
+#include "data/TDataLogic.h"
 #include "data/TDataOsc.h"
 #include <algorithm>
+#include <array>
 
 TDatas::TDatas() = default;
 TDatas::~TDatas() = default;
@@ -40,6 +45,64 @@ void TDatas::AddChannel(const TChannelData &rec, TColor color, char channel)
     for (int i = 0; i < osc->Count(); ++i)
         osc->SetRaw(i, rec.Data[std::size_t(i)]);
     Add(std::move(osc));
+}
+
+namespace
+{
+
+struct KindRow {
+    std::string_view Keyword;
+    std::unique_ptr<TData> (*Create)();
+};
+
+template <class Series> std::unique_ptr<TData> Create()
+{
+    return std::make_unique<Series>();
+}
+
+// Indexed by TDataKind.
+constexpr std::array<KindRow, 4> kinds{{
+    {"Analog", &Create<TDataAnalog>},
+    {"Logic", &Create<TDataLogic>},
+    {"Bus", &Create<TDataBus>},
+    {"Osc", &Create<TDataOsc>},
+}};
+
+constexpr std::string_view CountPrefix = "Nb series=";
+
+} // namespace
+
+void TDatas::SaveToStrings(DocumentWriter &out) const
+{
+    out.WriteLine("[Datas]");
+    out.WriteText(QString::fromLatin1(CountPrefix.data(), qsizetype(CountPrefix.size())) +
+                  QString::number(Count()));
+    for (const std::unique_ptr<TData> &s : Items) {
+        out.WriteLine(kinds[s->Kind].Keyword);
+        s->SaveToStrings(out);
+    }
+    out.WriteLine("[Datas End]");
+}
+
+void TDatas::LoadFromStrings(DocumentReader &in)
+{
+    Clear();
+    in.Skip();
+    const std::string_view countLine = in.NextLine();
+    // A line without the prefix gives an empty number.
+    const bool prefixed = countLine.substr(0, CountPrefix.size()) == CountPrefix;
+    const int count = in.CountOf(prefixed ? countLine.substr(CountPrefix.size()) : "");
+    Items.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const std::string_view keyword = in.NextLine();
+        const auto row = std::find_if(kinds.begin(), kinds.end(),
+                                      [&](const KindRow &k) { return k.Keyword == keyword; });
+        if (row == kinds.end())
+            in.Fail(QStringLiteral("type de série inconnu : « %1 »").arg(in.Decode(keyword)));
+        Add(row->Create());
+        Items.back()->LoadFromStrings(in);
+    }
+    in.Skip();
 }
 
 TSeriesSet TDatas::AllButFirst() const

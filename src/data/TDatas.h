@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+class DocumentReader;
+class DocumentWriter;
 class TData;
 struct TChannelData;
 
@@ -41,6 +43,14 @@ public:
     bool LoadFromIsisFile(const QString &fileName, QString *why = nullptr);
     // The same from the file's bytes.
     bool LoadFromIsisText(std::string_view text, QString *why = nullptr);
+
+    // The series section of a document: "[Datas]", "Nb series=" and the
+    // count, each series as its kind keyword ("Analog", "Logic", "Bus",
+    // "Osc") and its lines, "[Datas End]".
+    void SaveToStrings(DocumentWriter &out) const;
+    // Replaces the series by those of the section. An unknown kind keyword
+    // stops the reading; the collection is then left part filled.
+    void LoadFromStrings(DocumentReader &in);
 
     // {1 .. Count-1}, indexes above 255 left out.
     TSeriesSet AllButFirst() const;

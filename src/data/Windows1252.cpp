@@ -1,4 +1,5 @@
 #include "data/Windows1252.h"
+#include <algorithm>
 
 namespace
 {
@@ -42,4 +43,11 @@ QByteArray ToWindows1252(QStringView text)
             bytes.append(ByteOf(c.unicode()));
     }
     return bytes;
+}
+
+bool FitsWindows1252(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return ByteOf(c.unicode()) != '?' || c == QLatin1Char('?');
+    });
 }
