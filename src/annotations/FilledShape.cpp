@@ -1,5 +1,7 @@
 #include "annotations/FilledShape.h"
 
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "page/TIsisGraph.h"
 #include "render/Canvas.h"
 
@@ -22,4 +24,21 @@ void TFilledShape::SetStyle(Canvas &canvas) const
     canvas.Pen = TPen{GetColor(), Epais};
     canvas.Brush = Remplissage ? TBrush{GetColor(), TBrushStyle::bsSolid}
                                : TBrush{canvas.Brush.Color, TBrushStyle::bsClear};
+}
+
+void TFilledShape::SaveShape(DocumentWriter &out, std::string_view keyword) const
+{
+    out.WriteLine(keyword);
+    SaveCommon(out);
+    out.WriteInt(Epais);
+    out.WriteBool(Remplissage);
+    out.WriteColor(GetColor());
+}
+
+void TFilledShape::LoadFromStrings(DocumentReader &in)
+{
+    LoadCommon(in);
+    Epais = in.ReadInt();
+    Remplissage = in.ReadBool();
+    SetColor(in.ReadColor());
 }

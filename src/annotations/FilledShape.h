@@ -14,8 +14,12 @@ public:
 
     void ApplyDefaults() override;
     void StoreDefaults() override;
+    // The lines after the keyword.
+    void LoadFromStrings(DocumentReader &in);
 
 protected:
     // Pen and brush for drawing the shape.
     void SetStyle(Canvas &canvas) const;
+    // The document block: keyword, common lines, Epais, Remplissage, colour.
+    void SaveShape(DocumentWriter &out, std::string_view keyword) const;
 };

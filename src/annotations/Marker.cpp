@@ -2,6 +2,8 @@
 
 #include "dialogs/DialogSet.h"
 #include "page/TIsisGraph.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 
@@ -37,6 +39,26 @@ bool TMarker::HitTest(int x, int y) const
     return Between(x, l.x1(), l.x2()) && Between(y, l.y1(), l.y2());
 }
 
+void TMarker::SaveMarker(DocumentWriter &out, std::string_view keyword, double value) const
+{
+    out.WriteLine(keyword);
+    SaveCommon(out);
+    out.WriteReal(value);
+    out.WriteInt(Epais);
+    out.WriteColor(GetColor());
+    out.WriteInt(Reserved);
+}
+
+double TMarker::LoadMarker(DocumentReader &in)
+{
+    LoadCommon(in);
+    const double value = in.ReadReal();
+    Epais = in.ReadInt();
+    SetColor(in.ReadColor());
+    Reserved = in.ReadInt();
+    return value;
+}
+
 int THMarker::GetCursor() const
 {
     return crHMarker;
@@ -48,8 +70,15 @@ void THMarker::Edit()
         RefY = v->RefY;
 }
 
-// Markers are not written to documents yet.
-void THMarker::SaveToStrings(QStringList &) const {}
+void THMarker::SaveToStrings(DocumentWriter &out) const
+{
+    SaveMarker(out, Keyword, RefY);
+}
+
+void THMarker::LoadFromStrings(DocumentReader &in)
+{
+    RefY = LoadMarker(in);
+}
 
 void THMarker::SetDY(int v)
 {
@@ -95,8 +124,15 @@ void TVMarker::Edit()
         RefX = v->RefX;
 }
 
-// Markers are not written to documents yet.
-void TVMarker::SaveToStrings(QStringList &) const {}
+void TVMarker::SaveToStrings(DocumentWriter &out) const
+{
+    SaveMarker(out, Keyword, RefX);
+}
+
+void TVMarker::LoadFromStrings(DocumentReader &in)
+{
+    RefX = LoadMarker(in);
+}
 
 void TVMarker::SetDX(int v)
 {

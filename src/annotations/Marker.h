@@ -28,6 +28,10 @@ protected:
     // Shows the dialog with the marked values; on OK applies thickness and
     // colour and returns the fields for the marked value.
     std::optional<TMarkerValues> RunMarkerDialog(TMarkerDlg &dlg);
+    // The document block: keyword, common lines, the marked value again,
+    // Epais, colour, Reserved. Reading returns the marked value.
+    void SaveMarker(DocumentWriter &out, std::string_view keyword, double value) const;
+    double LoadMarker(DocumentReader &in);
 };
 
 // Marks the level RefY from the right end of the X scale to its left end.
@@ -36,9 +40,13 @@ class THMarker : public TMarker
 public:
     using TMarker::TMarker;
 
+    static constexpr std::string_view Keyword = "HMarker";
+
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
+    // The lines after the keyword; the marked value's own line prevails.
+    void LoadFromStrings(DocumentReader &in);
     // No horizontal move.
     void SetDX(int) override {}
     // Moves the level by v page units upward.
@@ -60,9 +68,13 @@ class TVMarker : public TMarker
 public:
     using TMarker::TMarker;
 
+    static constexpr std::string_view Keyword = "VMarker";
+
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
+    // The lines after the keyword; the marked value's own line prevails.
+    void LoadFromStrings(DocumentReader &in);
     // Moves the position by v page units to the right.
     void SetDX(int v) override;
     // No vertical move.

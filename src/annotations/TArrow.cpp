@@ -3,6 +3,8 @@
 #include "annotations/FigureEdit.h"
 #include "dialogs/DialogSet.h"
 #include "page/TIsisGraph.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "graphs/PageRound.h"
 #include "page/PointerShapes.h"
 #include "page/TIsisGraph.h"
@@ -70,8 +72,24 @@ void TArrow::Edit()
     }
 }
 
-// Arrows are not written to documents yet.
-void TArrow::SaveToStrings(QStringList &) const {}
+void TArrow::SaveToStrings(DocumentWriter &out) const
+{
+    out.WriteLine(Keyword);
+    SaveCommon(out);
+    out.WriteInt(Epais);
+    out.WriteInt(ArrowSize);
+    out.WriteBool(DoubleArrow);
+    out.WriteColor(GetColor());
+}
+
+void TArrow::LoadFromStrings(DocumentReader &in)
+{
+    LoadCommon(in);
+    Epais = in.ReadInt();
+    ArrowSize = in.ReadInt();
+    DoubleArrow = in.ReadBool();
+    SetColor(in.ReadColor());
+}
 
 void TArrow::ApplyDefaults()
 {

@@ -11,6 +11,8 @@ public:
     // Head size and double flag from the page's current style.
     explicit TArrow(TAxe *owner);
 
+    static constexpr std::string_view Keyword = "Fleche";
+
     int ArrowSize = 40; // head length along the shaft, page units
     bool DoubleArrow = false;
 
@@ -24,7 +26,9 @@ public:
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
+    // The lines after the keyword.
+    void LoadFromStrings(DocumentReader &in);
     void ApplyDefaults() override;
     void StoreDefaults() override;
 };

@@ -3,6 +3,7 @@
 #include "annotations/FigureEdit.h"
 #include "dialogs/DialogSet.h"
 #include "page/TIsisGraph.h"
+#include "data/DocumentWriter.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 #include <cmath>
@@ -50,8 +51,10 @@ void TCircle::Edit()
         Remplissage = v->Remplissage;
 }
 
-// Circles are not written to documents yet.
-void TCircle::SaveToStrings(QStringList &) const {}
+void TCircle::SaveToStrings(DocumentWriter &out) const
+{
+    SaveShape(out, Keyword);
+}
 
 void TCircle::DrawSelection(Canvas &screen, int offX, int offY) const
 {

@@ -8,13 +8,15 @@ class TCircle : public TFilledShape
 public:
     using TFilledShape::TFilledShape;
 
+    static constexpr std::string_view Keyword = "Cercle";
+
     void Draw(Canvas &canvas) override;
     // Filled: inside or on the outline. Hollow: within about Tolerance of
     // the outline. A flat ellipse is hit along its centre-to-corner segment.
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
     // The bounding box, centred on the move handle.
     void DrawSelection(Canvas &screen, int offX, int offY) const override;
     // The bounding box grows symmetrically about the fixed centre.

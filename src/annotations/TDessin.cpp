@@ -2,6 +2,8 @@
 
 #include "dialogs/Prompts.h"
 #include "dialogs/UDessinDlg.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "graphs/PageRound.h"
 #include "page/TIsisGraph.h"
 #include "render/Canvas.h"
@@ -149,4 +151,26 @@ bool TDessin::RunDialog(QDialog &dlg)
         return false;
     Page()->MarkModified();
     return true;
+}
+
+void TDessin::SaveCommon(DocumentWriter &out) const
+{
+    out.WriteInt(DX);
+    out.WriteInt(DY);
+    out.WriteInt(Hauteur);
+    out.WriteInt(Largeur);
+    out.WriteReal(RefX);
+    out.WriteReal(RefY);
+    out.WriteBool(LockXY);
+}
+
+void TDessin::LoadCommon(DocumentReader &in)
+{
+    SetDX(in.ReadInt());
+    SetDY(in.ReadInt());
+    Hauteur = in.ReadInt();
+    Largeur = in.ReadInt();
+    RefX = in.ReadReal();
+    RefY = in.ReadReal();
+    LockXY = in.ReadBool();
 }

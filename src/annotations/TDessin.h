@@ -8,6 +8,7 @@
 
 class Canvas;
 class QDialog;
+class DocumentReader;
 class TAxe;
 class TDessinDlg;
 
@@ -84,4 +85,10 @@ public:
 
 private:
     TOwnerMapping m_mapping{*this};
+protected:
+    // The seven document lines every annotation writes after its keyword:
+    // DX, DY, Hauteur, Largeur, RefX, RefY, LockXY. DX and DY are read
+    // through SetDX and SetDY.
+    void SaveCommon(DocumentWriter &out) const;
+    void LoadCommon(DocumentReader &in);
 };

@@ -1,5 +1,7 @@
 #include "annotations/TLegende.h"
 
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/UData.h"
 #include "dialogs/DialogSet.h"
 #include "dialogs/ULegendeDlg.h"
@@ -7,6 +9,7 @@
 #include "page/TIsisGraph.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
+#include "render/DocumentFont.h"
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -30,6 +33,8 @@ TLegende::TLegende(TAxe *owner, int index) : TTextBox(owner), Index(index)
     DY = Height() - Font.Size * ((c / 10) * 2 + 2);
     Owner->LabelCount = c + 1;
 }
+
+TLegende::TLegende(TAxe *owner) : TTextBox(owner) {}
 
 TData *TLegende::Serie() const
 {
@@ -97,5 +102,22 @@ void TLegende::Edit()
     SetColor(v.Color);
 }
 
-// Legends are not written to documents yet.
-void TLegende::SaveToStrings(QStringList &) const {}
+void TLegende::SaveToStrings(DocumentWriter &out) const
+{
+    out.WriteLine(Keyword);
+    SaveCommon(out);
+    out.WriteInt(Index);
+    out.WriteBool(IsAxeX);
+    WriteFont(out, Font);
+}
+
+void TLegende::LoadFromStrings(DocumentReader &in)
+{
+    LoadCommon(in);
+    Index = in.ReadInt();
+    IsAxeX = in.ReadBool();
+    if (!IsAxeX)
+        RequireSeries(in, Datas, Index);
+    ReadFont(in, Font);
+    Font.Color = GetColor();
+}

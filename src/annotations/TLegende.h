@@ -12,6 +12,10 @@ class TLegende : public TTextBox
 public:
     // Takes the graph's next label slot: rows of ten along the top.
     TLegende(TAxe *owner, int index);
+    // A legend for the document reader, which reads its place and font.
+    explicit TLegende(TAxe *owner);
+
+    static constexpr std::string_view Keyword = "Legende";
 
     int Index = 0;
     // The legend of the graph's abscissa series, whatever Index holds.
@@ -29,5 +33,9 @@ public:
     int GetCursor() const override;
     void Edit() override;
     bool Deletable() const override { return false; }
-    void SaveToStrings(QStringList &lines) const override;
+    // No colour: the series carries it.
+    void SaveToStrings(DocumentWriter &out) const override;
+    // The lines after the keyword; Index must designate a series unless
+    // IsAxeX is set. The font takes the series' colour.
+    void LoadFromStrings(DocumentReader &in);
 };

@@ -3,6 +3,8 @@
 #include "annotations/FigureEdit.h"
 #include "dialogs/DialogSet.h"
 #include "page/TIsisGraph.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 
@@ -30,5 +32,17 @@ void TLine::Edit()
     EditFigure(*this, Page()->Dialogs().Get<TLineDlg>(), {}, 1);
 }
 
-// Lines are not written to documents yet.
-void TLine::SaveToStrings(QStringList &) const {}
+void TLine::SaveToStrings(DocumentWriter &out) const
+{
+    out.WriteLine(Keyword);
+    SaveCommon(out);
+    out.WriteInt(Epais);
+    out.WriteColor(GetColor());
+}
+
+void TLine::LoadFromStrings(DocumentReader &in)
+{
+    LoadCommon(in);
+    Epais = in.ReadInt();
+    SetColor(in.ReadColor());
+}

@@ -7,10 +7,14 @@ class TLine : public TDessin
 public:
     using TDessin::TDessin;
 
+    static constexpr std::string_view Keyword = "Ligne";
+
     void Draw(Canvas &canvas) override;
     // Near the segment, within Tolerance.
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
+    // The lines after the keyword.
+    void LoadFromStrings(DocumentReader &in);
 };

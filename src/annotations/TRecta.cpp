@@ -3,6 +3,7 @@
 #include "annotations/FigureEdit.h"
 #include "dialogs/DialogSet.h"
 #include "page/TIsisGraph.h"
+#include "data/DocumentWriter.h"
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 
@@ -39,5 +40,7 @@ void TRecta::Edit()
         Remplissage = v->Remplissage;
 }
 
-// Rectangles are not written to documents yet.
-void TRecta::SaveToStrings(QStringList &) const {}
+void TRecta::SaveToStrings(DocumentWriter &out) const
+{
+    SaveShape(out, Keyword);
+}

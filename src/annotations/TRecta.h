@@ -8,10 +8,12 @@ class TRecta : public TFilledShape
 public:
     using TFilledShape::TFilledShape;
 
+    static constexpr std::string_view Keyword = "Rectangle";
+
     void Draw(Canvas &canvas) override;
     // Near an edge, within Tolerance; anywhere inside as well when filled.
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
 };

@@ -4,6 +4,10 @@
 #include "dialogs/UTexteDlg.h"
 #include "page/PointerShapes.h"
 #include "page/TIsisGraph.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
+#include "page/PointerShapes.h"
+#include "render/DocumentFont.h"
 #include "render/Canvas.h"
 
 TTexte::TTexte(TAxe *owner) : TTextBox(owner) {}
@@ -46,5 +50,20 @@ void TTexte::Edit()
     Texte = v.Texte;
 }
 
-// Texts are not written to documents yet.
-void TTexte::SaveToStrings(QStringList &) const {}
+void TTexte::SaveToStrings(DocumentWriter &out) const
+{
+    out.WriteLine(Keyword);
+    SaveCommon(out);
+    out.WriteText(Texte);
+    WriteFont(out, Font);
+    out.WriteColor(GetColor());
+}
+
+void TTexte::LoadFromStrings(DocumentReader &in)
+{
+    LoadCommon(in);
+    Texte = in.ReadText();
+    ReadFont(in, Font);
+    SetColor(in.ReadColor());
+    Font.Color = GetColor();
+}

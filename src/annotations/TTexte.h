@@ -9,6 +9,8 @@ class TTexte : public TTextBox
 public:
     explicit TTexte(TAxe *owner);
 
+    static constexpr std::string_view Keyword = "Texte";
+
     QString Texte;
 
     void Draw(Canvas &canvas) override;
@@ -16,5 +18,7 @@ public:
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
+    // The lines after the keyword; the font takes the text's colour.
+    void LoadFromStrings(DocumentReader &in);
 };

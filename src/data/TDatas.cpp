@@ -105,6 +105,12 @@ void TDatas::LoadFromStrings(DocumentReader &in)
     in.Skip();
 }
 
+void RequireSeries(const DocumentReader &in, const TDatas *datas, int index)
+{
+    if (!datas || !datas->Item(index))
+        in.Fail(QStringLiteral("la série %1 n'existe pas").arg(index));
+}
+
 TSeriesSet TDatas::AllButFirst() const
 {
     TSeriesSet set;

@@ -58,3 +58,7 @@ public:
     double MaxOf(const TSeriesSet &set) const;
     double MinOf(const TSeriesSet &set) const;
 };
+
+// Stops the reading of a document, at the line just read, when the index
+// designates no series of the collection.
+void RequireSeries(const DocumentReader &in, const TDatas *datas, int index);

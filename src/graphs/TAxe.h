@@ -6,11 +6,12 @@
 #include "graphs/AxisMap.h"
 #include "render/TFont.h"
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <vector>
 
 class Canvas;
+class DocumentReader;
+class DocumentWriter;
 class TDatas;
 class TIsisGraph;
 class TSmallGraph;
@@ -98,12 +99,23 @@ public:
 
     virtual void Draw(Canvas &canvas) = 0;
     virtual void Edit() = 0;
-    virtual void SaveToStrings(QStringList &lines) const = 0;
+    // Appends the graph's document block: its type keyword, its own fields,
+    // then the common lines (SaveAxe).
+    virtual void SaveToStrings(DocumentWriter &out) const = 0;
     // Value under a control pixel, as shown in the status bar.
     virtual QString CursorXText(int sx) const = 0;
     virtual QString CursorYText(int sy) const = 0;
 
 protected:
+    // The lines every graph writes after its own: AxeX, FontGrad, ColorAxe,
+    // ColorQuadri, EpaisAxe, EpaisQuadri, Left, Top, Height, Width, XMax,
+    // XMin, YMax, YMin, the element count and each element's block.
+    void SaveAxe(DocumentWriter &out) const;
+    // Reads them back, AxeX through SetAxeX, Height and Width through their
+    // setters, the elements by their keywords. AxeX must designate a series
+    // (or be 0 on a page without series) and so must every curve and legend.
+    void LoadAxe(DocumentReader &in);
+
     explicit TAxe(TIsisGraph *page);
 
     // The page's relative margin.

@@ -1,6 +1,8 @@
 #include "graphs/TCourbe.h"
 
 #include "annotations/TLegende.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/TData.h"
 #include "data/TDataAnalog.h"
 #include "data/TDataOsc.h"
@@ -352,7 +354,16 @@ void TCourbe::Edit()
     Page()->MarkModified();
 }
 
-void TCourbe::SaveToStrings(QStringList &lines) const
+void TCourbe::SaveToStrings(DocumentWriter &out) const
 {
-    lines << QStringLiteral("Courbe") << QString::number(SerieIndex) << QString::number(Epais);
+    out.WriteLine(Keyword);
+    out.WriteInt(SerieIndex);
+    out.WriteInt(Epais);
+}
+
+std::unique_ptr<TSmallGraph> TCourbe::CreateFromStrings(TAxe *owner, DocumentReader &in)
+{
+    const int serieIndex = in.ReadInt();
+    RequireSeries(in, owner->Datas, serieIndex);
+    return std::make_unique<TCourbe>(owner, serieIndex, in.ReadInt());
 }

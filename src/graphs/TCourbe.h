@@ -6,6 +6,7 @@
 #include "page/TSmallGraph.h"
 #include <memory>
 
+class DocumentReader;
 class TData;
 class TCurveCache;
 class TDataOsc;
@@ -18,6 +19,11 @@ public:
     TCourbe(TAxe *owner, int serieIndex);
     // A curve read from a document, whose label is stored on its own.
     TCourbe(TAxe *owner, int serieIndex, int epais);
+    // The same from the lines after the keyword: SerieIndex, which must
+    // designate a series, and Epais.
+    static std::unique_ptr<TSmallGraph> CreateFromStrings(TAxe *owner, DocumentReader &in);
+
+    static constexpr std::string_view Keyword = "Courbe";
     // Deletes the curve's name label from the owner's elements.
     ~TCourbe() override;
 
@@ -37,7 +43,7 @@ public:
     bool HitTest(int x, int y) const override;
     int GetCursor() const override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
 
 private:
     // Draws the n first samples of s against x in the series' own way.

@@ -1,6 +1,8 @@
 #include "graphs/TMath.h"
 
 #include "annotations/TLegende.h"
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
 #include "data/EngNumbers.h"
 #include "data/TData.h"
 #include "data/TDatas.h"
@@ -74,9 +76,35 @@ double TMath::AutoPasY() const
     return AutoScaleStep(YMin, YMax);
 }
 
-void TMath::SaveToStrings(QStringList &) const
+void TMath::SaveToStrings(DocumentWriter &out) const
 {
-    // Document writing is not offered yet.
+    out.WriteLine(Keyword);
+    out.WriteReal(PasX);
+    out.WriteReal(PasY);
+    out.WriteBool(PasXAuto);
+    out.WriteBool(PasYAuto);
+    out.WriteBool(QuadriHor);
+    out.WriteBool(QuadriVer);
+    out.WriteSet(m_affiches);
+    SaveAxe(out);
+}
+
+std::unique_ptr<TAxe> TMath::CreateFromStrings(TIsisGraph *page, TDatas *datas,
+                                               DocumentReader &in)
+{
+    auto g = std::make_unique<TMath>(page);
+    g->Datas = datas;
+    g->PasX = in.ReadReal();
+    g->PasY = in.ReadReal();
+    g->PasXAuto = in.ReadBool();
+    g->PasYAuto = in.ReadBool();
+    g->QuadriHor = in.ReadBool();
+    g->QuadriVer = in.ReadBool();
+    // The curves come with the elements, not from the set.
+    g->m_affiches = in.ReadSet();
+    g->LabelCount = 0;
+    g->LoadAxe(in);
+    return g;
 }
 
 QString TMath::CursorXText(int sx) const

@@ -5,6 +5,8 @@
 // zero lies outside a scale.
 #include "data/TSeriesSet.h"
 #include "graphs/TAxe.h"
+#include <memory>
+#include <string_view>
 
 struct TMathValues;
 
@@ -17,6 +19,12 @@ public:
     // A ready graph of the page's series: scales fitted to the data, automatic
     // steps, both grids, the X-axis legend and one curve per shown series.
     static TMath *CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX);
+    // A graph read from the lines after its keyword, drawing the series of
+    // datas (the page's collection or one read with the graph).
+    static std::unique_ptr<TAxe> CreateFromStrings(TIsisGraph *page, TDatas *datas,
+                                                   DocumentReader &in);
+
+    static constexpr std::string_view Keyword = "Math";
 
     double PasX = 0;
     double PasY = 0;
@@ -36,7 +44,7 @@ public:
 
     void Draw(Canvas &canvas) override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
     QString CursorXText(int sx) const override;
     QString CursorYText(int sy) const override;
 

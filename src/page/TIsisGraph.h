@@ -6,6 +6,7 @@
 #include "render/TFont.h"
 #include <QString>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class TAxe;
@@ -82,6 +83,25 @@ public:
     // shows nothing and leaves the page as it was.
     bool ImportOscSeries(TDatas series);
 
+    // Documents, defined with the document reader and writer.
+    // The page as a document: series, page, graphs and their elements.
+    QByteArray SaveToBytes() const;
+    // Replaces the page by the document's, read aside: the page, its series,
+    // selection and zoom change only once the whole document was read.
+    // Returns the French reason of a failure, empty on success.
+    QString LoadFromBytes(std::string_view bytes);
+    // The same with a file, showing nothing; on success FileName is the
+    // file and the page counts as unmodified. Saving replaces the file only
+    // once the document is completely written.
+    QString WriteDocument(const QString &fileName);
+    QString ReadDocument(const QString &fileName);
+    // With messages: "Sauvegarde du fichier :" and the name before writing,
+    // the reason of any failure after. Return whether it succeeded.
+    bool SaveToFile(const QString &fileName);
+    bool LoadFromFile(const QString &fileName);
+    // Whether the file's first line holds the document banner.
+    static bool IsDocumentFile(const QString &fileName);
+
     // The one change point: every command that edits the page calls it once
     // per edit. Opening, importing and saving clear it.
     void MarkModified() { m_modified = true; }
@@ -119,6 +139,8 @@ protected:
 
 private:
     void restack(int height);
+    void installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,
+                         std::vector<std::unique_ptr<TAxe>> graphs);
     // Deselects when the selected annotation belongs to a graph being freed.
     void releaseSelectionIn(const TAxe *graph);
 

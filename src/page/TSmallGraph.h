@@ -6,9 +6,10 @@
 #include "data/TColor.h"
 #include "data/TSeriesSet.h"
 #include "render/TFont.h"
-#include <QStringList>
+#include <string_view>
 
 class Canvas;
+class DocumentWriter;
 class TAxe;
 class TData;
 class TDatas;
@@ -37,7 +38,9 @@ public:
     virtual bool HitTest(int x, int y) const = 0;
     virtual int GetCursor() const = 0;
     virtual void Edit() = 0;
-    virtual void SaveToStrings(QStringList &lines) const = 0;
+    // Appends the element's document block: its type keyword, then its
+    // fields. Each class reads the same lines back after its keyword.
+    virtual void SaveToStrings(DocumentWriter &out) const = 0;
     // The annotation this element is, or nullptr for a curve.
     virtual TDessin *AsDessin() { return nullptr; }
     // Follow the owner graph's width (height) growing by the factor f;

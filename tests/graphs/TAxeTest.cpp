@@ -24,7 +24,7 @@ public:
     bool HitTest(int x, int y) const override { return m_box.contains(x, y); }
     int GetCursor() const override { return 0; }
     void Edit() override {}
-    void SaveToStrings(QStringList &) const override {}
+    void SaveToStrings(DocumentWriter &) const override {}
 
 private:
     QRect m_box;

@@ -220,15 +220,6 @@ TEST_F(TCourbeTest, DeletingACurveDeletesItsLabelOnly)
     EXPECT_EQ(g->Elements()[2], findCurve(2));
 }
 
-TEST_F(TCourbeTest, SavesItsIndexAndThickness)
-{
-    TCourbe *c = curveOf({0, 1}, {0, 1});
-    c->Epais = 6;
-    QStringList lines;
-    c->SaveToStrings(lines);
-    EXPECT_EQ(lines, (QStringList{"Courbe", "1", "6"}));
-}
-
 // The curve drawn the plain way: every segment clipped and drawn on its own,
 // nothing reduced.
 PagePicture referenceDrawing(const TAxe &g, const std::vector<double> &xs,

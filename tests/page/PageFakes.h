@@ -20,7 +20,7 @@ public:
         canvas.Rectangle(Left, Top, Right(), Bottom());
     }
     void Edit() override {}
-    void SaveToStrings(QStringList &) const override {}
+    void SaveToStrings(DocumentWriter &) const override {}
     QString CursorXText(int) const override { return {}; }
     QString CursorYText(int) const override { return {}; }
 
@@ -39,7 +39,7 @@ public:
     bool HitTest(int x, int y) const override { return m_box.contains(x, y); }
     int GetCursor() const override { return m_cursor; }
     void Edit() override {}
-    void SaveToStrings(QStringList &) const override {}
+    void SaveToStrings(DocumentWriter &) const override {}
 
 private:
     QRect m_box;
@@ -59,7 +59,7 @@ public:
     bool HitTest(int x, int y) const override { return m_box.contains(x, y); }
     int GetCursor() const override { return m_cursor; }
     void Edit() override {}
-    void SaveToStrings(QStringList &) const override {}
+    void SaveToStrings(DocumentWriter &) const override {}
     void DrawSelection(Canvas &screen, int offX, int offY) const override
     {
         const QPoint a = GetScreenPoint();

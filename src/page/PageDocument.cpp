@@ -1,0 +1,177 @@
+// The page view's documents: the page written as lines, and read back aside
+// so that a document that cannot be read changes nothing.
+#include "data/DocumentReader.h"
+#include "data/DocumentWriter.h"
+#include "data/EConvertError.h"
+#include "data/TDatas.h"
+#include "dialogs/Prompts.h"
+#include "graphs/TMath.h"
+#include "page/TIsisGraph.h"
+#include "render/FileSave.h"
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <array>
+#include <new>
+
+namespace
+{
+
+constexpr std::string_view Banner = "Scolivet Version 1.01";
+// Only its presence on the first line counts, the version is not read.
+constexpr std::string_view BannerPrefix = "Scolivet Version ";
+
+struct GraphRow {
+    std::string_view Keyword;
+    std::unique_ptr<TAxe> (*Load)(TIsisGraph *page, TDatas *datas, DocumentReader &in);
+};
+
+constexpr std::array<GraphRow, 1> graphKinds{{
+    {TMath::Keyword, &TMath::CreateFromStrings},
+}};
+
+std::unique_ptr<TAxe> LoadGraph(TIsisGraph *page, TDatas *datas, DocumentReader &in)
+{
+    const std::string_view keyword = in.NextLine();
+    const auto row = std::find_if(graphKinds.begin(), graphKinds.end(),
+                                  [&](const GraphRow &r) { return r.Keyword == keyword; });
+    if (row == graphKinds.end())
+        in.Fail(QStringLiteral("type de graphe inconnu : « %1 »").arg(in.Decode(keyword)));
+    return row->Load(page, datas, in);
+}
+
+bool HasBanner(std::string_view firstLine)
+{
+    return firstLine.find(BannerPrefix) != std::string_view::npos;
+}
+
+QString CannotOpen(const QString &fileName)
+{
+    return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fileName);
+}
+
+} // namespace
+
+QByteArray TIsisGraph::SaveToBytes() const
+{
+    DocumentWriter out;
+    out.WriteLine(Banner);
+    Datas->SaveToStrings(out);
+    out.WriteLine("[Axes]");
+    out.WriteInt(MFWidth());
+    out.WriteColor(BackColor);
+    out.WriteInt(std::count_if(m_graphs.begin(), m_graphs.end(),
+                               [](const std::unique_ptr<TAxe> &g) { return g != nullptr; }));
+    for (const std::unique_ptr<TAxe> &g : m_graphs)
+        if (g)
+            g->SaveToStrings(out);
+    out.WriteLine("[Axes End]");
+    return out.Take();
+}
+
+QString TIsisGraph::LoadFromBytes(std::string_view bytes)
+{
+    try {
+        DocumentReader in(bytes);
+        if (in.AtEnd() || !HasBanner(in.NextLine()))
+            return QStringLiteral("Format de fichier non reconnu");
+        auto datas = std::make_unique<TDatas>();
+        datas->LoadFromStrings(in);
+        in.Skip();
+        const int width = in.ReadInt();
+        const TColor back = in.ReadColor();
+        std::vector<std::unique_ptr<TAxe>> graphs(std::size_t(in.ReadCount()));
+        for (std::unique_ptr<TAxe> &g : graphs)
+            g = LoadGraph(this, datas.get(), in);
+        in.Skip();
+        installDocument(std::move(datas), width, back, std::move(graphs));
+        return {};
+    } catch (const EConvertError &e) {
+        return e.Message();
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("Mémoire insuffisante pour lire ce document.");
+    }
+}
+
+void TIsisGraph::installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,
+                                 std::vector<std::unique_ptr<TAxe>> graphs)
+{
+    SetSelected(nullptr);
+    // The graphs refer to the series they draw: free them before the series.
+    SetGraphCount(0);
+    Datas = std::move(datas);
+    BackColor = back;
+    SetMFWidth(width);
+    for (std::unique_ptr<TAxe> &g : graphs)
+        AppendGraph(std::move(g));
+    // Re-stacks from the top: the stored tops give way to the heights.
+    SetMFHeight(MFHeight());
+    SetZoom(1);
+    Redraw();
+}
+
+QString TIsisGraph::WriteDocument(const QString &fileName)
+{
+    QString error;
+    try {
+        error = SaveFileAtomically(fileName, SaveToBytes());
+    } catch (const std::bad_alloc &) {
+        error = QStringLiteral("Mémoire insuffisante pour enregistrer ce document.");
+    }
+    if (error.isEmpty()) {
+        FileName = fileName;
+        ClearModified();
+    }
+    return error;
+}
+
+QString TIsisGraph::ReadDocument(const QString &fileName)
+{
+    QFile file(fileName);
+    if (IsSpecialFile(fileName) || !file.open(QIODevice::ReadOnly))
+        return CannotOpen(fileName);
+    QString error;
+    try {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return CannotOpen(fileName);
+        error = LoadFromBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    } catch (const std::bad_alloc &) {
+        error = QStringLiteral("Mémoire insuffisante pour lire ce document.");
+    }
+    if (error.isEmpty()) {
+        FileName = fileName;
+        ClearModified();
+    }
+    return error;
+}
+
+bool TIsisGraph::SaveToFile(const QString &fileName)
+{
+    ShowMessage(QStringLiteral("Sauvegarde du fichier :") + QFileInfo(fileName).absoluteFilePath(),
+                this);
+    const QString error = WriteDocument(fileName);
+    if (!error.isEmpty())
+        ShowError(error, this);
+    return error.isEmpty();
+}
+
+bool TIsisGraph::LoadFromFile(const QString &fileName)
+{
+    const QString error = ReadDocument(fileName);
+    if (!error.isEmpty())
+        ShowError(error, this);
+    return error.isEmpty();
+}
+
+bool TIsisGraph::IsDocumentFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (IsSpecialFile(fileName) || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray first = file.read(4096);
+    const qsizetype lineEnd = first.indexOf('\n');
+    if (lineEnd >= 0)
+        first.truncate(lineEnd);
+    return HasBanner(std::string_view(first.constData(), std::size_t(first.size())));
+}

@@ -1,0 +1,229 @@
+// Documents of the page view: the lines written, a page of every kind read
+// back line for line, and failures that leave the page as it was.
+#include "annotations/Marker.h"
+#include "annotations/TArrow.h"
+#include "annotations/TCircle.h"
+#include "annotations/TLegende.h"
+#include "annotations/TLine.h"
+#include "annotations/TRecta.h"
+#include "annotations/TTexte.h"
+#include "graphs/TCourbe.h"
+#include "support/GraphPageFixture.h"
+#include "support/SampleFiles.h"
+#include "support/WriteFailures.h"
+#include <QTemporaryDir>
+
+namespace
+{
+
+std::string_view View(const QByteArray &bytes)
+{
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
+}
+
+QStringList Lines(const QByteArray &document)
+{
+    return QString::fromLatin1(document).split(QStringLiteral("\r\n"));
+}
+
+// Both documents side by side from their first different line, or empty.
+std::string Difference(const QByteArray &a, const QByteArray &b)
+{
+    const QList<QByteArray> x = a.split('\n'), y = b.split('\n');
+    for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i)
+        if (x.value(i) != y.value(i))
+            return "line " + std::to_string(i + 1) + ": " + x.value(i).toStdString() + " | " +
+                   y.value(i).toStdString();
+    return {};
+}
+
+class PageDocument : public GraphPageFixture
+{
+protected:
+    // Series of every kind, an XY graph built from them with its curves and
+    // labels, one annotation of every kind, and a second graph.
+    void FillEveryKind()
+    {
+        AddAnalog({0, 0.5, 1}, QStringLiteral("Time"), clBlack, QStringLiteral("s"));
+        AddAnalog({-1.25e-7, 3.3, 1e20}, QStringLiteral("V(N1)"), RGBColor(1, 2, 3),
+                  QStringLiteral("µV"));
+        AddLogic({0, 4, 8});
+        AddBus({-1, 255, 16});
+        auto osc = std::make_unique<TDataOsc>();
+        osc->Channel = '1';
+        osc->WaveformId = QStringLiteral("Ch1 DC coupling");
+        osc->YMult = 0.04;
+        osc->YOff = 128;
+        osc->YZero = 0.5;
+        osc->SetCount(3);
+        for (int i = 0; i < 3; ++i)
+            osc->SetRaw(i, 100 + i);
+        page.Datas->Add(std::move(osc));
+
+        page.BackColor = RGBColor(255, 200, 0);
+        auto *g = TMath::CreateFromDatas(&page, {1, 2, 3, 4}, 0);
+        page.AppendGraph(std::unique_ptr<TAxe>(g));
+        g->FontGrad = TFont{QStringLiteral("Arial"), 12, true, true};
+        g->PasXAuto = false;
+        g->PasX = 0.125;
+        Annotate(g);
+        auto *second = AddGraph(-1, 1, 0, 5);
+        second->QuadriHor = false;
+        second->SetHeight(700);
+        page.SetMFHeight(page.MFHeight());
+        page.Redraw(); // texts measure themselves
+    }
+
+    void Annotate(TAxe *g)
+    {
+        auto *text = new TTexte(g);
+        text->Texte = QStringLiteral("10 kΩ");
+        text->SetColor(clBlue);
+        text->LockXY = true;
+        text->RefX = 0.3;
+        text->RefY = -2.5e-3;
+        auto *line = new TLine(g);
+        line->Largeur = -40;
+        line->Hauteur = 25;
+        auto *arrow = new TArrow(g);
+        arrow->DoubleArrow = true;
+        arrow->ArrowSize = 55;
+        auto *recta = new TRecta(g);
+        recta->Remplissage = true;
+        recta->SetColor(0x80000000u + 15);
+        auto *circle = new TCircle(g);
+        circle->Epais = 9;
+        auto *h = new THMarker(g);
+        h->RefY = 1.75;
+        auto *v = new TVMarker(g);
+        v->RefX = 0.5;
+        v->Reserved = 7;
+        for (TSmallGraph *e : std::initializer_list<TSmallGraph *>{text, line, arrow, recta,
+                                                                    circle, h, v}) {
+            e->SetColor(e == text ? clBlue : e->GetColor());
+            g->AddElement(e);
+        }
+    }
+
+    // The page's document, and the page's state outside it.
+    struct Snapshot {
+        QByteArray Document;
+        QString FileName;
+        int Zoom;
+        TDessin *Selected;
+        bool operator==(const Snapshot &) const = default;
+    };
+    Snapshot Take() const
+    {
+        return {page.SaveToBytes(), page.FileName, page.Zoom(), page.Selected()};
+    }
+};
+
+TEST_F(PageDocument, AnEmptyPageIsNineLines)
+{
+    EXPECT_EQ(Lines(page.SaveToBytes()),
+              QString::fromLatin1("Scolivet Version 1.01|[Datas]|Nb series=0|[Datas End]|[Axes]|"
+                                  "3000|clWhite|0|[Axes End]|")
+                  .split(QLatin1Char('|')));
+}
+
+TEST_F(PageDocument, APageOfEveryKindReadsBackLineForLine)
+{
+    FillEveryKind();
+    const QByteArray document = page.SaveToBytes();
+    for (const char *keyword : {"Analog", "Logic", "Bus", "Osc", "Math", "Courbe", "Legende",
+                                "Texte", "Ligne", "Fleche", "Rectangle", "Cercle", "HMarker",
+                                "VMarker"})
+        EXPECT_TRUE(Lines(document).contains(QLatin1String(keyword))) << keyword;
+
+    TIsisGraph read;
+    ASSERT_EQ(read.LoadFromBytes(View(document)), QString());
+    EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
+    const auto *text = static_cast<const TTexte *>(read.Graphs(0)->Elements()[9]);
+    EXPECT_EQ(text->Texte, QStringLiteral("10 kΩ"));
+    EXPECT_EQ(text->Font.Color, clBlue);
+    const auto *label = static_cast<const TLegende *>(read.Graphs(0)->Elements()[1]);
+    EXPECT_EQ(label->Font.Color, RGBColor(1, 2, 3)); // its series' colour
+    EXPECT_EQ(read.Datas->Item(1)->Max, 1e20); // ranges rebuilt from the samples
+}
+
+TEST_F(PageDocument, DocumentsWithFullStopsAndAnyBannerOpen)
+{
+    FillEveryKind();
+    const QByteArray document = page.SaveToBytes();
+    QByteArray foreign = document;
+    foreign.replace(',', '.').replace("Scolivet Version 1.01", "## Scolivet Version 7");
+    TIsisGraph read;
+    ASSERT_EQ(read.LoadFromBytes(View(foreign)), QString());
+    EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
+}
+
+TEST_F(PageDocument, GraphsStoredWithTheSameTopAreShownStacked)
+{
+    FillEveryKind();
+    page.Graphs(1)->Top = 0;
+    page.SetZoom(2);
+    ASSERT_EQ(page.LoadFromBytes(View(page.SaveToBytes())), QString());
+    EXPECT_EQ(page.Graphs(0)->Top, 0);
+    EXPECT_EQ(page.Graphs(1)->Top, page.Graphs(0)->Height());
+    EXPECT_EQ(page.MFHeight(), page.Graphs(0)->Height() + 700);
+    EXPECT_EQ(page.Zoom(), 1);
+}
+
+TEST_F(PageDocument, ADocumentThatCannotBeReadLeavesThePageAsItWas)
+{
+    FillEveryKind();
+    const QByteArray good = page.SaveToBytes();
+    page.FileName = QStringLiteral("mesures.scv");
+    page.SetZoom(2);
+    page.SetSelected(page.Graphs(0)->Elements().back()->AsDessin());
+    const Snapshot before = Take();
+    const QList<QByteArray> lines = good.split('\n');
+    const auto edited = [&](int line, const QByteArray &text) {
+        QList<QByteArray> copy = lines;
+        copy[line] = text + "\r";
+        return copy.join('\n');
+    };
+    const int graph = int(lines.indexOf("Math\r"));
+    const std::pair<QByteArray, const char *> cases[] = {
+        {"Isis\r\n", "Format de fichier non reconnu"},
+        {edited(3, "Numeric"), "Ligne 4 : type de série inconnu : « Numeric »"},
+        {edited(8, "1;5"), "Ligne 9 : '1;5' n'est pas une valeur en virgule flottante correcte"},
+        {edited(graph, "Polar"), "type de graphe inconnu : « Polar »"},
+        {edited(graph + 8, "9"), "la série 9 n'existe pas"},
+        {QByteArray(good).replace("Courbe\r\n2\r\n", "Courbe\r\n12\r\n"), "la série 12 n'existe pas"},
+        {QByteArray(good).replace("Rectangle", "Carre"), "type d'élément inconnu : « Carre »"},
+        {good.left(good.size() / 2), "il est tronqué"},
+        {good.left(good.lastIndexOf("[Axes End]")), "il est tronqué"},
+    };
+    for (const auto &[document, message] : cases) {
+        EXPECT_TRUE(page.LoadFromBytes(View(document)).contains(QString::fromUtf8(message)))
+            << message;
+        EXPECT_TRUE(Take() == before) << message;
+    }
+}
+
+TEST_F(PageDocument, AFailedSaveLeavesTheFileAndTheFileNameAsTheyWere)
+{
+    QTemporaryDir dir;
+    const QString path = WriteSampleFile(dir, QStringLiteral("page.scv"), "ancien");
+    FillEveryKind();
+    page.FileName = QStringLiteral("ailleurs.scv");
+    page.MarkModified();
+    {
+        FileSizeLimit fullDisk(64);
+        EXPECT_NE(page.WriteDocument(path), QString());
+    }
+    EXPECT_EQ(ReadSampleFile(path), QByteArray("ancien"));
+    EXPECT_EQ(page.FileName, QStringLiteral("ailleurs.scv"));
+    EXPECT_TRUE(page.Modified());
+
+    EXPECT_EQ(page.WriteDocument(path), QString());
+    EXPECT_EQ(page.FileName, path);
+    EXPECT_FALSE(page.Modified());
+    TIsisGraph read;
+    EXPECT_EQ(read.ReadDocument(path), QString());
+    EXPECT_EQ(Difference(read.SaveToBytes(), page.SaveToBytes()), "");
+}
+
+} // namespace
