@@ -1,5 +1,6 @@
 #include "graphs/TOsc.h"
 
+#include "data/DocumentWriter.h"
 #include "data/EngNumbers.h"
 #include "data/TDataOsc.h"
 #include "data/TDatas.h"
@@ -75,9 +76,18 @@ void TOsc::Edit()
     Page()->MarkModified();
 }
 
-void TOsc::SaveToStrings(QStringList &) const
+void TOsc::SaveToStrings(DocumentWriter &out) const
 {
-    // Document writing is not offered yet.
+    out.WriteLine(Keyword);
+    SaveAxe(out);
+}
+
+std::unique_ptr<TAxe> TOsc::CreateFromStrings(TIsisGraph *page, TDatas *datas, DocumentReader &in)
+{
+    auto g = std::make_unique<TOsc>(page);
+    g->Datas = datas;
+    g->LoadAxe(in);
+    return g;
 }
 
 QString TOsc::CursorXText(int sx) const

@@ -5,6 +5,7 @@
 // width in the ratio 4 : 5; every series after the first is shown.
 #include "graphs/TAxe.h"
 #include <memory>
+#include <string_view>
 
 class TOsc : public TAxe
 {
@@ -14,6 +15,12 @@ public:
     // The screen of the page's series: one curve (and name label) for every
     // series after the first, drawn against series 0.
     static std::unique_ptr<TOsc> CreateFromDatas(TIsisGraph *page);
+    // A screen read from the lines after its keyword (the common lines
+    // only), drawing the series of datas.
+    static std::unique_ptr<TAxe> CreateFromStrings(TIsisGraph *page, TDatas *datas,
+                                                   DocumentReader &in);
+
+    static constexpr std::string_view Keyword = "Osc";
 
     // Also sets the height to four fifths of the width.
     void SetWidth(int w) override;
@@ -21,7 +28,7 @@ public:
 
     void Draw(Canvas &canvas) override;
     void Edit() override;
-    void SaveToStrings(QStringList &lines) const override;
+    void SaveToStrings(DocumentWriter &out) const override;
     // The time (or, in XY display, the first channel's value) under the pointer.
     QString CursorXText(int sx) const override;
     // One reading per channel: "name(value unit)", two spaces after each.

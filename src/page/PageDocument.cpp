@@ -6,6 +6,7 @@
 #include "data/TDatas.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TMath.h"
+#include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
 #include "render/FileSave.h"
 #include <QFile>
@@ -26,8 +27,9 @@ struct GraphRow {
     std::unique_ptr<TAxe> (*Load)(TIsisGraph *page, TDatas *datas, DocumentReader &in);
 };
 
-constexpr std::array<GraphRow, 1> graphKinds{{
+constexpr std::array<GraphRow, 2> graphKinds{{
     {TMath::Keyword, &TMath::CreateFromStrings},
+    {TOsc::Keyword, &TOsc::CreateFromStrings},
 }};
 
 std::unique_ptr<TAxe> LoadGraph(TIsisGraph *page, TDatas *datas, DocumentReader &in)

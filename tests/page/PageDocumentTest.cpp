@@ -8,6 +8,7 @@
 #include "annotations/TRecta.h"
 #include "annotations/TTexte.h"
 #include "graphs/TCourbe.h"
+#include "graphs/TOsc.h"
 #include "support/GraphPageFixture.h"
 #include "support/SampleFiles.h"
 #include "support/WriteFailures.h"
@@ -70,6 +71,7 @@ protected:
         auto *second = AddGraph(-1, 1, 0, 5);
         second->QuadriHor = false;
         second->SetHeight(700);
+        page.AppendGraph(TOsc::CreateFromDatas(&page));
         page.SetMFHeight(page.MFHeight());
         page.Redraw(); // texts measure themselves
     }
@@ -135,6 +137,7 @@ TEST_F(PageDocument, APageOfEveryKindReadsBackLineForLine)
                                 "Texte", "Ligne", "Fleche", "Rectangle", "Cercle", "HMarker",
                                 "VMarker"})
         EXPECT_TRUE(Lines(document).contains(QLatin1String(keyword))) << keyword;
+    EXPECT_EQ(Lines(document).count(QStringLiteral("Osc")), 2); // a series and a screen
 
     TIsisGraph read;
     ASSERT_EQ(read.LoadFromBytes(View(document)), QString());
@@ -166,7 +169,7 @@ TEST_F(PageDocument, GraphsStoredWithTheSameTopAreShownStacked)
     ASSERT_EQ(page.LoadFromBytes(View(page.SaveToBytes())), QString());
     EXPECT_EQ(page.Graphs(0)->Top, 0);
     EXPECT_EQ(page.Graphs(1)->Top, page.Graphs(0)->Height());
-    EXPECT_EQ(page.MFHeight(), page.Graphs(0)->Height() + 700);
+    EXPECT_EQ(page.Graphs(2)->Top, page.Graphs(0)->Height() + 700);
     EXPECT_EQ(page.Zoom(), 1);
 }
 
