@@ -103,7 +103,7 @@ protected:
         for (TSmallGraph *e : std::initializer_list<TSmallGraph *>{text, line, arrow, recta,
                                                                     circle, h, v}) {
             e->SetColor(e == text ? clBlue : e->GetColor());
-            g->AddElement(e);
+            g->AddElement(std::unique_ptr<TSmallGraph>(e));
         }
     }
 
