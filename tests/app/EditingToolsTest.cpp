@@ -3,6 +3,7 @@
 // element commands and the formatting tool bar.
 #include "annotations/Marker.h"
 #include "annotations/TLine.h"
+#include "annotations/TTexte.h"
 #include "app/UIsis2Graph.h"
 #include "graphs/TAxe.h"
 #include "page/PointerShapes.h"
@@ -12,6 +13,7 @@
 #include "support/ScriptedPrompts.h"
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +119,27 @@ TEST_F(EditingToolsTest, EachToolCreatesItsKindFromPressToReleaseAndDisarms)
         EXPECT_TRUE(view->TrackCursor) << c.tool;
         graph->DeleteElement(d);
     }
+}
+
+TEST_F(EditingToolsTest, TheTextToolKeepsOnlyATextTypedInItsDialog)
+{
+    const auto typing = [](const QString &text) {
+        return [text](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>(QStringLiteral("ETexte"))->setText(text);
+            return int(QDialog::Accepted);
+        };
+    };
+    scripted.Dialogs = {typing(QString()), typing(QStringLiteral("Vs"))};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Action("AddTexte")->trigger();
+        Click({800, 900});
+        EXPECT_FALSE(Action("AddTexte")->isChecked());
+    }
+    ASSERT_EQ(graph->ElementCount(), initial + 1);
+    const auto *text = dynamic_cast<const TTexte *>(Last());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Texte, QStringLiteral("Vs"));
+    EXPECT_EQ(QPoint(text->GetX(), text->GetY()), Snap({800, 900}));
 }
 
 TEST_F(EditingToolsTest, ARightToLeftArrowHasItsHeadWhereTheDragStarted)
