@@ -1,12 +1,11 @@
 // The program itself, run with no display at all: what it prints, and the
-// export of a small simulator export to SVG and PNG, failing with a French
+// export of a small simulator export to SVG, failing with a French
 // message and status 1.
 #include "support/Processes.h"
 #include "support/SampleFiles.h"
 #include "support/SimulatedScope.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -64,16 +63,6 @@ TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
          {QStringLiteral(">V(OUT)<"), QStringLiteral(">I(R1)<"), QStringLiteral(">Time<"),
           QStringLiteral(">200µ<"), QStringLiteral(">1,0m<")})
         EXPECT_TRUE(content.contains(text)) << text.toStdString();
-}
-
-TEST_F(ProgramTest, WritesAPngOfOnePixelPerPageUnit)
-{
-    const QString png = dir.filePath(QStringLiteral("page.png"));
-    const ProcessRun out = Run({"--export", png, input});
-    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
-    const QImage image(png);
-    EXPECT_EQ(image.size(), QSize(2000, 1500));
-    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
 }
 
 TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
