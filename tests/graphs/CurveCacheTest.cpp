@@ -50,10 +50,8 @@ TEST_F(CurveCacheTest, RedrawingEqualsAFirstDrawingAfterEveryChange)
     EXPECT_EQ(Flat(Record(*cached)), previous);
 
     const std::function<void()> changes[] = {
-        [&] { graph->YMax = 0.5; },
-        [&] { graph->SetWidth(2000); },
-        [&] { graph->Left = 300; },
-        [&] { page.Datas->Item(1)->Color = clRed; },
+        [&] { graph->YMax = 0.5; }, [&] { graph->SetWidth(2000); },
+        [&] { graph->Left = 300; }, [&] { page.Datas->Item(1)->Color = clRed; },
         [&] { cached->Epais = 9; },
     };
     for (const auto &change : changes) {

@@ -5,11 +5,7 @@
 #include "render/PagePicture.h"
 #include "render/RecordingCanvas.h"
 #include <QRandomGenerator>
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
-#include <utility>
 #include <vector>
 
 namespace
@@ -39,18 +35,6 @@ std::vector<QPoint> denseWalk(int n, int xSpread, quint32 seed)
         pts.emplace_back(100 + i * xSpread / n, y);
     }
     return pts;
-}
-
-TEST(CurvePath, SparseCurveGivesTheSameRecordsWithAndWithoutReduction)
-{
-    const std::vector<QPoint> pts{{0, 0}, {10, 5}, {20, -3}, {30, 40}, {45, 40}};
-    const PagePicture plain = drawSegments(pts, false);
-    const PagePicture reduced = drawSegments(pts, true);
-    ASSERT_EQ(plain.Count(), 1);
-    ASSERT_EQ(reduced.Count(), 1);
-    const PictureRecord a = plain.At(0), b = reduced.At(0);
-    EXPECT_TRUE(std::equal(a.Points.begin(), a.Points.end(), b.Points.begin(), b.Points.end()));
-    EXPECT_EQ(a.Pen, b.Pen);
 }
 
 TEST(CurvePath, DenseCurvesCoverTheSamePagePoints)

