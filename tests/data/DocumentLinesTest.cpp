@@ -90,8 +90,9 @@ TEST(DocumentLines, ValuesOfEveryKindReadBack)
     out.WriteBool(false);
     out.WriteInt(-42);
     const QByteArray document = out.Take();
-    EXPECT_EQ(Lines(document), QString::fromLatin1("$0000C8FF clBlue clBtnFace 1;2;5  True False -42")
-                                   .split(QLatin1Char(' ')));
+    EXPECT_EQ(Lines(document),
+              QString::fromLatin1("$0000C8FF clBlue clBtnFace 1;2;5  True False -42")
+                  .split(QLatin1Char(' ')));
 
     DocumentReader in(View(document));
     EXPECT_EQ(in.ReadColor(), RGBColor(255, 200, 0));
@@ -130,13 +131,15 @@ TEST(DocumentLines, ConversionErrorsNameTheLineAndItsText)
         {"1\n2\n", "Ligne 3 : le document s'arrête avant sa fin : il est tronqué"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(FailureOf(c.first, [](DocumentReader &in) {
-                      for (int i = 0; i < 3; ++i)
-                          in.ReadInt();
-                  }),
+        EXPECT_EQ(FailureOf(c.first,
+                            [](DocumentReader &in) {
+                                for (int i = 0; i < 3; ++i)
+                                    in.ReadInt();
+                            }),
                   QString::fromUtf8(c.second));
-    EXPECT_EQ(FailureOf("1.5,2\n", [](DocumentReader &in) { in.ReadReal(); }),
-              QStringLiteral("Ligne 1 : '1.5,2' n'est pas une valeur en virgule flottante correcte"));
+    EXPECT_EQ(
+        FailureOf("1.5,2\n", [](DocumentReader &in) { in.ReadReal(); }),
+        QStringLiteral("Ligne 1 : '1.5,2' n'est pas une valeur en virgule flottante correcte"));
     EXPECT_EQ(FailureOf("clBleu\n", [](DocumentReader &in) { in.ReadColor(); }),
               QStringLiteral("Ligne 1 : 'clBleu' n'est pas une valeur entière correcte"));
     EXPECT_EQ(FailureOf("3\na\nb\n", [](DocumentReader &in) { in.ReadCount(); }),
@@ -150,19 +153,27 @@ TEST(DocumentLines, TextsAreWindows1252WhenTheyFitOtherwiseUtf8WithAMark)
     narrow.WriteText(QStringLiteral("µA"));
     narrow.WriteInt(1);
     narrow.WriteText(QStringLiteral("€ élevé"));
-    EXPECT_EQ(narrow.Take(), QByteArray("\xB5" "A\r\n1\r\n\x80 \xE9lev\xE9\r\n"));
+    EXPECT_EQ(narrow.Take(), QByteArray("\xB5"
+                                        "A\r\n1\r\n\x80 \xE9lev\xE9\r\n"));
 
     DocumentWriter wide;
     wide.WriteText(QStringLiteral("µA"));
     wide.WriteText(QStringLiteral("10 kΩ\nsuite"));
     const QByteArray document = wide.Take();
-    EXPECT_EQ(document, QByteArray("\xEF\xBB\xBF\xC2\xB5" "A\r\n10 k\xCE\xA9 suite\r\n"));
+    EXPECT_EQ(document, QByteArray("\xEF\xBB\xBF\xC2\xB5"
+                                   "A\r\n10 k\xCE\xA9 suite\r\n"));
 
     const std::pair<QByteArray, QString> read[] = {
         {document, QStringLiteral("µA")},
-        {"\xB5" "A\r\n", QStringLiteral("µA")},   // not UTF-8: Windows-1252
-        {"\xC2\xB5" "A\n", QStringLiteral("µA")}, // valid UTF-8 without mark
-        {"\xC2" "A\n", QStringLiteral("ÂA")},
+        {"\xB5"
+         "A\r\n",
+         QStringLiteral("µA")}, // not UTF-8: Windows-1252
+        {"\xC2\xB5"
+         "A\n",
+         QStringLiteral("µA")}, // valid UTF-8 without mark
+        {"\xC2"
+         "A\n",
+         QStringLiteral("ÂA")},
     };
     for (const auto &[bytes, text] : read) {
         DocumentReader in(View(bytes));
