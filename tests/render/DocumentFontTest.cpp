@@ -1,8 +1,8 @@
 // Fonts as document lines.
+#include "render/DocumentFont.h"
 #include "data/DocumentReader.h"
 #include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
-#include "render/DocumentFont.h"
 #include <gtest/gtest.h>
 
 namespace

@@ -7,61 +7,12 @@
 namespace
 {
 
-std::vector<QPoint> pointsOf(const PictureRecord &r)
-{
-    return {r.Points.begin(), r.Points.end()};
-}
-
 class RecordingCanvasTest : public ::testing::Test
 {
 protected:
     PagePicture picture{3000, 2000};
     RecordingCanvas canvas{picture};
 };
-
-// Lines run from the pen position and move it; Polyline leaves the pen on
-// its last point; the other kinds leave it alone.
-TEST_F(RecordingCanvasTest, EachKindKeepsItsPointsAsGiven)
-{
-    const std::vector<QPoint> poly{{1, 2}, {3, 4}, {5, 6}};
-    const std::vector<QPoint> bez{{0, 0}, {1, 1}, {2, 2}, {3, 3}};
-    canvas.MoveTo(10, 20);
-    canvas.LineTo(30, 40);
-    canvas.LineTo(50, 20);
-    EXPECT_EQ(canvas.PenPos(), QPoint(50, 20));
-    canvas.Polyline(poly);
-    canvas.Rectangle(40, 30, 10, 5);
-    canvas.Ellipse(1, 2, 3, 4);
-    canvas.Polygon(poly);
-    canvas.PolyBezier(bez);
-    canvas.TextOut(7, 8, QStringLiteral("1,5 kΩ"));
-
-    struct Expected {
-        TPictureOp kind;
-        std::vector<QPoint> points;
-    };
-    const std::vector<Expected> expected{
-        {TPictureOp::Line, {{10, 20}, {30, 40}}},
-        {TPictureOp::Line, {{30, 40}, {50, 20}}},
-        {TPictureOp::Polyline, poly},
-        {TPictureOp::Rectangle, {{40, 30}, {10, 5}}},
-        {TPictureOp::Ellipse, {{1, 2}, {3, 4}}},
-        {TPictureOp::Polygon, poly},
-        {TPictureOp::PolyBezier, bez},
-        {TPictureOp::Text, {{7, 8}}},
-    };
-    ASSERT_EQ(picture.Count(), int(expected.size()));
-    int i = 0;
-    for (const PictureRecord &r : picture) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(r.Kind, expected[std::size_t(i)].kind);
-        EXPECT_EQ(pointsOf(r), expected[std::size_t(i)].points);
-        ++i;
-    }
-    EXPECT_EQ(picture.At(7).Text, QStringLiteral("1,5 kΩ"));
-    EXPECT_TRUE(picture.At(0).Text.isEmpty());
-    EXPECT_EQ(canvas.PenPos(), QPoint(5, 6));
-}
 
 TEST_F(RecordingCanvasTest, CallsThatDrawNothingAreNotRecordedAndBeziersKeepWholePieces)
 {

@@ -44,39 +44,35 @@ TEST_F(ReplayTest, ShapesAreOutlinedWithThePenAndFilledUnlessTheBrushIsClear)
 {
     canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
     canvas.Rectangle(10, 10, 20, 20);
+    canvas.Polygon(std::vector<QPoint>{{20, 60}, {60, 60}, {60, 90}, {20, 90}});
     canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.Rectangle(30, 10, 40, 20);
-    canvas.Ellipse(40, 40, 80, 80);
-    const QImage image = replay();
-    EXPECT_EQ(image.pixel(10, 10), black());
-    EXPECT_EQ(image.pixel(19, 15), black());
-    EXPECT_EQ(image.pixel(15, 19), black());
-    EXPECT_EQ(image.pixel(15, 15), red());
-    // Right and bottom edges are excluded, as on Windows.
-    EXPECT_EQ(image.pixel(20, 15), white());
-    EXPECT_EQ(image.pixel(15, 20), white());
-    EXPECT_EQ(image.pixel(9, 15), white());
-
-    EXPECT_EQ(image.pixel(30, 15), black());
-    EXPECT_EQ(image.pixel(35, 15), white());
-    EXPECT_NE(image.pixel(40, 60), white());
-    EXPECT_EQ(image.pixel(60, 60), white());
-}
-
-TEST_F(ReplayTest, PolygonIsFilledWithTheBrush)
-{
+    canvas.Ellipse(60, 20, 100, 50);
     canvas.Pen.Color = clRed;
-    canvas.Brush = TBrush{clRed, TBrushStyle::bsSolid};
-    const std::vector<QPoint> square{{20, 20}, {60, 20}, {60, 60}, {20, 60}};
-    canvas.Polygon(square);
-    canvas.Brush.Style = TBrushStyle::bsClear;
-    const std::vector<QPoint> open{{70, 20}, {90, 20}, {90, 40}};
-    canvas.Polyline(open);
+    canvas.Polyline(std::vector<QPoint>{{70, 60}, {90, 60}, {90, 80}});
     const QImage image = replay();
-    EXPECT_EQ(image.pixel(40, 40), red());
-    // A polyline only strokes, whatever the brush.
-    EXPECT_EQ(image.pixel(85, 25), white());
-    EXPECT_EQ(image.pixel(80, 20), red());
+    const struct {
+        int x, y;
+        QRgb colour;
+        const char *where;
+    } probes[] = {
+        {10, 10, black(), "rectangle corner"},
+        {19, 15, black(), "rectangle right side"},
+        {15, 19, black(), "rectangle bottom"},
+        {15, 15, red(), "filled inside"},
+        {20, 15, white(), "right edge excluded, as on Windows"},
+        {15, 20, white(), "bottom edge excluded"},
+        {9, 15, white(), "left of the rectangle"},
+        {40, 75, red(), "filled polygon"},
+        {30, 15, black(), "hollow rectangle side"},
+        {35, 15, white(), "hollow inside"},
+        {80, 35, white(), "hollow ellipse"},
+        {80, 60, red(), "polyline"},
+        {85, 65, white(), "a polyline only strokes"},
+    };
+    for (const auto &p : probes)
+        EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.where;
+    EXPECT_NE(image.pixel(60, 35), white()) << "ellipse side";
 }
 
 TEST_F(ReplayTest, ThinPenCoversOneRowThickPenItsWidthWithRoundEnds)
@@ -191,8 +187,8 @@ TEST_F(ReplayTest, ScreenLinesCoverWholePixelsInThePenColour)
                  {0.6, 10, 6},  {1.7, 1, 2},   {1.7, 4, 7}};
     for (const auto &c : cases) {
         for (int at = 400; at < 410; ++at) { // every position between two rows
-            SCOPED_TRACE(testing::Message() << "scale " << c.scale << " width " << c.width
-                                            << " at " << at);
+            SCOPED_TRACE(testing::Message()
+                         << "scale " << c.scale << " width " << c.width << " at " << at);
             picture.Reset(1000, 1000);
             canvas.Pen = TPen{clRed, c.width};
             canvas.MoveTo(100, at);
