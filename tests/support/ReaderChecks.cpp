@@ -67,7 +67,10 @@ std::string EngRoundTripFault(double value, double resolution)
     if (!std::isfinite(r) || (long double)r < (long double)a / 1e12L || r > a)
         r = a / 100;
     const double tiniest = std::numeric_limits<double>::denorm_min();
-    const double tolerance = a > 1e307 ? r : r / 2 * (1 + 1e-9) + tiniest;
+    // Half a unit of the last digit written, plus the few ulps of the value
+    // that dividing it by the digit's weight and reading it back may round.
+    const double rounding = a * 8 * std::numeric_limits<double>::epsilon();
+    const double tolerance = a > 1e307 ? r : r / 2 * (1 + 1e-9) + rounding + tiniest;
     const QString text = FormatEng(value, resolution);
     try {
         if (std::fabs(ParseEng(text) - value) <= tolerance)
