@@ -21,6 +21,7 @@ void TReplyParser::Reset()
     m_state = State::Text;
     m_failure.clear();
     m_text.clear();
+    m_unended = 0;
     m_have = 0;
     m_points = 0;
 }
@@ -29,6 +30,7 @@ void TReplyParser::Fail(const QString &reason)
 {
     m_failure = reason;
     m_text.clear();
+    m_unended = 0;
     Enter(State::Failed);
 }
 
@@ -43,8 +45,14 @@ void TReplyParser::Feed(std::span<const std::uint8_t> bytes)
 std::size_t TReplyParser::FeedText(std::span<const std::uint8_t> bytes)
 {
     m_text.append(reinterpret_cast<const char *>(bytes.data()), bytes.size());
-    if (m_text.size() > MaxText)
+    // Whole lines may arrive together; only the one still open is limited.
+    const auto lastEnd = std::find(bytes.rbegin(), bytes.rend(), std::uint8_t('\r'));
+    m_unended = lastEnd == bytes.rend() ? m_unended + bytes.size()
+                                        : std::size_t(lastEnd - bytes.rbegin());
+    if (m_unended > MaxText)
         Fail(QStringLiteral("La réponse de l'oscilloscope ne se termine pas."));
+    else if (m_text.size() > MaxWaiting)
+        Fail(QStringLiteral("L'oscilloscope envoie des réponses qui n'ont pas été demandées."));
     return bytes.size();
 }
 
@@ -120,6 +128,7 @@ void TReplyParser::ExpectBlock(int points)
     if (m_state == State::Failed)
         return;
     m_text.clear();
+    m_unended = 0;
     m_have = 0;
     m_points = std::size_t(std::clamp(points, 0, TChannelData::MaxPoints));
     Enter(State::BlockMark);

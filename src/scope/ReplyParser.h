@@ -19,6 +19,8 @@ public:
     enum class State { Text, BlockMark, BlockDigits, BlockCount, BlockData, BlockEnd, BlockDone, Failed };
     // Most text kept waiting for its line end.
     static constexpr std::size_t MaxText = 3000;
+    // Most text kept, whole lines not yet taken included.
+    static constexpr std::size_t MaxWaiting = 16 * MaxText;
 
     void Feed(std::span<const std::uint8_t> bytes);
 
@@ -50,6 +52,7 @@ private:
     State m_state = State::Text;
     QString m_failure;
     std::string m_text;
+    std::size_t m_unended = 0; // bytes of m_text after its last CR
     std::array<std::uint8_t, TChannelData::MaxPoints> m_block{};
     std::size_t m_have = 0;   // data bytes of the block received
     std::size_t m_points = 0; // data bytes the block must hold

@@ -33,7 +33,9 @@ TEST_P(CorpusReplay, EveryInputKeepsTheTargetsProperty)
 
 INSTANTIATE_TEST_SUITE_P(Targets, CorpusReplay,
                          testing::Values(Target{"IsisReaderFuzz", IsisReaderFuzz},
-                                         Target{"EngNumbersFuzz", EngNumbersFuzz}),
+                                         Target{"EngNumbersFuzz", EngNumbersFuzz},
+                                         Target{"DocumentReaderFuzz", DocumentReaderFuzz},
+                                         Target{"ReplyParserFuzz", ReplyParserFuzz}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -9,3 +9,8 @@ std::string IsisReaderFuzz(std::string_view bytes);
 // The first 16 bytes as a value and a resolution to write and read back,
 // the rest as a typed number.
 std::string EngNumbersFuzz(std::string_view bytes);
+// The bytes as a document.
+std::string DocumentReaderFuzz(std::string_view bytes);
+// The first two bytes choose a text reply or a curve of some points, the
+// rest is what the instrument sends.
+std::string ReplyParserFuzz(std::string_view bytes);

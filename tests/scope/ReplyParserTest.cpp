@@ -11,6 +11,14 @@ void Feed(TReplyParser &parser, const std::string &bytes)
     parser.Feed(std::span(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size()));
 }
 
+std::string Repeated(const std::string &part, std::size_t times)
+{
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i)
+        out += part;
+    return out;
+}
+
 std::vector<std::string> Lines(TReplyParser &parser)
 {
     std::vector<std::string> lines;
@@ -59,6 +67,8 @@ TEST(ReplyParser, InputThatCannotBeAReplyFailsWithAReason)
     };
     const Case cases[] = {
         {-1, std::string(TReplyParser::MaxText + 1, 'x'), "ne se termine pas"},
+        {-1, Repeated(std::string(99, 'x') + '\r', TReplyParser::MaxWaiting / 100 + 1),
+         "pas été demandées"},
         {3, "X13abc\r", "mal formée"},
         {3, "#03abc\r", "mal formée"},
         {3, "#1Aabc\r", "mal formée"},

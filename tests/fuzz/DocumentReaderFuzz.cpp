@@ -1,0 +1,46 @@
+#include "fuzz/FuzzTargets.h"
+#include "page/TIsisGraph.h"
+#include <QApplication>
+#include <memory>
+
+namespace
+{
+
+// The page is a widget: a fuzz run makes its own application, headless; the
+// corpus replay runs inside the tests' one.
+void EnsureApplication()
+{
+    static std::unique_ptr<QApplication> app;
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "DocumentReaderFuzz";
+    static char *argv[] = {name, nullptr};
+    app = std::make_unique<QApplication>(argc, argv);
+}
+
+std::string_view View(const QByteArray &bytes)
+{
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
+}
+
+} // namespace
+
+std::string DocumentReaderFuzz(std::string_view bytes)
+{
+    EnsureApplication();
+    TIsisGraph page;
+    const QByteArray empty = page.SaveToBytes();
+    if (const QString why = page.LoadFromBytes(bytes); !why.isEmpty())
+        return page.SaveToBytes() == empty ? "" : "a refused document changed the page";
+    // What an accepted document gives is written and read back unchanged.
+    const QByteArray written = page.SaveToBytes();
+    TIsisGraph again;
+    if (const QString why = again.LoadFromBytes(View(written)); !why.isEmpty())
+        return "the document written from an accepted one is refused: " + why.toStdString();
+    if (again.SaveToBytes() != written)
+        return "the document written from an accepted one reads back otherwise";
+    return {};
+}
