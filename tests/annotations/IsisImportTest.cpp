@@ -67,26 +67,6 @@ TEST_F(IsisImportTest, BuildsOneXYGraphOfEveryColumnAgainstTheFirstOnA2000By1500
     EXPECT_FALSE(page.Metafile().IsEmpty());
 }
 
-TEST_F(IsisImportTest, ColumnCountsGiveCurvesForSeriesOneTo255Only)
-{
-    struct Case {
-        int columns;
-        std::size_t curves;
-        int last;
-    };
-    const Case cases[] = {{1, 0, -1}, {2, 1, 1}, {300, 255, 255}};
-    for (const Case &c : cases) {
-        ASSERT_TRUE(page.ImportIsis(Export(c.columns, 2))) << c.columns;
-        ASSERT_EQ(page.GraphCount(), 1);
-        const std::vector<int> curves = CurveSeries(*page.Graphs(0));
-        EXPECT_EQ(curves.size(), c.curves) << c.columns;
-        if (!curves.empty()) {
-            EXPECT_EQ(curves.front(), 1);
-            EXPECT_EQ(curves.back(), c.last);
-        }
-    }
-}
-
 TEST_F(IsisImportTest, ClearsTheSelectionFirstAndReportsNoSelectedElement)
 {
     ASSERT_TRUE(page.ImportIsis(Export(2)));

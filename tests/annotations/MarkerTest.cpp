@@ -1,7 +1,7 @@
 // Markers: anchored to a value, visible with it, moved only across their
 // line, with a selection mark that follows that move.
-#include "AnnotationFixture.h"
 #include "annotations/Marker.h"
+#include "AnnotationFixture.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 // Arrow heads: one filled polygon (tip, barb, notch, barb) at the anchor
 // and, for a double arrow, its mirror at the second point.
-#include "AnnotationFixture.h"
 #include "annotations/TArrow.h"
+#include "AnnotationFixture.h"
 #include <vector>
 
 namespace
