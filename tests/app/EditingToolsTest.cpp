@@ -142,20 +142,6 @@ TEST_F(EditingToolsTest, TheTextToolKeepsOnlyATextTypedInItsDialog)
     EXPECT_EQ(QPoint(text->GetX(), text->GetY()), Snap({800, 900}));
 }
 
-TEST_F(EditingToolsTest, ARightToLeftArrowHasItsHeadWhereTheDragStarted)
-{
-    Action("AddArrow")->trigger();
-    Drag({1400, 700}, {600, 700});
-    const QPoint tip = Snap({1400, 700});
-    std::vector<PictureRecord> heads;
-    for (const PictureRecord &r : view->Metafile())
-        if (r.Kind == TPictureOp::Polygon)
-            heads.push_back(r);
-    ASSERT_EQ(heads.size(), 1u);
-    EXPECT_EQ(heads[0].Points[0], tip);
-    EXPECT_EQ(heads[0].Points[1], tip + QPoint(-40, 20));
-}
-
 TEST_F(EditingToolsTest, MarkersMarkTheValueUnderTheRelease)
 {
     Action("AddHMarker")->trigger();
@@ -258,20 +244,6 @@ TEST_F(EditingToolsTest, HandlesMoveAndResizeTheSelection)
     EXPECT_EQ(QPoint(line->GetX2(), line->GetY2()),
               second + Snap(second + QPoint(-300, 150)) - Snap(second));
     EXPECT_EQ(view->Selected(), line);
-}
-
-TEST_F(EditingToolsTest, AMarkerDraggedSidewaysDoesNotMove)
-{
-    auto *h = graph->AddElement(std::make_unique<THMarker>(graph));
-    h->RefY = 10;
-    view->SetSelected(h);
-    const QPoint handle = h->GetScreenPoint();
-    QTest::mousePress(view, Qt::LeftButton, {}, handle);
-    QTest::mouseRelease(view, Qt::LeftButton, {}, handle + QPoint(120, 0));
-    EXPECT_NEAR(h->RefY, 10, 0.01);
-    QTest::mousePress(view, Qt::LeftButton, {}, h->GetScreenPoint());
-    QTest::mouseRelease(view, Qt::LeftButton, {}, h->GetScreenPoint() + QPoint(0, 40));
-    EXPECT_LT(h->RefY, 9);
 }
 
 TEST_F(EditingToolsTest, ARightClickEditsWhatLiesThereAndLeavesTheToolArmed)
