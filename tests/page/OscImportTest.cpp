@@ -1,10 +1,8 @@
 #include "support/OscRecords.h"
-#include "support/ScriptedPrompts.h"
 
 #include "data/UData.h"
-#include "graphs/TOsc.h"
 #include "page/OscImport.h"
-#include "page/TIsisGraph.h"
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace
@@ -26,8 +24,9 @@ TEST(OscImportTest, SeriesFollowTheChannelTable)
                  {"Hz", false, {"f", "CH1", "CH3"}},
                  {"s", true, {"CH1", "CH3"}}};
     for (const auto &c : cases) {
-        const TDatas d = OscSeries(TimeBaseRecord(4, 1e-3, c.unit), c.xy,
-                                   Records{&ch1, &hidden, &ch3, nullptr, nullptr, nullptr, nullptr});
+        const TDatas d =
+            OscSeries(TimeBaseRecord(4, 1e-3, c.unit), c.xy,
+                      Records{&ch1, &hidden, &ch3, nullptr, nullptr, nullptr, nullptr});
         QStringList names;
         for (int i = 0; i < d.Count(); ++i)
             names << d.Item(i)->Name;
@@ -36,22 +35,6 @@ TEST(OscImportTest, SeriesFollowTheChannelTable)
         EXPECT_EQ(third->Color, RGBColor(128, 128, 0));
         EXPECT_EQ(third->Channel, '3');
     }
-}
-
-TEST(OscImportTest, NothingDisplayedLeavesThePageAsItWas)
-{
-    ScriptedPrompts prompts;
-    TIsisGraph page;
-    const TChannelData ch1 = ChannelRecord("CH1", 0.02, 128, {}, 8);
-    ASSERT_TRUE(page.ImportOscSeries(OscSeries(TimeBaseRecord(8, 1e-3), false, Records{&ch1})));
-    page.FileName = QStringLiteral("kept.scv");
-    EXPECT_FALSE(page.ImportOscSeries(OscSeries(TimeBaseRecord(8, 1e-3), false, Records{})));
-    EXPECT_EQ(prompts.MessageTexts(),
-              QStringList{"Aucun oscillogramme présent actuellement sur l'oscilloscope"});
-    EXPECT_EQ(page.Datas->Count(), 2);
-    ASSERT_EQ(page.GraphCount(), 1);
-    EXPECT_NE(dynamic_cast<TOsc *>(page.Graphs(0)), nullptr);
-    EXPECT_EQ(page.FileName, "kept.scv");
 }
 
 } // namespace

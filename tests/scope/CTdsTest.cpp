@@ -110,7 +110,6 @@ TEST(TTDS, FailuresAreExplainedInFrench)
         const char *text;
     };
     const Case cases[] = {
-        {TdsFault::Silent, 2500, false, "L'oscilloscope ne répond pas.\n\rVérifier que :"},
         {TdsFault::Garbage, 2500, false, "L'oscilloscope est incompréhensible.\n\rVérifier la"},
         {TdsFault::BadField, 2500, true, "'abc' n'est pas une valeur en virgule flottante"},
         {TdsFault::Endless, 2500, true, "ne se termine pas"},
@@ -122,9 +121,8 @@ TEST(TTDS, FailuresAreExplainedInFrench)
         TdsSimOptions o;
         o.Fault = k.fault;
         o.Points = k.points;
-        const TTDSTimeouts timeouts = k.fault == TdsFault::Silent        ? silentId
-                                      : k.fault == TdsFault::HangOnCurve ? silentCurve
-                                                                         : TTDSTimeouts{};
+        const TTDSTimeouts timeouts =
+            k.fault == TdsFault::HangOnCurve ? silentCurve : TTDSTimeouts{};
         const Capture c = CaptureFrom(o, timeouts);
         EXPECT_EQ(c.connected, k.connects) << k.text;
         EXPECT_FALSE(c.transferred);
@@ -139,7 +137,11 @@ TEST(TTDS, NoReplyNamesThePortAndAnUnopenablePortSaysSo)
     TdsSimOptions o;
     o.Fault = TdsFault::Silent;
     const Capture c = CaptureFrom(o, silentId);
+    EXPECT_FALSE(c.connected);
+    EXPECT_EQ(c.link->Failure.Kind, TTDSFailure::Box::Error);
     EXPECT_EQ(c.link->Failure.Caption, QStringLiteral("Erreur"));
+    EXPECT_TRUE(c.link->Failure.Text.startsWith(
+        QStringLiteral("L'oscilloscope ne répond pas.\n\rVérifier que :")));
     EXPECT_TRUE(c.link->Failure.Text.contains(
         QStringLiteral("  - qu'il est relié au PC sur la liaison série ") + PortOf(*c.simulator) +
         QStringLiteral("\n\r\n\rVérifier")));

@@ -89,7 +89,6 @@ bool ScriptedPrompts::ChooseColor(QWidget *, TColor &color)
 
 bool ScriptedPrompts::ChooseFont(QWidget *, TFont &font)
 {
-    FontPresets.push_back(font);
     return TakeChoice(Fonts, font, "font");
 }
 

@@ -39,7 +39,6 @@ public:
     std::vector<MessageRecord> Messages;
     std::vector<TFileDialogOptions> FileDialogs;
     std::vector<TColor> ColorPresets;
-    std::vector<TFont> FontPresets;
     QStringList ExecutedDialogs; // objectName() of each dialog run
 
     QStringList MessageTexts() const;
