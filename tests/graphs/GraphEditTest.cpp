@@ -26,8 +26,8 @@ protected:
         AddAnalog({0, 1, 0.5}, QStringLiteral("V1"));
         AddAnalog({-2, 4, 0}, QStringLiteral("V2"));
         AddAnalog({0, 20, 30}, QStringLiteral("x"));
-        auto *g = static_cast<TMath *>(
-            page.AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(&page, {1, 2}, 0))));
+        auto *g = static_cast<TMath *>(page.AppendGraph(
+            std::unique_ptr<TAxe>(TMath::CreateFromDatas(&page, {1, 2}, 0))));
         page.SetMFHeight(page.MFHeight());
         return g;
     }
@@ -41,7 +41,10 @@ protected:
         });
         g.Edit();
     }
-    static QLineEdit &edit(QDialog &d, const char *name) { return *d.findChild<QLineEdit *>(name); }
+    static QLineEdit &edit(QDialog &d, const char *name)
+    {
+        return *d.findChild<QLineEdit *>(name);
+    }
     static std::vector<int> curves(const TAxe &g)
     {
         std::vector<int> out;
@@ -86,25 +89,9 @@ TEST_F(GraphEditTest, TypedLimitsAndStepsAreKeptWithinReason)
         double wantXMin, wantXMax, wantPasX, wantYMax;
         QStringList messages;
     } cases[] = {
-        {"0",
-         "10",
-         "0,1",
-         "4",
-         0,
-         10,
-         2,
-         4,
-         {"Ajustement automatique du pas de grille sur l'axe X"}},
+        {"0", "10", "0,1", "4", 0, 10, 2, 4, {"Ajustement automatique du pas de grille sur l'axe X"}},
         {"10", "-5", "-2,5", "1k", -5, 10, 2.5, 4, {}},
-        {"25",
-         "8",
-         "0",
-         "10",
-         8,
-         10,
-         0.2,
-         10,
-         {"Ajustement automatique du pas de grille sur l'axe X"}},
+        {"25", "8", "0", "10", 8, 10, 0.2, 10, {"Ajustement automatique du pas de grille sur l'axe X"}},
         // One limit kept, the other replaced by the data's: still in order.
         {"15", "1k", "1", "4", 10, 15, 1, 4, {}},
     };

@@ -22,14 +22,6 @@ protected:
     std::unique_ptr<BoxElement> e;
 };
 
-TEST_F(TSmallGraphTest, ToleranceIsFiveScreenPixels)
-{
-    ASSERT_DOUBLE_EQ(page.Scale(), 3);
-    EXPECT_DOUBLE_EQ(e->Tolerance(), 15);
-    page.SetZoom(4);
-    EXPECT_DOUBLE_EQ(e->Tolerance(), 3.75);
-}
-
 TEST_F(TSmallGraphTest, BetweenWidensBothEndsStrictly)
 {
     const struct {
@@ -41,15 +33,6 @@ TEST_F(TSmallGraphTest, BetweenWidensBothEndsStrictly)
         EXPECT_EQ(e->Between(c.v, c.a, c.b), c.in) << c.v << " in " << c.a << ".." << c.b;
 }
 
-TEST_F(TSmallGraphTest, LineDistance)
-{
-    EXPECT_DOUBLE_EQ(TSmallGraph::LineDistance(3, 4, 0, 0, 0, 0), 5);
-    EXPECT_DOUBLE_EQ(TSmallGraph::LineDistance(5, 7, 0, 0, 10, 0), 7);
-    // The line, not the segment: beyond its ends the distance stays small.
-    EXPECT_DOUBLE_EQ(TSmallGraph::LineDistance(500, -3, 0, 0, 10, 0), 3);
-    EXPECT_NEAR(TSmallGraph::LineDistance(0, 10, 0, 0, 10, 10), std::sqrt(50.0), 1e-12);
-}
-
 TEST_F(TSmallGraphTest, NearSegmentStopsAtToleranceBeyondTheEnds)
 {
     EXPECT_TRUE(e->NearSegment(110, 0, 0, 0, 100, 0));
@@ -57,19 +40,6 @@ TEST_F(TSmallGraphTest, NearSegmentStopsAtToleranceBeyondTheEnds)
     EXPECT_TRUE(e->NearSegment(50, 14, 0, 0, 100, 0));
     EXPECT_FALSE(e->NearSegment(50, 15, 0, 0, 100, 0));
     EXPECT_TRUE(e->NearSegment(3, 4, 0, 0, 0, 0));
-}
-
-TEST_F(TSmallGraphTest, BornWithThePageStyle)
-{
-    page.DefColor = clTeal;
-    page.DefFont.Name = QStringLiteral("Arial");
-    page.DefFont.Size = 12;
-    BoxElement styled(math, QRect(), 0);
-    EXPECT_EQ(styled.GetColor(), clTeal);
-    EXPECT_EQ(styled.Font.Name, "Arial");
-    EXPECT_EQ(styled.Font.Size, 12);
-    styled.SetColor(clRed);
-    EXPECT_EQ(styled.Color, clRed);
 }
 
 TEST_F(TSmallGraphTest, ShownSeriesComeFromTheXYGraph)
