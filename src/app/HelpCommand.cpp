@@ -1,17 +1,37 @@
 #include "app/HelpCommand.h"
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
+#include <QTextBrowser>
 #include <QUrl>
 
 QString HelpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/help/Scolivet.html");
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString &dir : {programDir + QStringLiteral("/help"),
+                               programDir + QStringLiteral("/" SCOLIVET_INSTALLED_HELP)}) {
+        const QFileInfo page(dir + QStringLiteral("/Scolivet.html"));
+        if (page.exists())
+            return page.absoluteFilePath();
+    }
+    return {};
 }
 
-void ShowHelp()
+void ShowHelp(QWidget &owner)
 {
     const QString path = HelpFilePath();
-    if (QFileInfo::exists(path))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (path.isEmpty())
+        return;
+    auto *browser = owner.findChild<QTextBrowser *>(QStringLiteral("HelpWindow"));
+    if (!browser) {
+        browser = new QTextBrowser(&owner);
+        browser->setObjectName(QStringLiteral("HelpWindow"));
+        browser->setWindowFlag(Qt::Window);
+        browser->setOpenExternalLinks(true);
+        browser->resize(760, 600);
+        browser->setSource(QUrl::fromLocalFile(path));
+        browser->setWindowTitle(browser->documentTitle());
+    }
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
 }

@@ -1,10 +1,14 @@
 #pragma once
-// The help command: the French help page shipped in the program's data
-// folder, shown by the desktop's viewer.
+// The help command: the French help pages shipped with the program, shown in
+// a browser window of the main window's (offline, links between pages kept).
 #include <QString>
 
-// help/Scolivet.html in the program's directory.
+class QWidget;
+
+// Scolivet.html beside the program (help/ in the build) or in the installed
+// data folder; empty when neither holds it.
 QString HelpFilePath();
 
-// Opens the help page; a missing page or viewer is not reported.
-void ShowHelp();
+// Shows the help window of owner, created at its first use; a missing help
+// page is not reported.
+void ShowHelp(QWidget &owner);

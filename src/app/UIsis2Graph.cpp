@@ -87,7 +87,7 @@ void TForm1::ConnectCommands()
     connect(a.ZoomIn, &QAction::triggered, this, [this] { RequestZoom(m_isisGraph->Zoom() * 2); });
     connect(a.ZoomOut, &QAction::triggered, this, [this] { RequestZoom(m_isisGraph->Zoom() / 2); });
     connect(a.ZoomFull, &QAction::triggered, this, [this] { RequestZoom(1); });
-    connect(a.Help, &QAction::triggered, this, [] { ShowHelp(); });
+    connect(a.Help, &QAction::triggered, this, [this] { ShowHelp(*this); });
     for (QAction *about : {a.HelpAbout, m_menuItems.APropos})
         connect(about, &QAction::triggered, this, [this] { prompts().Exec(*m_aboutBox); });
 
