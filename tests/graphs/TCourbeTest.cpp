@@ -143,14 +143,12 @@ TEST_F(TCourbeTest, HitTestUsesStraightSegmentsForSteps)
     EXPECT_FALSE(c->HitTest(2000, 1350)); // on the drawn step, off the diagonal
 }
 
-TEST_F(TCourbeTest, ColourNameAndUnitLiveInTheSeries)
+// The colour's sharing is checked with the legends.
+TEST_F(TCourbeTest, NameAndUnitLiveInTheSeries)
 {
     TCourbe *c = curveOf({0, 1}, {0, 1});
     auto *label = dynamic_cast<TLegende *>(graph->Elements()[0]);
     ASSERT_NE(label, nullptr);
-    c->SetColor(clRed);
-    EXPECT_EQ(page.Datas->Item(1)->Color, clRed);
-    EXPECT_EQ(label->GetColor(), clRed);
     c->SetName(QStringLiteral("Ve"));
     c->SetUnit(QStringLiteral("V"));
     EXPECT_EQ(label->LegendText(), "Ve(V)");
