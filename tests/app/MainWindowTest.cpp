@@ -5,18 +5,21 @@
 #include "data/EngNumbers.h"
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
-#include "TestPaths.h"
 #include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -282,16 +285,40 @@ TEST_F(MainWindowTest, BothAboutCommandsRunTheAboutBox)
     EXPECT_TRUE(scripted.Messages.empty());
 }
 
-TEST_F(MainWindowTest, HelpShipsBesideTheProgramAndReportsNothingWhenMissing)
+// F1 opens the shipped help, which names every command of the menus and
+// shows every picture it refers to.
+TEST_F(MainWindowTest, HelpOpensOnF1AndDocumentsEveryMenuCommand)
 {
-    const QString html = QString::fromUtf8(
-        ReadSampleFile(QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/help/Scolivet.html")));
-    EXPECT_TRUE(html.contains(QStringLiteral("lang=\"fr\"")));
-    EXPECT_TRUE(html.contains(QStringLiteral("Réduire")));
-
-    // The test program's folder has no help page.
-    Action("Help")->trigger();
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    auto *help = form->findChild<QTextBrowser *>(QStringLiteral("HelpWindow"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Aide de Scolivet"));
     EXPECT_TRUE(scripted.Messages.empty());
+
+    const QString text = help->toPlainText();
+    int commands = 0;
+    for (const QMenu *menu : form->menuBar()->findChildren<QMenu *>()) {
+        for (const QAction *action : menu->actions()) {
+            const QString caption = QString(action->text()).remove(u'&');
+            EXPECT_TRUE(action->isSeparator() || text.contains(caption)) << caption.toStdString();
+            ++commands;
+        }
+    }
+    EXPECT_GT(commands, 24);
+    int pictures = 0;
+    for (QTextBlock block = help->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFormat format = fragment.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            const QVariant bytes = help->loadResource(QTextDocument::ImageResource, QUrl(name));
+            EXPECT_FALSE(QImage::fromData(bytes.toByteArray()).isNull()) << name.toStdString();
+            ++pictures;
+        }
+    }
+    EXPECT_GT(pictures, 0);
 }
 
 TEST_F(MainWindowTest, ClosingAsksNothingAndFreesThePageView)
