@@ -1,55 +1,15 @@
 #include "graphs/CurvePath.h"
 
-#include "DrawnSet.h"
-
 #include "render/PagePicture.h"
 #include "render/RecordingCanvas.h"
-#include <QRandomGenerator>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace
 {
 
-// Draws a curve through the points as independent segments, as an analog
-// curve does, with and without reduction.
-PagePicture drawSegments(const std::vector<QPoint> &pts, bool reduce)
-{
-    PagePicture picture(3000, 2000);
-    RecordingCanvas canvas(picture);
-    canvas.Pen.Width = 4;
-    TCurvePath path(canvas, reduce);
-    for (std::size_t i = 1; i < pts.size(); ++i)
-        path.Segment(pts[i - 1], pts[i]);
-    path.Finish();
-    return picture;
-}
-
-std::vector<QPoint> denseWalk(int n, int xSpread, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    std::vector<QPoint> pts;
-    int y = 500;
-    for (int i = 0; i < n; ++i) {
-        y += rng.bounded(-40, 41);
-        pts.emplace_back(100 + i * xSpread / n, y);
-    }
-    return pts;
-}
-
-TEST(CurvePath, DenseCurvesCoverTheSamePagePoints)
-{
-    for (quint32 seed = 1; seed <= 40; ++seed) {
-        // From about one point per x to about fifty.
-        const int n = 20 + int(seed) * 30;
-        const std::vector<QPoint> pts = denseWalk(n, int(60 - seed), seed);
-        const PagePicture plain = drawSegments(pts, false);
-        const PagePicture reduced = drawSegments(pts, true);
-        EXPECT_EQ(drawnSet(plain), drawnSet(reduced)) << "seed " << seed;
-        EXPECT_LE(reduced.PointCount(), plain.PointCount());
-    }
-}
-
+// That reduced curves cover the page points of the plain drawing is checked
+// on whole curves.
 TEST(CurvePath, KeepsFirstLowestHighestLastInOrder)
 {
     PagePicture picture(100, 100);

@@ -81,15 +81,6 @@ TEST_F(PageView, HeightIsSharedInProportionHalvesToEvenAndWidthReachesEveryGraph
     EXPECT_EQ(page.Graphs(1)->Width(), 4500);
 }
 
-TEST_F(PageView, RestackingMovesAnnotationsWithTheirGraph)
-{
-    twoGraphs();
-    auto *d = addElement<BoxDessin>(0, QRect(), crTexte);
-    d->DY = 100;
-    page.SetMFHeight(3000);
-    EXPECT_EQ(d->DY, 200);
-}
-
 TEST_F(PageView, GraphIndexAtIncludesEdgesAndPrefersTheLowerGraph)
 {
     twoGraphs();
