@@ -37,10 +37,23 @@ public:
     int Exec(QDialog &) override { return 0; }
 };
 
-int Export(const TIsisGraph &page, const QString &outFile, const QStringList &inputs = {})
+// A name ending in ".scv" gets the page as a document, any other its picture.
+int Export(TIsisGraph &page, const QString &outFile, const QStringList &inputs = {})
 {
-    const QString error = ExportPagePicture(page.Metafile(), outFile, page.BackColor, inputs);
+    const bool document = outFile.endsWith(QStringLiteral(".scv"), Qt::CaseInsensitive);
+    const QString error = document
+                              ? page.WriteDocument(outFile, inputs)
+                              : ExportPagePicture(page.Metafile(), outFile, page.BackColor, inputs);
     return error.isEmpty() ? 0 : fail(error);
+}
+
+// A document is known by its banner, anything else is a simulator export.
+QString ReadInput(TIsisGraph &page, const QString &inputFile)
+{
+    if (TIsisGraph::IsDocumentFile(inputFile))
+        return page.ReadDocument(inputFile);
+    QString why;
+    return page.ImportIsis(inputFile, &why) ? QString() : why;
 }
 
 } // namespace
@@ -66,15 +79,14 @@ void PrepareHeadlessPlatform()
 int HeadlessExport(const QString &outFile, const QString &inputFile)
 {
     if (inputFile.isEmpty())
-        return fail(QStringLiteral("Aucun fichier à exporter : indiquez le graphe Isis (.dat) "
-                                   "après le nom du fichier de sortie."));
+        return fail(QStringLiteral("Aucun fichier à exporter : indiquez le document ou le graphe "
+                                   "Isis après le nom du fichier de sortie."));
     const QFileInfo input(inputFile);
     if (!input.isFile() || !input.isReadable())
         return fail(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(inputFile));
 
     TIsisGraph page;
-    QString why;
-    if (!page.ImportIsis(inputFile, &why))
+    if (const QString why = ReadInput(page, inputFile); !why.isEmpty())
         return fail(QStringLiteral("%1 : %2").arg(inputFile, why));
     return Export(page, outFile, {inputFile});
 }

@@ -1,7 +1,8 @@
 #pragma once
-// "scolivet --export OUT INPUT": imports INPUT into a page view that is never
-// shown, renders the page and writes it to OUT (.svg, .png, .emf, .wmf or .pdf), with no
-// window and no display needed. "scolivet --capture PORT --export OUT" does
+// "scolivet --export OUT INPUT": opens the document INPUT, or imports the
+// simulator graph export INPUT, into a page view that is never shown, and
+// writes the page to OUT: its picture (.svg, .png, .emf, .wmf or .pdf) or the
+// document (.scv), with no window and no display needed. OUT is never INPUT. "scolivet --capture PORT --export OUT" does
 // the same with the waveforms of the oscilloscope on the serial port PORT.
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "app/TdsCommand.h"
 
+#include "app/FileCommands.h"
 #include "scope/TdsImport.h"
 #include "serial/CPort.h"
 #include <QAction>
@@ -8,6 +9,8 @@
 bool TdsCommand(QWidget &window, TIsisGraph &page, QAction &addGraph,
                 const std::function<void()> &refreshView)
 {
+    if (!SaveChangesFirst(window, page))
+        return false;
     const bool imported = ImportTDS(page, TComPort::ListPorts());
     if (imported) {
         window.setWindowTitle(QStringLiteral("Scolivet : "));

@@ -7,7 +7,9 @@ class QAction;
 class QWidget;
 class TIsisGraph;
 
-// window gets the caption; addGraph is enabled after a successful import;
-// refreshView runs in every case. Returns whether a page was built.
+// The question about unsaved changes comes first, and cancelling it cancels
+// the command. window gets the caption; addGraph is enabled after a
+// successful import; refreshView runs in every other case. Returns whether
+// a page was built.
 bool TdsCommand(QWidget &window, TIsisGraph &page, QAction &addGraph,
                 const std::function<void()> &refreshView);

@@ -2,6 +2,7 @@
 #include "app/About.h"
 #include "app/ActionIcons.h"
 #include "app/EditingTools.h"
+#include "app/FileCommands.h"
 #include "app/FormatCommands.h"
 #include "app/FormatToolBar.h"
 #include "app/HelpCommand.h"
@@ -15,6 +16,7 @@
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
 #include <QAction>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -99,6 +101,11 @@ void TForm1::ConnectCommands()
     connect(m_isisGraph, &TGraphEMF::MouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { PageMouseMove(x, y); });
 
+    connect(a.Load, &QAction::triggered, this, [this] {
+        LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
+    });
+    connect(a.Save, &QAction::triggered, this, [this] { SaveCommand(*this, *m_isisGraph); });
+    connect(a.SaveAs, &QAction::triggered, this, [this] { SaveAsCommand(*this, *m_isisGraph); });
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
@@ -107,6 +114,14 @@ void TForm1::ConnectCommands()
     connect(a.TDS, &QAction::triggered, this, [this] {
         TdsCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (SaveChangesFirst(*this, *m_isisGraph))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TForm1::PlaceAtRandom()

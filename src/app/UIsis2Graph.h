@@ -34,6 +34,8 @@ public:
 protected:
     // Tool bars are shown and hidden through the menu only.
     QMenu *createPopupMenu() override { return nullptr; }
+    // Unsaved changes are offered for saving first; cancelling keeps the window.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildClientArea();

@@ -1,8 +1,11 @@
 // Entry point of the editor.
+#include "app/FileCommands.h"
 #include "app/HeadlessExport.h"
 #include "app/UIsis2Graph.h"
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstring>
 
 namespace
@@ -14,12 +17,13 @@ void DescribeCommandLine(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("fichier"),
-                                 QStringLiteral("Document à ouvrir (avec --export : le graphe "
-                                                "Isis à exporter)."));
+                                 QStringLiteral("Document à ouvrir ou graphe Isis à importer (avec "
+                                                "--export : celui à exporter)."));
     parser.addOption(QCommandLineOption(
         QStringLiteral("export"),
-        QStringLiteral("Exporte la page faite du graphe Isis (.dat) donné en fichier vers "
-                       "SORTIE (.svg, .png, .emf, .wmf ou .pdf), sans fenêtre ni affichage, puis quitte."),
+        QStringLiteral("Exporte la page du document ou du graphe Isis donné en fichier vers "
+                       "SORTIE (.svg, .png, .emf, .wmf, .pdf ou .scv), sans fenêtre ni affichage, "
+                       "puis quitte."),
         QStringLiteral("SORTIE")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("capture"),
@@ -66,7 +70,16 @@ int main(int argc, char **argv)
         return HeadlessExport(parser.value(QStringLiteral("export")),
                               parser.positionalArguments().value(0));
 
+    // Qt's own dialogs (files, colours, fonts) speak French too.
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtFrench);
+
     TForm1 window;
     window.show();
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        OpenStartupFile(window, *window.IsisGraph(), *window.Actions().AddGraph,
+                        [&window] { window.RefreshView(); }, files.constFirst());
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "dialogs/Prompts.h"
 #include "render/QtColor.h"
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QStringList>
+#include <utility>
 
 namespace
 {
@@ -26,6 +28,20 @@ QMessageBox::Icon BoxIcon(Prompts::Icon icon)
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The buttons speak French whatever translations the host has.
+void FrenchButtons(QMessageBox &box)
+{
+    const std::pair<QMessageBox::StandardButton, const char *> texts[] = {
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Yes, "&Oui"},
+        {QMessageBox::No, "&Non"},
+        {QMessageBox::Cancel, "Annuler"},
+    };
+    for (const auto &[button, text] : texts)
+        if (QAbstractButton *b = box.button(button))
+            b->setText(QString::fromUtf8(text));
 }
 
 QString CaptionOr(const QString &caption)
@@ -77,6 +93,7 @@ public:
                                         const QString &caption) override
     {
         QMessageBox box(BoxIcon(icon), CaptionOr(caption), text, buttons, parent);
+        FrenchButtons(box);
         return QMessageBox::StandardButton(box.exec());
     }
 

@@ -37,6 +37,7 @@ bool TIsisGraph::ImportOscSeries(TDatas series)
     }
     SetSelected(nullptr);
     FileName.clear();
+    ClearModified();
     // The graphs refer to the series they draw: free them before the series.
     SetGraphCount(0);
     *Datas = std::move(series);

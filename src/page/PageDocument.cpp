@@ -112,11 +112,11 @@ void TIsisGraph::installDocument(std::unique_ptr<TDatas> datas, int width, TColo
     Redraw();
 }
 
-QString TIsisGraph::WriteDocument(const QString &fileName)
+QString TIsisGraph::WriteDocument(const QString &fileName, const QStringList &inputs)
 {
     QString error;
     try {
-        error = SaveFileAtomically(fileName, SaveToBytes());
+        error = SaveFileAtomically(fileName, SaveToBytes(), inputs);
     } catch (const std::bad_alloc &) {
         error = QStringLiteral("Mémoire insuffisante pour enregistrer ce document.");
     }

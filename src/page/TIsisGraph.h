@@ -5,6 +5,7 @@
 #include "page/TGraphEMF.h"
 #include "render/TFont.h"
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -92,8 +93,9 @@ public:
     QString LoadFromBytes(std::string_view bytes);
     // The same with a file, showing nothing; on success FileName is the
     // file and the page counts as unmodified. Saving replaces the file only
-    // once the document is completely written.
-    QString WriteDocument(const QString &fileName);
+    // once the document is completely written, and refuses a file that is
+    // one of inputs.
+    QString WriteDocument(const QString &fileName, const QStringList &inputs = {});
     QString ReadDocument(const QString &fileName);
     // With messages: "Sauvegarde du fichier :" and the name before writing,
     // the reason of any failure after. Return whether it succeeded.

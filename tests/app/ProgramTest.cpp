@@ -115,3 +115,22 @@ TEST_F(ProgramTest, CapturesTheOscilloscopePageOrSaysWhyNot)
         "Impossible d'ouvrir le port Série : /nonexistent/ttyUSB9\nRelancer l'application")));
     EXPECT_FALSE(QFileInfo::exists(none));
 }
+
+TEST_F(ProgramTest, AnExportBecomesADocumentThatExportsInTurnButNeverOverItself)
+{
+    const QString document = dir.filePath(QStringLiteral("rc.SCV"));
+    const ProcessRun saved = Run({"--export", document, input});
+    ASSERT_EQ(saved.status, 0) << saved.errors.toStdString();
+    EXPECT_TRUE(ReadSampleFile(document).startsWith("Scolivet Version 1.01\r\n[Datas]\r\n"));
+
+    const QString svg = dir.filePath(QStringLiteral("rc.svg"));
+    const ProcessRun exported = Run({"--export", svg, document});
+    ASSERT_EQ(exported.status, 0) << exported.errors.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(ReadSampleFile(svg)).contains(QStringLiteral(">V(OUT)<")));
+
+    const QByteArray before = ReadSampleFile(document);
+    const ProcessRun over = Run({"--export", document, document});
+    EXPECT_EQ(over.status, 1);
+    EXPECT_TRUE(over.errors.contains(QStringLiteral("c'est le fichier lu"))) << over.errors.toStdString();
+    EXPECT_EQ(ReadSampleFile(document), before);
+}
