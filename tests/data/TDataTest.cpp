@@ -92,24 +92,6 @@ TEST(TData, HexToIntSkipsOtherCharactersAndWrapsAt32Bits)
     EXPECT_EQ(HexToInt(QString::fromUtf8("Ａ1")), 1); // a wide letter is no digit
 }
 
-TEST(TData, BusCellsStoreWordsAndOnlyTheMaximumGrows)
-{
-    TDataBus b;
-    b.SetCount(4);
-    b.SetValueText(0, "\"<VOID>\"");
-    b.SetValueText(1, "\"<VOID>\"");
-    EXPECT_EQ(b.Words[0], -1);
-    EXPECT_EQ(b.GetValue(1), -1.0);
-    EXPECT_EQ(b.Min, 0.0);
-    EXPECT_EQ(b.Max, 0.0);
-    b.SetValueText(2, "\"FF\"");
-    b.SetValueText(3, "\"1G2\"");
-    EXPECT_EQ(b.Words[2], 255);
-    EXPECT_EQ(b.Words[3], 18);
-    EXPECT_EQ(b.Min, 0.0);
-    EXPECT_EQ(b.Max, 255.0);
-}
-
 class TDataOscTest : public testing::Test
 {
 protected:
