@@ -1,6 +1,7 @@
 #include "data/UData.h"
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 
 namespace
 {
@@ -96,11 +97,8 @@ TEST(TDatas, AddChannelBuildsAnOscilloscopeSeriesFromTheRecord)
     ASSERT_EQ(datas.Count(), 1);
     const auto *osc = dynamic_cast<const TDataOsc *>(datas.Item(0));
     ASSERT_NE(osc, nullptr);
-    EXPECT_EQ(osc->Name, "CH1");
-    EXPECT_EQ(osc->Unit, "V");
-    EXPECT_EQ(osc->WaveformId, rec.WfId);
-    EXPECT_EQ(osc->Color, clRed);
-    EXPECT_EQ(osc->Channel, '1');
+    EXPECT_EQ(std::tuple(osc->Name, osc->Unit, osc->WaveformId, osc->Color, osc->Channel),
+              std::tuple(QStringLiteral("CH1"), QStringLiteral("V"), rec.WfId, clRed, '1'));
     ASSERT_EQ(osc->Count(), 3);
     EXPECT_EQ(osc->GetRaw(1), 255);
     EXPECT_DOUBLE_EQ(osc->GetValue(1), 127 * 0.04);

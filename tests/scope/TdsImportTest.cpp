@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace
 {
@@ -54,11 +55,10 @@ TEST_F(TdsImportTest, ChannelsOneAndThreeGiveTimeAndTwoColouredSeriesOnOneScreen
     const auto *ch1 = dynamic_cast<const TDataOsc *>(page.Datas->Item(1));
     const auto *ch3 = dynamic_cast<const TDataOsc *>(page.Datas->Item(2));
     ASSERT_TRUE(ch1 && ch3);
-    EXPECT_EQ(ch1->Name, QStringLiteral("CH1"));
-    EXPECT_EQ(ch1->Color, RGBColor(255, 200, 0));
-    EXPECT_EQ(ch3->Name, QStringLiteral("CH3"));
-    EXPECT_EQ(ch3->Color, RGBColor(128, 128, 0));
-    EXPECT_EQ(ch3->Channel, '3');
+    EXPECT_EQ(std::pair(ch1->Name, ch1->Color),
+              std::pair(QStringLiteral("CH1"), RGBColor(255, 200, 0)));
+    EXPECT_EQ(std::tuple(ch3->Name, ch3->Color, ch3->Channel),
+              std::tuple(QStringLiteral("CH3"), RGBColor(128, 128, 0), '3'));
     EXPECT_EQ(ch3->GetRaw(2499), std::uint8_t(TdsInstrument::CurveCodes('3', 2500)[2499]));
 }
 
