@@ -42,6 +42,8 @@ std::size_t SequenceLength(const unsigned char *p, const unsigned char *end)
     return code >= min && code <= 0x10FFFF && !surrogate ? n : 0;
 }
 
+} // namespace
+
 bool IsUtf8(std::string_view text)
 {
     auto p = reinterpret_cast<const unsigned char *>(text.data());
@@ -76,8 +78,6 @@ bool SpecialReal(std::string_view text, double &value)
         return false;
     return true;
 }
-
-} // namespace
 
 DocumentReader::DocumentReader(std::string_view bytes)
 {

@@ -14,6 +14,9 @@
 
 class TSeriesSet;
 
+// Whether the bytes are valid UTF-8, which decides how a document's texts read.
+bool IsUtf8(std::string_view bytes);
+
 class DocumentReader
 {
 public:

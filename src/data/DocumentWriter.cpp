@@ -1,5 +1,6 @@
 #include "data/DocumentWriter.h"
 #include "data/ColorNames.h"
+#include "data/DocumentReader.h"
 #include "data/TSeriesSet.h"
 #include "data/Windows1252.h"
 #include <algorithm>
@@ -178,7 +179,12 @@ void DocumentWriter::WriteSet(const TSeriesSet &set)
 QByteArray DocumentWriter::Take()
 {
     QByteArray bytes = std::move(m_bytes);
-    if (!m_narrow) {
+    // Windows-1252 bytes that all form valid UTF-8 ("Ã©") would read back as
+    // other characters ("é"): such a document keeps UTF-8 behind its mark.
+    const bool misread = std::all_of(m_wide.begin(), m_wide.end(), [](const WideText &w) {
+        return IsUtf8(std::string_view(w.Narrow.constData(), std::size_t(w.Narrow.size())));
+    });
+    if (!m_narrow || (!m_wide.empty() && misread)) {
         bytes.prepend("\xEF\xBB\xBF");
     } else if (!m_wide.empty()) {
         QByteArray narrow;

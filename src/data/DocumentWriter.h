@@ -29,8 +29,9 @@ public:
     // Members in increasing order joined by ";"; empty for the empty set.
     void WriteSet(const TSeriesSet &set);
 
-    // The document's bytes: Windows-1252 when every character fits,
-    // otherwise UTF-8 behind a byte-order mark. Leaves the writer empty.
+    // The document's bytes: Windows-1252 when every character fits and the
+    // bytes cannot be taken for UTF-8, otherwise UTF-8 behind a byte-order
+    // mark. Leaves the writer empty.
     QByteArray Take();
 
 private:

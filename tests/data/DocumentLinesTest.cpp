@@ -179,6 +179,13 @@ TEST(DocumentLines, TextsAreWindows1252WhenTheyFitOtherwiseUtf8WithAMark)
         DocumentReader in(View(bytes));
         EXPECT_EQ(in.ReadText(), text) << bytes.toHex().constData();
     }
+
+    // Its Windows-1252 bytes C3 A9 would read back as "é": it stays UTF-8.
+    DocumentWriter lookalike;
+    lookalike.WriteText(QStringLiteral("Ã©"));
+    const QByteArray written = lookalike.Take();
+    DocumentReader in(View(written));
+    EXPECT_EQ(in.ReadText(), QStringLiteral("Ã©"));
 }
 
 TEST(DocumentLines, SeriesOfEveryKindReadBackWithTheirRanges)

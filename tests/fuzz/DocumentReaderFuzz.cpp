@@ -21,6 +21,17 @@ void EnsureApplication()
     app = std::make_unique<QApplication>(argc, argv);
 }
 
+// The first line where two documents differ, both ways.
+std::string FirstDifference(const QByteArray &a, const QByteArray &b)
+{
+    const QList<QByteArray> x = a.split('\n'), y = b.split('\n');
+    qsizetype i = 0;
+    while (i < x.size() && i < y.size() && x[i] == y[i])
+        ++i;
+    return "line " + std::to_string(i + 1) + ": \"" + x.value(i).trimmed().toStdString() +
+           "\" then \"" + y.value(i).trimmed().toStdString() + "\"";
+}
+
 std::string_view View(const QByteArray &bytes)
 {
     return std::string_view(bytes.constData(), std::size_t(bytes.size()));
@@ -40,7 +51,8 @@ std::string DocumentReaderFuzz(std::string_view bytes)
     TIsisGraph again;
     if (const QString why = again.LoadFromBytes(View(written)); !why.isEmpty())
         return "the document written from an accepted one is refused: " + why.toStdString();
-    if (again.SaveToBytes() != written)
-        return "the document written from an accepted one reads back otherwise";
+    if (const QByteArray rewritten = again.SaveToBytes(); rewritten != written)
+        return "the document written from an accepted one reads back otherwise, " +
+               FirstDifference(written, rewritten);
     return {};
 }
