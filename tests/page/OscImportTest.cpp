@@ -2,6 +2,8 @@
 
 #include "data/UData.h"
 #include "page/OscImport.h"
+#include "page/TIsisGraph.h"
+#include "support/ScriptedPrompts.h"
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -35,6 +37,22 @@ TEST(OscImportTest, SeriesFollowTheChannelTable)
         EXPECT_EQ(third->Color, RGBColor(128, 128, 0));
         EXPECT_EQ(third->Channel, '3');
     }
+}
+
+// The message itself is checked through the transfer; here that the series
+// of the page are kept as well.
+TEST(OscImportTest, NothingDisplayedLeavesThePageAndItsSeriesAsTheyWere)
+{
+    ScriptedPrompts prompts;
+    TIsisGraph page;
+    const TChannelData ch1 = ChannelRecord("CH1", 0.02, 128, {}, 8);
+    ASSERT_TRUE(page.ImportOscSeries(OscSeries(TimeBaseRecord(8, 1e-3), false, Records{&ch1})));
+    const TData *series = page.Datas->Item(1);
+    const TAxe *screen = page.Graphs(0);
+    EXPECT_FALSE(page.ImportOscSeries(OscSeries(TimeBaseRecord(8, 1e-3), false, Records{})));
+    EXPECT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(page.Datas->Item(1), series);
+    EXPECT_EQ(page.Graphs(0), screen);
 }
 
 } // namespace
