@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 #include "app/MainActions.h"
+#include "app/RecentFilesMenu.h"
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,8 @@ TMenuItems BuildMainMenu(QMenuBar *bar, const TMainActions &a)
 
     QMenu *fichier = AddMenu(bar, "Fichier", QStringLiteral("&Fichier"));
     fichier->addActions({a.Load, a.Save, a.SaveAs});
+    items.FichiersRecents = new TRecentFilesMenu(fichier);
+    fichier->addMenu(items.FichiersRecents);
     fichier->addSeparator();
     fichier->addActions({a.Isis, a.TDS});
     fichier->addSeparator();

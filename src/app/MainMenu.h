@@ -1,14 +1,16 @@
 #pragma once
 // The main menu: the actions in their menus, plus the menu's own items (the
-// two tool bar toggles and the second way to the about box).
+// two tool bar toggles, the second way to the about box, the recent files).
 class QAction;
 class QMenuBar;
 struct TMainActions;
+class TRecentFilesMenu;
 
 struct TMenuItems {
     QAction *Standard = nullptr;    // "&Standard", checkable, checked
     QAction *MiseEnForme = nullptr; // "&Mise en forme", checkable, checked
     QAction *APropos = nullptr;     // "A &propos..."
+    TRecentFilesMenu *FichiersRecents = nullptr;
 };
 
 TMenuItems BuildMainMenu(QMenuBar *bar, const TMainActions &actions);

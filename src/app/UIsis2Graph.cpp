@@ -5,9 +5,11 @@
 #include "app/FileCommands.h"
 #include "app/FormatCommands.h"
 #include "app/FormatToolBar.h"
+#include "app/GivenFile.h"
 #include "app/HelpCommand.h"
 #include "app/IsisCommand.h"
 #include "app/MetafileCommands.h"
+#include "app/RecentFilesMenu.h"
 #include "app/StandardToolBar.h"
 #include "app/StatusPanels.h"
 #include "app/TdsCommand.h"
@@ -17,6 +19,9 @@
 #include "page/TIsisGraph.h"
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -44,6 +49,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     addToolBar(Qt::TopToolBarArea, m_tbAspect);
 
     BuildClientArea();
+    setAcceptDrops(true);
     m_statusBar1 = new TStatusPanels(this);
     setStatusBar(m_statusBar1);
 
@@ -57,6 +63,20 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 }
 
 TForm1::~TForm1() = default;
+
+namespace
+{
+
+QString DroppedFile(const QMimeData &data)
+{
+    for (const QUrl &url : data.urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
 
 void TForm1::BuildClientArea()
 {
@@ -102,10 +122,11 @@ void TForm1::ConnectCommands()
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { PageMouseMove(x, y); });
 
     connect(a.Load, &QAction::triggered, this, [this] {
-        LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
+        RememberIf(LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }));
     });
-    connect(a.Save, &QAction::triggered, this, [this] { SaveCommand(*this, *m_isisGraph); });
-    connect(a.SaveAs, &QAction::triggered, this, [this] { SaveAsCommand(*this, *m_isisGraph); });
+    connect(a.Save, &QAction::triggered, this, [this] { RememberIf(SaveCommand(*this, *m_isisGraph)); });
+    connect(a.SaveAs, &QAction::triggered, this, [this] { RememberIf(SaveAsCommand(*this, *m_isisGraph)); });
+    connect(m_menuItems.FichiersRecents, &TRecentFilesMenu::OpenRequested, this, &TForm1::OpenFile);
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
@@ -122,6 +143,35 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void TForm1::OpenFile(const QString &fileName)
+{
+    RememberIf(OpenGivenFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); },
+                             fileName));
+}
+
+void TForm1::RememberIf(bool documentOpenedOrSaved)
+{
+    if (documentOpenedOrSaved)
+        m_menuItems.FichiersRecents->Add(m_isisGraph->FileName);
+}
+
+// A document or a simulator graph export dropped on the window opens as if
+// picked in a file dialog; of several files, the first is taken.
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const QString fileName = DroppedFile(*event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenFile(fileName);
 }
 
 void TForm1::PlaceAtRandom()

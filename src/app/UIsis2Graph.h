@@ -36,11 +36,17 @@ protected:
     QMenu *createPopupMenu() override { return nullptr; }
     // Unsaved changes are offered for saving first; cancelling keeps the window.
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void BuildClientArea();
     void ConnectCommands();
     void PlaceAtRandom();
+    // A file dropped on the window or picked among the recent files.
+    void OpenFile(const QString &fileName);
+    // Puts the page's document first among the recent files.
+    void RememberIf(bool documentOpenedOrSaved);
     void RequestZoom(int z);
     void Scrolled();
     void PageMouseMove(int x, int y);

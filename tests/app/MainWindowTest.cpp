@@ -299,6 +299,8 @@ TEST_F(MainWindowTest, HelpOpensOnF1AndDocumentsEveryMenuCommand)
     const QString text = help->toPlainText();
     int commands = 0;
     for (const QMenu *menu : form->menuBar()->findChildren<QMenu *>()) {
+        if (menu->objectName() == QStringLiteral("FichiersRecents"))
+            continue; // file names
         for (const QAction *action : menu->actions()) {
             const QString caption = QString(action->text()).remove(u'&');
             EXPECT_TRUE(action->isSeparator() || text.contains(caption)) << caption.toStdString();

@@ -1,5 +1,7 @@
 // Test entry point shared by every test program.
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,5 +30,8 @@ int main(int argc, char **argv)
     std::unique_ptr<QApplication> app;
     if (!listing)
         app = std::make_unique<QApplication>(argc, argv);
+    // User settings (the recent files) go to a folder of this run only.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     return RUN_ALL_TESTS();
 }

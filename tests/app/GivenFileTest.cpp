@@ -1,0 +1,121 @@
+// Files reaching the window without a file dialog: dropped on it, or picked
+// among the recent files. They take the menu commands' path, question about
+// unsaved changes included.
+#include "app/RecentFilesMenu.h"
+#include "app/UIsis2Graph.h"
+#include "page/TIsisGraph.h"
+#include "support/SampleFiles.h"
+#include "support/ScriptedPrompts.h"
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+
+class GivenFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Scolivet"), QStringLiteral("Scolivet")).clear();
+        form = std::make_unique<TForm1>();
+        for (const char *name : {"un.scv", "deux.scv"}) {
+            TIsisGraph imported;
+            ASSERT_TRUE(imported.ImportIsis(WriteSampleFile(dir, "source.dat", IsisExportText(2))));
+            documents.append(dir.filePath(name));
+            ASSERT_EQ(imported.WriteDocument(documents.back()), QString());
+        }
+        graphExport = WriteSampleFile(dir, "mesure.dat", IsisExportText(3));
+    }
+
+    TRecentFilesMenu &Recent() const
+    {
+        return *form->findChild<TRecentFilesMenu *>(QStringLiteral("FichiersRecents"));
+    }
+
+    // Drops the files; returns whether the window took the drag.
+    bool Drop(const QStringList &files)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &file : files)
+            urls.append(QUrl::fromLocalFile(file));
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &drop);
+        return true;
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    std::unique_ptr<TForm1> form;
+    QStringList documents;
+    QString graphExport;
+};
+
+TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
+{
+    struct Case {
+        QString file;
+        QMessageBox::StandardButton answer; // NoButton: the page was not modified
+        QString fileName;                   // the page's document afterwards
+        QString caption;
+    };
+    const Case cases[] = {
+        {documents[0], QMessageBox::NoButton, documents[0], QStringLiteral("Scolivet : un.scv")},
+        {documents[1], QMessageBox::Cancel, documents[0], QStringLiteral("Scolivet : un.scv")},
+        {documents[1], QMessageBox::No, documents[1], QStringLiteral("Scolivet : deux.scv")},
+        {graphExport, QMessageBox::No, QString(), QStringLiteral("Scolivet : ")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        if (c.answer != QMessageBox::NoButton) {
+            form->IsisGraph()->MarkModified();
+            prompts.Answers.push_back(c.answer);
+        }
+        prompts.Messages.clear();
+        EXPECT_TRUE(Drop({c.file, documents[1]}));
+        EXPECT_EQ(prompts.MessageTexts(),
+                  c.answer == QMessageBox::NoButton ? QStringList()
+                                                    : QStringList("Enregistrer les modifications ?"));
+        EXPECT_EQ(form->IsisGraph()->FileName, c.fileName);
+        EXPECT_TRUE(form->windowTitle().startsWith(c.caption)) << form->windowTitle().toStdString();
+        EXPECT_TRUE(form->Actions().AddGraph->isEnabled());
+    }
+    EXPECT_EQ(Recent().Files(), QStringList({documents[1], documents[0]}));
+    EXPECT_FALSE(Drop({}));
+}
+
+TEST_F(GivenFileTest, RecentFilesOpenAndThoseGoneAreTakenOutWithAMessage)
+{
+    EXPECT_FALSE(Recent().isEnabled());
+    for (const QString &file : documents)
+        Recent().Add(file);
+    ASSERT_EQ(Recent().actions().size(), 2);
+    EXPECT_EQ(Recent().actions()[0]->text(), QStringLiteral("&1 ") + documents[1]);
+
+    Recent().actions()[1]->trigger();
+    EXPECT_EQ(form->IsisGraph()->FileName, documents[0]);
+    EXPECT_EQ(Recent().Files(), QStringList({documents[0], documents[1]}));
+
+    ASSERT_TRUE(QFile::remove(documents[1]));
+    Recent().actions()[1]->trigger();
+    EXPECT_EQ(prompts.MessageTexts(),
+              QStringList("Fichier introuvable, retiré des fichiers récents :\n" + documents[1]));
+    EXPECT_EQ(Recent().Files(), QStringList(documents[0]));
+    EXPECT_EQ(Recent().actions().size(), 1);
+    EXPECT_EQ(form->IsisGraph()->FileName, documents[0]);
+}
+
+} // namespace
