@@ -2,8 +2,9 @@
 // document, and opens that document again over the page, timing each step:
 //   document_roundtrip EXPORT [DOCUMENT]
 // DOCUMENT defaults to a temporary file, removed at the end. One line per
-// step: "<step> seconds=S bytes=B", B being the size of the file read or
-// written. When a step fails, or when the page read back does not write a
+// step: "<step> seconds=S cpu=C bytes=B": S wall-clock seconds, C the
+// processor seconds of the process (a fairer figure on a busy machine), B the
+// size of the file read or written. When a step fails, or when the page read back does not write a
 // document of the saved size, the program ends with status 1.
 // Peak memory is taken from outside: /usr/bin/time -f %M.
 #include "page/TIsisGraph.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <functional>
 
@@ -21,13 +23,15 @@ namespace
 bool Step(const char *name, const QString &file, const std::function<QString()> &run)
 {
     const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
     const QString error = run();
+    const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", name, error.toUtf8().constData());
         return false;
     }
-    std::printf("%s seconds=%.3f bytes=%lld\n", name, elapsed.count(),
+    std::printf("%s seconds=%.3f cpu=%.3f bytes=%lld\n", name, elapsed.count(), cpu,
                 static_cast<long long>(QFileInfo(file).size()));
     return true;
 }

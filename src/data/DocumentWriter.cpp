@@ -3,6 +3,7 @@
 #include "data/DocumentReader.h"
 #include "data/TSeriesSet.h"
 #include "data/Windows1252.h"
+#include <QBuffer>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -11,6 +12,9 @@ namespace
 {
 
 constexpr int MaxDigits = 15;
+// Lines go out in chunks of this size; a number takes at most ValueRoom bytes.
+constexpr std::size_t ChunkSize = 256 * 1024;
+constexpr std::size_t ValueRoom = 64;
 
 // A decimal number as digits d1 d2 ... dn standing for d1,d2...dn x 10^exponent.
 struct Decimal {
@@ -109,44 +113,90 @@ char *FormatReal(double value, char *out)
 
 } // namespace
 
+DocumentWriter::DocumentWriter(QIODevice &out, bool utf8)
+    : m_out(out), m_utf8(utf8), m_chunk(new char[ChunkSize])
+{
+    if (utf8)
+        Append("\xEF\xBB\xBF", 3);
+}
+
+DocumentWriter::~DocumentWriter() = default;
+
+char *DocumentWriter::Room()
+{
+    if (ChunkSize - m_used < ValueRoom)
+        Flush();
+    return m_chunk.get() + m_used;
+}
+
+void DocumentWriter::Used(char *end)
+{
+    *end++ = '\r';
+    *end++ = '\n';
+    m_used = std::size_t(end - m_chunk.get());
+}
+
+void DocumentWriter::Append(const char *bytes, std::size_t size)
+{
+    while (size > 0) {
+        if (m_used == ChunkSize)
+            Flush();
+        const std::size_t n = std::min(size, ChunkSize - m_used);
+        std::copy_n(bytes, n, m_chunk.get() + m_used);
+        m_used += n;
+        bytes += n;
+        size -= n;
+    }
+}
+
+void DocumentWriter::Flush()
+{
+    // Once a text did not fit, the document is made again: nothing more goes out.
+    if (m_fits && !m_failed && m_used > 0)
+        m_failed = m_out.write(m_chunk.get(), qint64(m_used)) != qint64(m_used);
+    m_used = 0;
+}
+
+bool DocumentWriter::Finish()
+{
+    Flush();
+    return m_fits && !m_failed;
+}
+
 void DocumentWriter::WriteLine(std::string_view ascii)
 {
-    m_bytes.append(ascii.data(), qsizetype(ascii.size()));
-    EndLine();
+    Append(ascii.data(), ascii.size());
+    Append("\r\n", 2);
 }
 
 void DocumentWriter::WriteText(const QString &text)
 {
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    bool ascii = true;
-    for (QChar c : line)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        m_bytes += line.toLatin1();
-    } else {
-        WideText wide{m_bytes.size(), 0, ToWindows1252(line)};
-        m_narrow = m_narrow && FitsWindows1252(line);
-        m_bytes += line.toUtf8();
-        wide.Size = m_bytes.size() - wide.At;
-        m_wide.push_back(std::move(wide));
+    QByteArray bytes;
+    if (m_utf8)
+        bytes = line.toUtf8();
+    else if (FitsWindows1252(line))
+        bytes = ToWindows1252(line);
+    else
+        m_fits = false;
+    const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
+    if (std::any_of(view.begin(), view.end(), [](char c) { return c & 0x80; })) {
+        m_nonAscii = true;
+        m_lookalike = m_lookalike && IsUtf8(view);
     }
-    EndLine();
+    WriteLine(view);
 }
 
 void DocumentWriter::WriteInt(long long value)
 {
-    char text[24];
-    const auto r = std::to_chars(text, text + sizeof text, value);
-    m_bytes.append(text, r.ptr - text);
-    EndLine();
+    char *at = Room();
+    Used(std::to_chars(at, at + ValueRoom, value).ptr);
 }
 
 void DocumentWriter::WriteReal(double value)
 {
-    char text[40];
-    m_bytes.append(text, FormatReal(value, text) - text);
-    EndLine();
+    Used(FormatReal(value, Room()));
 }
 
 void DocumentWriter::WriteBool(bool value)
@@ -176,28 +226,30 @@ void DocumentWriter::WriteSet(const TSeriesSet &set)
     WriteLine(std::string_view(line.constData(), std::size_t(line.size())));
 }
 
-QByteArray DocumentWriter::Take()
+bool WriteDocumentTo(QIODevice &out, const std::function<void(DocumentWriter &)> &make)
 {
-    QByteArray bytes = std::move(m_bytes);
-    // Windows-1252 bytes that all form valid UTF-8 ("Ã©") would read back as
-    // other characters ("é"): such a document keeps UTF-8 behind its mark.
-    const bool misread = std::all_of(m_wide.begin(), m_wide.end(), [](const WideText &w) {
-        return IsUtf8(std::string_view(w.Narrow.constData(), std::size_t(w.Narrow.size())));
-    });
-    if (!m_narrow || (!m_wide.empty() && misread)) {
-        bytes.prepend("\xEF\xBB\xBF");
-    } else if (!m_wide.empty()) {
-        QByteArray narrow;
-        narrow.reserve(bytes.size());
-        qsizetype from = 0;
-        for (const WideText &w : m_wide) {
-            narrow.append(bytes.constData() + from, w.At - from).append(w.Narrow);
-            from = w.At + w.Size;
-        }
-        bytes = narrow.append(bytes.constData() + from, bytes.size() - from);
+    const qint64 start = out.pos();
+    {
+        DocumentWriter narrow(out, false);
+        make(narrow);
+        const bool sent = narrow.Finish();
+        if (!narrow.NeedsUtf8())
+            return sent;
     }
-    m_bytes.clear();
-    m_wide.clear();
-    m_narrow = true;
+    // Every line is at least as long in UTF-8 as in Windows-1252: the second
+    // document covers whatever the first one sent.
+    if (!out.seek(start))
+        return false;
+    DocumentWriter wide(out, true);
+    make(wide);
+    return wide.Finish();
+}
+
+QByteArray DocumentBytes(const std::function<void(DocumentWriter &)> &make)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteDocumentTo(buffer, make);
     return bytes;
 }

@@ -47,6 +47,23 @@ bool HasBanner(std::string_view firstLine)
     return firstLine.find(BannerPrefix) != std::string_view::npos;
 }
 
+void WritePage(const TIsisGraph &page, DocumentWriter &out)
+{
+    out.WriteLine(Banner);
+    page.Datas->SaveToStrings(out);
+    out.WriteLine("[Axes]");
+    out.WriteInt(page.MFWidth());
+    out.WriteColor(page.BackColor);
+    std::vector<const TAxe *> graphs;
+    for (int i = 0; i < page.GraphCount(); ++i)
+        if (const TAxe *g = page.Graphs(i))
+            graphs.push_back(g);
+    out.WriteInt(qsizetype(graphs.size()));
+    for (const TAxe *g : graphs)
+        g->SaveToStrings(out);
+    out.WriteLine("[Axes End]");
+}
+
 QString CannotOpen(const QString &fileName)
 {
     return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fileName);
@@ -56,19 +73,7 @@ QString CannotOpen(const QString &fileName)
 
 QByteArray TIsisGraph::SaveToBytes() const
 {
-    DocumentWriter out;
-    out.WriteLine(Banner);
-    Datas->SaveToStrings(out);
-    out.WriteLine("[Axes]");
-    out.WriteInt(MFWidth());
-    out.WriteColor(BackColor);
-    out.WriteInt(std::count_if(m_graphs.begin(), m_graphs.end(),
-                               [](const std::unique_ptr<TAxe> &g) { return g != nullptr; }));
-    for (const std::unique_ptr<TAxe> &g : m_graphs)
-        if (g)
-            g->SaveToStrings(out);
-    out.WriteLine("[Axes End]");
-    return out.Take();
+    return DocumentBytes([this](DocumentWriter &out) { WritePage(*this, out); });
 }
 
 QString TIsisGraph::LoadFromBytes(std::string_view bytes)
@@ -116,7 +121,12 @@ QString TIsisGraph::WriteDocument(const QString &fileName, const QStringList &in
 {
     QString error;
     try {
-        error = SaveFileAtomically(fileName, SaveToBytes(), inputs);
+        error = SaveFileAtomically(
+            fileName,
+            [this](QIODevice &file) {
+                return WriteDocumentTo(file, [this](DocumentWriter &out) { WritePage(*this, out); });
+            },
+            inputs);
     } catch (const std::bad_alloc &) {
         error = QStringLiteral("Mémoire insuffisante pour enregistrer ce document.");
     }

@@ -61,6 +61,13 @@ bool IsSpecialFile(const QString &fileName)
 QString SaveFileAtomically(const QString &fileName, const QByteArray &bytes,
                            const QStringList &inputs)
 {
+    return SaveFileAtomically(
+        fileName, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); }, inputs);
+}
+
+QString SaveFileAtomically(const QString &fileName, const std::function<bool(QIODevice &)> &write,
+                           const QStringList &inputs)
+{
     if (QString refused = RefusedTarget(fileName, inputs); !refused.isEmpty())
         return refused;
     // Unbuffered: every write reaches the system at once, so errno still
@@ -70,7 +77,7 @@ QString SaveFileAtomically(const QString &fileName, const QByteArray &bytes,
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure(fileName, file, errno);
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
+    if (!write(file)) {
         // The temporary file goes with the object: the target stays as it was.
         return Failure(fileName, file, errno);
     }

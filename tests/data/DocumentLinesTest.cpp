@@ -52,13 +52,14 @@ TEST(DocumentLines, RealsTakeTheGeneralFormatWithADecimalComma)
         {999999999999999.9, "1E15"},
         {-6.02214076e23, "-6,02214076E23"},
     };
-    DocumentWriter out;
-    for (const auto &c : cases)
-        out.WriteReal(c.first);
     QStringList expected;
     for (const auto &c : cases)
         expected << QString::fromLatin1(c.second);
-    EXPECT_EQ(Lines(out.Take()), expected);
+    EXPECT_EQ(Lines(DocumentBytes([&](DocumentWriter &out) {
+                  for (const auto &c : cases)
+                      out.WriteReal(c.first);
+              })),
+              expected);
 }
 
 TEST(DocumentLines, EveryWrittenRealReadsBackTo15Digits)
@@ -66,13 +67,13 @@ TEST(DocumentLines, EveryWrittenRealReadsBackTo15Digits)
     std::mt19937_64 random(12);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-300, 300);
-    DocumentWriter out;
     std::vector<double> values;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
         values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
-        out.WriteReal(values.back());
-    }
-    const QByteArray document = out.Take();
+    const QByteArray document = DocumentBytes([&](DocumentWriter &out) {
+        for (double v : values)
+            out.WriteReal(v);
+    });
     DocumentReader in(View(document));
     for (double v : values)
         ASSERT_NEAR(in.ReadReal(), v, std::fabs(v) * 5e-15) << v;
@@ -80,16 +81,16 @@ TEST(DocumentLines, EveryWrittenRealReadsBackTo15Digits)
 
 TEST(DocumentLines, ValuesOfEveryKindReadBack)
 {
-    DocumentWriter out;
-    out.WriteColor(RGBColor(255, 200, 0));
-    out.WriteColor(clBlue);
-    out.WriteColor(0x80000000u + 15);
-    out.WriteSet(TSeriesSet{1, 2, 5});
-    out.WriteSet(TSeriesSet{});
-    out.WriteBool(true);
-    out.WriteBool(false);
-    out.WriteInt(-42);
-    const QByteArray document = out.Take();
+    const QByteArray document = DocumentBytes([](DocumentWriter &out) {
+        out.WriteColor(RGBColor(255, 200, 0));
+        out.WriteColor(clBlue);
+        out.WriteColor(0x80000000u + 15);
+        out.WriteSet(TSeriesSet{1, 2, 5});
+        out.WriteSet(TSeriesSet{});
+        out.WriteBool(true);
+        out.WriteBool(false);
+        out.WriteInt(-42);
+    });
     EXPECT_EQ(Lines(document),
               QString::fromLatin1("$0000C8FF clBlue clBtnFace 1;2;5  True False -42")
                   .split(QLatin1Char(' ')));
@@ -149,19 +150,22 @@ TEST(DocumentLines, ConversionErrorsNameTheLineAndItsText)
 
 TEST(DocumentLines, TextsAreWindows1252WhenTheyFitOtherwiseUtf8WithAMark)
 {
-    DocumentWriter narrow;
-    narrow.WriteText(QStringLiteral("µA"));
-    narrow.WriteInt(1);
-    narrow.WriteText(QStringLiteral("€ élevé"));
-    EXPECT_EQ(narrow.Take(), QByteArray("\xB5"
-                                        "A\r\n1\r\n\x80 \xE9lev\xE9\r\n"));
+    EXPECT_EQ(DocumentBytes([](DocumentWriter &out) {
+                  out.WriteText(QStringLiteral("µA"));
+                  out.WriteInt(1);
+                  out.WriteText(QStringLiteral("€ élevé"));
+              }),
+              QByteArray("\xB5" "A\r\n1\r\n\x80 \xE9lev\xE9\r\n"));
 
-    DocumentWriter wide;
-    wide.WriteText(QStringLiteral("µA"));
-    wide.WriteText(QStringLiteral("10 kΩ\nsuite"));
-    const QByteArray document = wide.Take();
-    EXPECT_EQ(document, QByteArray("\xEF\xBB\xBF\xC2\xB5"
-                                   "A\r\n10 k\xCE\xA9 suite\r\n"));
+    // The text that does not fit comes after many lines already sent.
+    const QByteArray document = DocumentBytes([](DocumentWriter &out) {
+        out.WriteText(QStringLiteral("µA"));
+        for (int i = 0; i < 200000; ++i)
+            out.WriteInt(7);
+        out.WriteText(QStringLiteral("10 kΩ\nsuite"));
+    });
+    EXPECT_EQ(document, QByteArray("\xEF\xBB\xBF\xC2\xB5" "A\r\n") +
+                            QByteArray("7\r\n").repeated(200000) + "10 k\xCE\xA9 suite\r\n");
 
     const std::pair<QByteArray, QString> read[] = {
         {document, QStringLiteral("µA")},
@@ -181,65 +185,10 @@ TEST(DocumentLines, TextsAreWindows1252WhenTheyFitOtherwiseUtf8WithAMark)
     }
 
     // Its Windows-1252 bytes C3 A9 would read back as "é": it stays UTF-8.
-    DocumentWriter lookalike;
-    lookalike.WriteText(QStringLiteral("Ã©"));
-    const QByteArray written = lookalike.Take();
+    const QByteArray written =
+        DocumentBytes([](DocumentWriter &out) { out.WriteText(QStringLiteral("Ã©")); });
     DocumentReader in(View(written));
     EXPECT_EQ(in.ReadText(), QStringLiteral("Ã©"));
-}
-
-TEST(DocumentLines, SeriesOfEveryKindReadBackWithTheirRanges)
-{
-    TDatas datas;
-    auto analog = std::make_unique<TDataAnalog>();
-    analog->SetName(QStringLiteral("V(N1)"));
-    analog->Unit = QStringLiteral("V");
-    analog->SetCount(3);
-    for (int i = 0; i < 3; ++i)
-        analog->SetValue(i, 0.25 * i - 1e-7);
-    datas.Add(std::move(analog));
-    auto logic = std::make_unique<TDataLogic>();
-    logic->SetCount(9);
-    for (int i = 0; i < 9; ++i)
-        logic->SetState(i, std::uint8_t(i));
-    datas.Add(std::move(logic));
-    auto bus = std::make_unique<TDataBus>();
-    bus->SetCount(2);
-    bus->SetWord(0, TDataBus::VoidWord);
-    bus->SetWord(1, 255);
-    datas.Add(std::move(bus));
-    auto osc = std::make_unique<TDataOsc>();
-    osc->Channel = '2';
-    osc->WaveformId = QStringLiteral("Ch2, DC coupling");
-    osc->YMult = 0.04;
-    osc->YOff = 128;
-    osc->SetCount(3);
-    for (int i = 0; i < 3; ++i)
-        osc->SetRaw(i, i * 100);
-    datas.Add(std::move(osc));
-
-    DocumentWriter out;
-    datas.SaveToStrings(out);
-    const QByteArray document = out.Take();
-    TDatas read;
-    DocumentReader in(View(document));
-    read.LoadFromStrings(in);
-    EXPECT_TRUE(in.AtEnd());
-    ASSERT_EQ(read.Count(), 4);
-    for (int i = 0; i < 4; ++i) {
-        const TData &a = *datas.Item(i);
-        const TData &b = *read.Item(i);
-        EXPECT_EQ(b.Kind, a.Kind);
-        EXPECT_EQ(b.Name, a.Name);
-        EXPECT_EQ(b.Count(), a.Count());
-        EXPECT_EQ(b.Min, a.Min) << i;
-        EXPECT_EQ(b.Max, a.Max) << i;
-        EXPECT_EQ(b.RangeValid(), a.RangeValid()) << i;
-    }
-    EXPECT_EQ(static_cast<const TDataOsc &>(*read.Item(3)).Channel, '2');
-    DocumentWriter again;
-    read.SaveToStrings(again);
-    EXPECT_EQ(again.Take(), document);
 }
 
 TEST(DocumentLines, SeriesSectionsThatCannotBeReadSayWhy)

@@ -17,9 +17,7 @@ TEST(DocumentFont, StylesFollowTheSizeInTheirOrderAndReadBack)
          "Times New Roman;30;fsItalic;fsUnderline;fsStrikeOut"},
     };
     for (const auto &[font, line] : cases) {
-        DocumentWriter out;
-        WriteFont(out, font);
-        const QByteArray bytes = out.Take();
+        const QByteArray bytes = DocumentBytes([&](DocumentWriter &out) { WriteFont(out, font); });
         EXPECT_EQ(bytes, QByteArray(line) + "\r\n");
         DocumentReader in(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         TFont read{QStringLiteral("x"), 1, true, true, true, true, clRed};
