@@ -145,6 +145,12 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void TForm1::OpenCommandLineFile(const QString &fileName)
+{
+    OpenStartupFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
+    RememberIf(!m_isisGraph->FileName.isEmpty());
+}
+
 void TForm1::OpenFile(const QString &fileName)
 {
     RememberIf(OpenGivenFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); },

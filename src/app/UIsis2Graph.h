@@ -29,6 +29,10 @@ public:
     // Brings the zoom-dependent controls up to date with the page view.
     void RefreshView();
 
+    // The file named on the command line (a double-click on a document);
+    // an opened document joins the recent files.
+    void OpenCommandLineFile(const QString &fileName);
+
     TEditingTools &Tools() const { return *m_tools; }
 
 protected:

@@ -1,5 +1,4 @@
 // Entry point of the editor.
-#include "app/FileCommands.h"
 #include "app/HeadlessExport.h"
 #include "app/UIsis2Graph.h"
 #include <QApplication>
@@ -79,7 +78,6 @@ int main(int argc, char **argv)
     TForm1 window;
     window.show();
     if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-        OpenStartupFile(window, *window.IsisGraph(), *window.Actions().AddGraph,
-                        [&window] { window.RefreshView(); }, files.constFirst());
+        window.OpenCommandLineFile(files.constFirst());
     return app.exec();
 }

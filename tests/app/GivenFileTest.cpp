@@ -100,8 +100,8 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
 TEST_F(GivenFileTest, RecentFilesOpenAndThoseGoneAreTakenOutWithAMessage)
 {
     EXPECT_FALSE(Recent().isEnabled());
-    for (const QString &file : documents)
-        Recent().Add(file);
+    form->OpenCommandLineFile(documents[0]);
+    Recent().Add(documents[1]);
     ASSERT_EQ(Recent().actions().size(), 2);
     EXPECT_EQ(Recent().actions()[0]->text(), QStringLiteral("&1 ") + documents[1]);
 
