@@ -17,7 +17,8 @@ QSettings UserSettings()
 
 } // namespace
 
-TRecentFilesMenu::TRecentFilesMenu(QWidget *parent) : QMenu(QStringLiteral("Fichiers &récents"), parent)
+TRecentFilesMenu::TRecentFilesMenu(QWidget *parent)
+    : QMenu(QStringLiteral("Fichiers &récents"), parent)
 {
     setObjectName(QStringLiteral("FichiersRecents"));
     Rebuild();
@@ -44,7 +45,8 @@ void TRecentFilesMenu::Rebuild()
     clear();
     const QStringList files = Files();
     for (int i = 0; i < files.size(); ++i) {
-        const QString shown = QDir::toNativeSeparators(files[i]).replace(u'&', QStringLiteral("&&"));
+        const QString shown =
+            QDir::toNativeSeparators(files[i]).replace(u'&', QStringLiteral("&&"));
         QAction *entry = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         connect(entry, &QAction::triggered, this, [this, file = files[i]] { Picked(file); });
     }
@@ -58,9 +60,11 @@ void TRecentFilesMenu::Picked(const QString &fileName)
         TakeMissingFiles(files, [](const QString &path) { return QFileInfo::exists(path); });
     if (!gone.isEmpty()) {
         Store(files);
-        ShowMessage((gone.size() == 1 ? QStringLiteral("Fichier introuvable, retiré des fichiers récents :")
-                                      : QStringLiteral("Fichiers introuvables, retirés des fichiers récents :")) +
-                    QLatin1Char('\n') + QDir::toNativeSeparators(gone.join(QLatin1Char('\n'))));
+        ShowMessage(
+            (gone.size() == 1
+                 ? QStringLiteral("Fichier introuvable, retiré des fichiers récents :")
+                 : QStringLiteral("Fichiers introuvables, retirés des fichiers récents :")) +
+            QLatin1Char('\n') + QDir::toNativeSeparators(gone.join(QLatin1Char('\n'))));
     }
     if (!gone.contains(fileName))
         emit OpenRequested(fileName);

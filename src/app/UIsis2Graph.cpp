@@ -21,10 +21,10 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
@@ -122,10 +122,13 @@ void TForm1::ConnectCommands()
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { PageMouseMove(x, y); });
 
     connect(a.Load, &QAction::triggered, this, [this] {
-        RememberIf(LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }));
+        RememberIf(
+            LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }));
     });
-    connect(a.Save, &QAction::triggered, this, [this] { RememberIf(SaveCommand(*this, *m_isisGraph)); });
-    connect(a.SaveAs, &QAction::triggered, this, [this] { RememberIf(SaveAsCommand(*this, *m_isisGraph)); });
+    connect(a.Save, &QAction::triggered, this,
+            [this] { RememberIf(SaveCommand(*this, *m_isisGraph)); });
+    connect(a.SaveAs, &QAction::triggered, this,
+            [this] { RememberIf(SaveAsCommand(*this, *m_isisGraph)); });
     connect(m_menuItems.FichiersRecents, &TRecentFilesMenu::OpenRequested, this, &TForm1::OpenFile);
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
@@ -147,14 +150,15 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::OpenCommandLineFile(const QString &fileName)
 {
-    OpenStartupFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
+    OpenStartupFile(
+        *this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
     RememberIf(!m_isisGraph->FileName.isEmpty());
 }
 
 void TForm1::OpenFile(const QString &fileName)
 {
-    RememberIf(OpenGivenFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); },
-                             fileName));
+    RememberIf(OpenGivenFile(
+        *this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName));
 }
 
 void TForm1::RememberIf(bool documentOpenedOrSaved)

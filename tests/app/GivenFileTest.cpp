@@ -48,7 +48,8 @@ protected:
         for (const QString &file : files)
             urls.append(QUrl::fromLocalFile(file));
         data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(form.get(), &enter);
         if (!enter.isAccepted())
             return false;
@@ -86,9 +87,9 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         }
         prompts.Messages.clear();
         EXPECT_TRUE(Drop({c.file, documents[1]}));
-        EXPECT_EQ(prompts.MessageTexts(),
-                  c.answer == QMessageBox::NoButton ? QStringList()
-                                                    : QStringList("Enregistrer les modifications ?"));
+        EXPECT_EQ(prompts.MessageTexts(), c.answer == QMessageBox::NoButton
+                                              ? QStringList()
+                                              : QStringList("Enregistrer les modifications ?"));
         EXPECT_EQ(form->IsisGraph()->FileName, c.fileName);
         EXPECT_TRUE(form->windowTitle().startsWith(c.caption)) << form->windowTitle().toStdString();
         EXPECT_TRUE(form->Actions().AddGraph->isEnabled());

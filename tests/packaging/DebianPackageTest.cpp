@@ -1,9 +1,9 @@
 // The Debian package made from this build: its dependencies, the files a
 // desktop needs, the document type it registers, and the programs run from
 // where the package unpacks, with the system's libraries only.
+#include "TestPaths.h"
 #include "support/Processes.h"
 #include "support/SampleFiles.h"
-#include "TestPaths.h"
 #include <QDir>
 #include <QMimeDatabase>
 #include <QTemporaryDir>
@@ -51,22 +51,23 @@ TEST_F(DebianPackageTest, DependsOnTheLibrariesItsProgramsLinkAndTheQtPlugins)
 
 TEST_F(DebianPackageTest, InstallsWhatTheDesktopLooksForAndItIsValid)
 {
-    for (const QString &path :
-         QStringList{"bin/scolivet", "bin/scolivet-tds-sim", "share/scolivet/help/Scolivet.html",
-          "share/applications/" + AppId + ".desktop", "share/metainfo/" + AppId + ".metainfo.xml",
-          "share/mime/packages/" + AppId + ".xml",
-          "share/icons/hicolor/scalable/apps/" + AppId + ".svg",
-          "share/icons/hicolor/48x48/apps/" + AppId + ".png"})
+    for (const QString &path : QStringList{
+             "bin/scolivet", "bin/scolivet-tds-sim", "share/scolivet/help/Scolivet.html",
+             "share/applications/" + AppId + ".desktop",
+             "share/metainfo/" + AppId + ".metainfo.xml", "share/mime/packages/" + AppId + ".xml",
+             "share/icons/hicolor/scalable/apps/" + AppId + ".svg",
+             "share/icons/hicolor/48x48/apps/" + AppId + ".png"})
         EXPECT_TRUE(QFileInfo::exists(Installed(path))) << path.toStdString();
 
-    const ProcessRun desktop =
-        RunProcess("desktop-file-validate", {Installed("share/applications/" + AppId + ".desktop")});
+    const ProcessRun desktop = RunProcess("desktop-file-validate",
+                                          {Installed("share/applications/" + AppId + ".desktop")});
     // The three categories asked for give a hint (two are main categories).
     EXPECT_EQ(desktop.status, 0) << desktop.out.toStdString();
     EXPECT_FALSE(desktop.out.contains("error") || desktop.out.contains("warning"))
         << desktop.out.toStdString();
-    const ProcessRun metainfo = RunProcess(
-        "appstreamcli", {"validate", "--no-net", Installed("share/metainfo/" + AppId + ".metainfo.xml")});
+    const ProcessRun metainfo =
+        RunProcess("appstreamcli", {"validate", "--no-net",
+                                    Installed("share/metainfo/" + AppId + ".metainfo.xml")});
     EXPECT_EQ(metainfo.status, 0) << metainfo.out.toStdString();
 }
 
@@ -92,9 +93,12 @@ TEST_F(DebianPackageTest, DocumentsAreKnownByNameAndByTheirFirstLine)
     const QString ansi = WriteSampleFile(*dir, "ansi.txt", banner);
     const QString utf8 = WriteSampleFile(*dir, "utf8", "\xEF\xBB\xBF" + banner);
     const QString other = WriteSampleFile(*dir, "other", "Version Scolivet\r\n");
-    EXPECT_EQ(types.mimeTypeForFile(ansi, QMimeDatabase::MatchContent).name(), "application/x-scolivet");
-    EXPECT_EQ(types.mimeTypeForFile(utf8, QMimeDatabase::MatchContent).name(), "application/x-scolivet");
-    EXPECT_NE(types.mimeTypeForFile(other, QMimeDatabase::MatchContent).name(), "application/x-scolivet");
+    EXPECT_EQ(types.mimeTypeForFile(ansi, QMimeDatabase::MatchContent).name(),
+              "application/x-scolivet");
+    EXPECT_EQ(types.mimeTypeForFile(utf8, QMimeDatabase::MatchContent).name(),
+              "application/x-scolivet");
+    EXPECT_NE(types.mimeTypeForFile(other, QMimeDatabase::MatchContent).name(),
+              "application/x-scolivet");
 }
 
 TEST_F(DebianPackageTest, ProgramRunsFromTheUnpackedTreeWithTheSystemLibraries)
@@ -103,8 +107,8 @@ TEST_F(DebianPackageTest, ProgramRunsFromTheUnpackedTreeWithTheSystemLibraries)
     EXPECT_EQ(version.status, 0) << version.errors.toStdString();
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("Scolivet " SCOLIVET_VERSION));
 
-    const QString input = WriteSampleFile(*dir, "rc.dat",
-                                          "\"Time\",\"V(OUT)\"\r\n0.0E+00,0.0E+00\r\n1.0E-03,5.0E+00\r\n");
+    const QString input = WriteSampleFile(
+        *dir, "rc.dat", "\"Time\",\"V(OUT)\"\r\n0.0E+00,0.0E+00\r\n1.0E-03,5.0E+00\r\n");
     const QString svg = dir->filePath("page.svg");
     const ProcessRun exported = RunProcess(Installed("bin/scolivet"), {"--export", svg, input});
     ASSERT_EQ(exported.status, 0) << exported.errors.toStdString();
