@@ -24,13 +24,17 @@ QPixmap Render(QSvgRenderer &svg, QSize size)
 
 QIcon ActionIcon(const QString &name)
 {
+    return ResourceIcon(QStringLiteral(":/icons/%1.svg").arg(name), {16, 24, 32});
+}
+
+QIcon ResourceIcon(const QString &path, std::initializer_list<int> sides)
+{
     InitAppResources();
-    const QString path = QStringLiteral(":/icons/%1.svg").arg(name);
     if (!QFile::exists(path))
         return {};
     QSvgRenderer svg(path);
     QIcon icon;
-    for (int side : {16, 24, 32})
+    for (int side : sides)
         icon.addPixmap(Render(svg, QSize(side, side)));
     return icon;
 }

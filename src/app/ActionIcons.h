@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <initializer_list>
 
 // Makes the application's compiled-in resources available (they live in a
 // static library, so nothing would pull them in otherwise). Safe to repeat.
@@ -11,6 +12,10 @@ void InitAppResources();
 
 // Icon of the action named name; a null icon when the image list has none.
 QIcon ActionIcon(const QString &name);
+
+// A square SVG of the resources rendered at each side length; a null icon
+// when there is no such file.
+QIcon ResourceIcon(const QString &path, std::initializer_list<int> sides);
 
 // A picture from the resources, rendered at its own size with transparency.
 QPixmap ResourcePicture(const QString &path);

@@ -1,9 +1,12 @@
 #include "app/FormatToolBar.h"
+#include "app/FontNames.h"
 #include "dialogs/ColorSwatch.h"
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <limits>
 
@@ -53,8 +56,11 @@ TFormatToolBar::TFormatToolBar(QWidget *parent) : QToolBar(parent)
     CBFontName->setEditable(true);
     CBFontName->setInsertPolicy(QComboBox::NoInsert);
     CBFontName->setFixedWidth(136);
-    CBFontName->addItems(QFontDatabase::families());
+    CBFontName->addItems(FontFamilyNames(QFontDatabase::families()));
     CBFontName->setCurrentIndex(-1);
+    // The box keeps its width; its list opens as wide as the longest name.
+    QAbstractItemView *list = CBFontName->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
     addWidget(CBFontName);
 
     AddLabel(QStringLiteral("Taille : "));

@@ -9,6 +9,7 @@
 #include "app/HelpCommand.h"
 #include "app/IsisCommand.h"
 #include "app/MetafileCommands.h"
+#include "app/PageNavigation.h"
 #include "app/RecentFilesMenu.h"
 #include "app/StandardToolBar.h"
 #include "app/StatusPanels.h"
@@ -19,6 +20,7 @@
 #include "page/TIsisGraph.h"
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -28,12 +30,15 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     InitAppResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scolivet :"));
+    setWindowIcon(ResourceIcon(QStringLiteral(":/app/Scolivet.svg"), {16, 32, 48, 64}));
     // A compact sans-serif face, so that the formatting tool bar fits the
     // initial width; the window's dialogs take it too.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -120,6 +125,10 @@ void TForm1::ConnectCommands()
         connect(bar, &QScrollBar::valueChanged, this, &TForm1::Scrolled);
     connect(m_isisGraph, &TGraphEMF::MouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { PageMouseMove(x, y); });
+    connect(m_isisGraph, &TGraphEMF::PageChanged, this, &TForm1::RefreshReadings);
+    connect(m_isisGraph, &TGraphEMF::Resized, this,
+            [this](bool zoomChanged) { zoomChanged ? RefreshView() : RefreshZoomControls(); });
+    new TPageNavigation(*m_isisGraph, {m_scrollBar1, m_scrollBar2, a.ZoomIn, a.ZoomOut});
 
     connect(a.Load, &QAction::triggered, this, [this] {
         RememberIf(
@@ -189,10 +198,14 @@ void TForm1::PlaceAtRandom()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QPoint at = InitialWindowPos(
-        area.size(), size(), [](int n) { return int(QRandomGenerator::global()->bounded(n)); });
-    move(area.topLeft() + at);
+    // The frame is not known before the window is shown: a title bar's
+    // height stands for it.
+    const QSize frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QRect placed =
+        InitialWindowRect(screen->availableGeometry(), size(), frame,
+                          [](int n) { return int(QRandomGenerator::global()->bounded(n)); });
+    move(placed.topLeft());
+    resize(placed.size());
 }
 
 void TForm1::RequestZoom(int z)
@@ -203,6 +216,12 @@ void TForm1::RequestZoom(int z)
 
 void TForm1::RefreshView()
 {
+    RefreshZoomControls();
+    m_statusBar1->SetPanelText(0, QStringLiteral("Zoom : %1").arg(m_isisGraph->Zoom()));
+}
+
+void TForm1::RefreshZoomControls()
+{
     const int z = m_isisGraph->Zoom();
     const bool zoomed = z != 1;
     m_actions.ZoomOut->setEnabled(zoomed);
@@ -211,19 +230,20 @@ void TForm1::RefreshView()
     m_scrollBar2->setVisible(zoomed);
     m_actions.ZoomIn->setEnabled(z != m_isisGraph->MaxZoom());
 
-    SetBarRange(m_scrollBar1, m_isisGraph->MaxXOffset(), z);
-    SetBarRange(m_scrollBar2, m_isisGraph->MaxYOffset(), z);
+    // An arrow of a bar moves the page by a few pixels, not by a page unit.
+    const int step = std::max(1, int(TPageNavigation::StepPixels * m_isisGraph->Scale() / z));
+    SetBarRange(m_scrollBar1, m_isisGraph->MaxXOffset(), z, step);
+    SetBarRange(m_scrollBar2, m_isisGraph->MaxYOffset(), z, step);
     // A bar whose value did not move reports nothing: the offsets must
     // still follow the bars (all zero at zoom 1).
     Scrolled();
-
-    m_statusBar1->SetPanelText(0, QStringLiteral("Zoom : %1").arg(z));
 }
 
-void TForm1::SetBarRange(QScrollBar *bar, int maximum, int zoom)
+void TForm1::SetBarRange(QScrollBar *bar, int maximum, int zoom, int step)
 {
     bar->setRange(-maximum, maximum);
     bar->setPageStep(maximum / zoom);
+    bar->setSingleStep(step);
 }
 
 void TForm1::Scrolled()
@@ -231,16 +251,30 @@ void TForm1::Scrolled()
     m_isisGraph->SetXOffset(m_scrollBar1->value());
     m_isisGraph->SetYOffset(m_scrollBar2->value());
     m_isisGraph->update();
+    RefreshReadings();
+}
+
+void TForm1::RefreshReadings()
+{
+    const QPoint at = m_isisGraph->mapFromGlobal(QCursor::pos());
+    if (m_isisGraph->rect().contains(at))
+        PageMouseMove(at.x(), at.y());
+    else
+        ShowReadings(nullptr, {});
 }
 
 void TForm1::PageMouseMove(int x, int y)
 {
-    const TAxe *graph = m_isisGraph->Graphs(m_isisGraph->GraphIndexAtScreen(x, y));
+    ShowReadings(m_isisGraph->Graphs(m_isisGraph->GraphIndexAtScreen(x, y)), QPoint(x, y));
+}
+
+void TForm1::ShowReadings(const TAxe *graph, QPoint at)
+{
     if (!graph) {
         m_statusBar1->SetPanelText(1, QStringLiteral("X :"));
         m_statusBar1->SetPanelText(2, QStringLiteral("Y :"));
         return;
     }
-    m_statusBar1->SetPanelText(1, QStringLiteral("X : ") + graph->CursorXText(x));
-    m_statusBar1->SetPanelText(2, QStringLiteral("Y : ") + graph->CursorYText(y));
+    m_statusBar1->SetPanelText(1, QStringLiteral("X : ") + graph->CursorXText(at.x()));
+    m_statusBar1->SetPanelText(2, QStringLiteral("Y : ") + graph->CursorYText(at.y()));
 }

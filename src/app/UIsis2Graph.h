@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QScrollBar;
+class TAxe;
 class TAboutBox;
 class TEditingTools;
 class TFormatToolBar;
@@ -52,9 +53,15 @@ private:
     // Puts the page's document first among the recent files.
     void RememberIf(bool documentOpenedOrSaved);
     void RequestZoom(int z);
+    // RefreshView without the zoom's status panel.
+    void RefreshZoomControls();
     void Scrolled();
     void PageMouseMove(int x, int y);
-    void SetBarRange(QScrollBar *bar, int maximum, int zoom);
+    // The status readings for where the mouse now is, after the page, the
+    // zoom or the offsets changed under it.
+    void RefreshReadings();
+    void ShowReadings(const TAxe *graph, QPoint at);
+    void SetBarRange(QScrollBar *bar, int maximum, int zoom, int step);
 
     TMainActions m_actions;
     TMenuItems m_menuItems;

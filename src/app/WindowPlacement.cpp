@@ -23,3 +23,10 @@ QPoint InitialWindowPos(QSize screen, QSize window, const TRandom &random)
     const int top = InitialWindowEdge(screen.height(), window.height(), random);
     return {left, top};
 }
+
+QRect InitialWindowRect(const QRect &area, QSize window, QSize frame, const TRandom &random)
+{
+    const QSize outer = (window + frame).boundedTo(area.size());
+    const QPoint at = area.topLeft() + InitialWindowPos(area.size(), outer, random);
+    return {at, (outer - frame).expandedTo(QSize(1, 1))};
+}

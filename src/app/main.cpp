@@ -1,10 +1,9 @@
 // Entry point of the editor.
 #include "app/HeadlessExport.h"
+#include "app/ToolkitSetup.h"
 #include "app/UIsis2Graph.h"
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstring>
 
 namespace
@@ -13,8 +12,11 @@ namespace
 void DescribeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral("Éditeur de graphes de mesure annotés."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // Qt's own help and version options describe themselves in English.
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Affiche cette aide et quitte.")));
+    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Affiche la version du programme et quitte.")));
     parser.addPositionalArgument(QStringLiteral("fichier"),
                                  QStringLiteral("Document à ouvrir ou graphe Isis à importer (avec "
                                                 "--export : celui à exporter)."));
@@ -35,12 +37,21 @@ void DescribeCommandLine(QCommandLineParser &parser)
 bool OnlyPrints(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+        for (const char *option : {"-h", "--help", "-v", "--version"}) {
             if (std::strcmp(argv[i], option) == 0)
                 return true;
         }
     }
     return false;
+}
+
+// Prints the help or the version and quits, when asked for.
+void PrintHelpOrVersion(QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
 }
 
 } // namespace
@@ -52,15 +63,19 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     DescribeCommandLine(parser);
 
+    PrepareRuntimeDir();
     if (OnlyPrints(argc, argv)) {
         QCoreApplication app(argc, argv);
-        parser.process(app); // prints and exits
+        InstallFrenchToolkit(app);
+        parser.process(app);
+        PrintHelpOrVersion(parser);
         return 0;
     }
 
     if (WantsHeadlessExport(argc, argv))
         PrepareHeadlessPlatform();
     QApplication app(argc, argv);
+    InstallFrenchToolkit(app);
     parser.process(app);
     if (parser.isSet(QStringLiteral("capture")))
         return HeadlessCapture(parser.value(QStringLiteral("export")),
@@ -68,12 +83,6 @@ int main(int argc, char **argv)
     if (parser.isSet(QStringLiteral("export")))
         return HeadlessExport(parser.value(QStringLiteral("export")),
                               parser.positionalArguments().value(0));
-
-    // Qt's own dialogs (files, colours, fonts) speak French too.
-    QTranslator qtFrench;
-    if (qtFrench.load(QStringLiteral("qtbase_fr"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtFrench);
 
     TForm1 window;
     window.show();

@@ -171,6 +171,7 @@ void TGraphEMF::PictureChanged()
 {
     m_frameValid = false;
     m_stretchedValid = false;
+    emit PageChanged();
 }
 
 void TGraphEMF::PaintMarks(Canvas &) {}
@@ -290,4 +291,11 @@ void TGraphEMF::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint at = eventPoint(event);
     emit MouseUp(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void TGraphEMF::resizeEvent(QResizeEvent *)
+{
+    const int before = m_zoom;
+    SetZoom(m_zoom);
+    emit Resized(m_zoom != before);
 }

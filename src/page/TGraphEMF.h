@@ -71,6 +71,11 @@ signals:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // The page picture was recorded anew.
+    void PageChanged();
+    // The control changed size; the zoom was already brought within the new
+    // MaxZoom, which changed it when zoomChanged.
+    void Resized(bool zoomChanged);
 
 protected:
     // The picture RenderPage records into; PictureChanged drops the screen
@@ -86,6 +91,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void clampOffsets();

@@ -4,6 +4,7 @@
 #include "render/PagePicture.h"
 #include "render/PictureReplay.h"
 #include "render/QtColor.h"
+#include "render/SvgFontFamilies.h"
 #include "render/WmfWriter.h"
 #include "render/XmlSafe.h"
 #include <QBuffer>
@@ -65,13 +66,19 @@ QString pngBytes(const PagePicture &picture, TColor backColor, QIODevice &out)
 
 bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&out);
+    svg.setOutputDevice(&buffer);
     svg.setResolution(96);
     svg.setSize(QSize(picture.MFWidth(), picture.MFHeight()));
     svg.setViewBox(QRect(0, 0, picture.MFWidth(), picture.MFHeight()));
     svg.setTitle(QStringLiteral("Scolivet"));
-    return paintPage(svg, picture, backColor);
+    if (!paintPage(svg, picture, backColor))
+        return false;
+    const QByteArray page = XmlSafe(WithGenericFontFamilies(bytes));
+    return out.write(page) == page.size();
 }
 
 QImage PageImage(const PagePicture &picture, TColor backColor)
@@ -121,7 +128,5 @@ QString ExportPagePicture(const PagePicture &picture, const QString &fileName, T
                                               : !WritePageSvg(out, picture, backColor)) {
         return QStringLiteral("Mémoire insuffisante pour l'image de la page.");
     }
-    if (suffix == QLatin1String("svg"))
-        bytes = XmlSafe(bytes);
     return SaveFileAtomically(fileName, bytes, inputs);
 }

@@ -26,7 +26,8 @@ QString ExportPagePicture(const PagePicture &picture, const QString &fileName,
 QString ExportMetafile(const PagePicture &picture, const QString &fileName,
                        const QStringList &inputs = {});
 
-// The page on its background as SVG, and as an image of one pixel per page
+// The page on its background as SVG (fonts followed by their generic family,
+// characters XML forbids replaced), and as an image of one pixel per page
 // unit (a null image when the page is empty, too large or memory runs out).
 bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor);
 QImage PageImage(const PagePicture &picture, TColor backColor);

@@ -45,10 +45,13 @@ TEST_F(ProgramTest, VersionAndHelpNeedNoDisplay)
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("Scolivet " SCOLIVET_VERSION));
 
+    // The help speaks French only, Qt's own words included.
     const ProcessRun help = Run({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
-    EXPECT_TRUE(help.out.contains(QStringLiteral("fichier")));
+    for (const char *french : {"Utilisation :", "Options :", "-v, --version", "Affiche", "fichier"})
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(french))) << french;
+    for (const char *english : {"Usage", "Displays", "help-all", "Arguments:"})
+        EXPECT_FALSE(help.out.contains(QString::fromUtf8(english))) << english;
 }
 
 TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
@@ -56,8 +59,10 @@ TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
     const QString svg = dir.filePath(QStringLiteral("page.svg"));
     const ProcessRun out = Run({"--export", svg, input});
     ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    EXPECT_EQ(out.errors, QString()); // not even a toolkit warning
     const QString content = QString::fromUtf8(ReadSampleFile(svg));
     EXPECT_TRUE(content.contains(QStringLiteral("viewBox=\"0 0 2000 1500\"")));
+    EXPECT_TRUE(content.contains(QStringLiteral("font-family=\"Times New Roman, serif\"")));
     // Curve labels, the axis legend, graduations with prefixes and commas.
     for (const QString &text :
          {QStringLiteral(">V(OUT)<"), QStringLiteral(">I(R1)<"), QStringLiteral(">Time<"),

@@ -46,4 +46,15 @@ TEST(WindowPlacement, LeftIsDrawnBeforeTop)
     EXPECT_EQ(at, QPoint(26, 27));
 }
 
+TEST(WindowPlacement, WindowAndFrameStayOnTheUsableArea)
+{
+    const auto first = [](int) { return 0; };
+    // Room enough: the size is kept, the frame placed 25 pixels in.
+    EXPECT_EQ(InitialWindowRect(QRect(0, 30, 1280, 870), QSize(573, 480), QSize(0, 20), first),
+              QRect(25, 55, 573, 480));
+    // 1280 x 900 at twice the density: the window shrinks to the height left.
+    EXPECT_EQ(InitialWindowRect(QRect(0, 0, 640, 450), QSize(573, 480), QSize(0, 20), first),
+              QRect(25, 0, 573, 430));
+}
+
 } // namespace
