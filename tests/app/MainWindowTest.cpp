@@ -161,18 +161,9 @@ TEST_F(MainWindowTest, FormattingToolBarControls)
     auto *color = Find<QWidget>("PColor");
     EXPECT_EQ(color->grab().toImage().pixelColor(color->rect().center()), QColor(Qt::black));
 
-    auto *epais = Find<QSpinBox>("SEEpais");
-    EXPECT_EQ(epais->minimum(), 0);
-    EXPECT_EQ(epais->maximum(), 30);
-    EXPECT_EQ(epais->value(), 4);
-
     // The current style from the start.
-    auto *size = Find<QSpinBox>("SEFontSize");
-    EXPECT_EQ(size->value(), 30);
-    size->setValue(-5000);
-    EXPECT_EQ(size->value(), -5000);
-    size->setValue(100000);
-    EXPECT_EQ(size->value(), 100000);
+    EXPECT_EQ(Find<QSpinBox>("SEEpais")->value(), 4);
+    EXPECT_EQ(Find<QSpinBox>("SEFontSize")->value(), 30);
 
     auto *fonts = Find<QComboBox>("CBFontName");
     // Family names only, each once.
