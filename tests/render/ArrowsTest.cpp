@@ -45,8 +45,6 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ArrowsTest, ::testing::Values(
               {100, 50, 90, 40, 90, 45, 80, 45, 80, 55, 90, 55, 90, 60}},
     ArrowCase{"RightOdd", ArrowRight, 100, 7, 50,
               {100, 50, 93, 43, 93, 47, 86, 47, 86, 53, 93, 53, 93, 57}},
-    ArrowCase{"Down", ArrowDown, 100, 10, 50,
-              {100, 50, 110, 40, 105, 40, 105, 30, 95, 30, 95, 40, 90, 40}},
     ArrowCase{"DownNegative", ArrowDown, 0, -5, 0,
               {0, 0, -5, 5, -2, 5, -2, 10, 2, 10, 2, 5, 5, 5}},
     ArrowCase{"UpOdd", ArrowUp, 20, 5, 20,
