@@ -27,20 +27,16 @@ TEST_P(DecimalTextAccepts, GivesTheValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, DecimalTextAccepts,
-    testing::Values(Accepted{"1.5E-3", 0.0015}, Accepted{"1.000000e-003", 0.001},
-                    Accepted{"-4.200000E+00", -4.2}, Accepted{"0.000000E+00", 0.0},
-                    Accepted{"1,5", 1.5}, Accepted{",5", 0.5}, Accepted{"5.", 5.0},
-                    Accepted{".25", 0.25}, Accepted{"+7", 7.0}, Accepted{"-,5", -0.5},
+    testing::Values(Accepted{"1.000000e-003", 0.001}, Accepted{"-4.200000E+00", -4.2},
+                    Accepted{"1,5", 1.5}, Accepted{"5.", 5.0}, Accepted{"-,5", -0.5},
                     Accepted{"  3.5  ", 3.5}, Accepted{"2e0000000000000000000000003", 2000.0},
-                    Accepted{"1e-400", 0.0}, Accepted{"1e-99999", 0.0},
+                    Accepted{"1e-400", 0.0},
                     Accepted{"1.7976931348623157e308", 1.7976931348623157e308}));
 
 TEST(DecimalText, RejectsWhatIsNotADecimalNumber)
 {
-    const char *rejected[] = {"",        " ",     "abc",  "1.2.3", "1,2,3", "1.2,3",
-                              "1,2.3",   "inf",   "-inf", "nan",   "NaN",   "0x10",
-                              "1e",      "e5",    "--1",  "+-1",   "1 2",   "1e400",
-                              "-1e9999", "\"1\"", ".",    ",",     "-",     "1.5x"};
+    const char *rejected[] = {"",   " ",   "1.2,3", "1,2.3", "inf", "nan", "0x10", "1e",
+                              "+-1", "1 2", "1e400", "\"1\"", ",",     "-",     "1.5x"};
     for (const char *text : rejected) {
         double v = 42.0;
         EXPECT_FALSE(ParseDecimal(std::string_view(text), v)) << text;

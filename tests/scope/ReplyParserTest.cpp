@@ -70,7 +70,6 @@ TEST(ReplyParser, InputThatCannotBeAReplyFailsWithAReason)
         {-1, Repeated(std::string(99, 'x') + '\r', TReplyParser::MaxWaiting / 100 + 1),
          "pas été demandées"},
         {3, "X13abc\r", "mal formée"},
-        {3, "#03abc\r", "mal formée"},
         {3, "#1Aabc\r", "mal formée"},
         {3, "#12ab\r", "mal formée"},
         {2500, "#45000", "dépasse 2500 points"},
