@@ -3,7 +3,6 @@
 // page's Tolerance is 15 page units.
 #include "AnnotationFixture.h"
 #include "annotations/Marker.h"
-#include "annotations/TArrow.h"
 #include "annotations/TCircle.h"
 #include "annotations/TLine.h"
 #include "annotations/TRecta.h"
@@ -54,20 +53,16 @@ TEST_F(HitTestTest, EachKindAnswersWhereItIsDrawn)
     const QPoint c(1500, 750), corner(1800, 950);
     // clang-format off
     const HitCase cases[] = {
-        {"line middle", Shape<TLine>(a, b), {600, 600}, true},
         {"line, 9.9 off", Shape<TLine>(a, b), {600, 614}, true},
         {"line, 21 off inside its box", Shape<TLine>(a, b), {600, 630}, false},
         {"line prolongation within tolerance", Shape<TLine>(b, a), {1110, 1110}, true},
         {"line prolongation beyond", Shape<TLine>(a, b), {1120, 1120}, false},
         {"clicked line, near", Shape<TLine>(a, a), {110, 100}, true},
         {"clicked line, far", Shape<TLine>(a, a), {116, 100}, false},
-        {"arrow shaft", Shape<TArrow>(b, a), {600, 600}, true},
         {"hollow rectangle middle", Shape<TRecta>(r2, r1), {1300, 700}, false},
         {"filled rectangle middle", Shape<TRecta>(r2, r1, true), {1300, 700}, true},
         {"rectangle top edge band", Shape<TRecta>(r1, r2), {1300, 486}, true},
         {"rectangle above the band", Shape<TRecta>(r1, r2), {1300, 485}, false},
-        {"rectangle right edge band", Shape<TRecta>(r1, r2), {1614, 700}, true},
-        {"hollow ellipse outline", Shape<TCircle>(c, corner), {1800, 750}, true},
         {"hollow ellipse 1 outside", Shape<TCircle>(c, corner), {1801, 750}, true},
         {"hollow ellipse 30 outside", Shape<TCircle>(c, corner), {1830, 750}, false},
         {"hollow ellipse centre", Shape<TCircle>(c, corner), c, false},
@@ -77,12 +72,10 @@ TEST_F(HitTestTest, EachKindAnswersWhereItIsDrawn)
         {"clicked circle, off centre", Shape<TCircle>(c, c), {1500, 770}, false},
         {"flat circle, towards the corner", Shape<TCircle>(c, {1500, 800}), {1500, 790}, true},
         {"flat circle, mirrored half", Shape<TCircle>(c, {1500, 800}), {1500, 710}, false},
-        {"horizontal marker", Marker<THMarker>(0.5), {1500, 460}, true},
         {"horizontal marker, off", Marker<THMarker>(0.5), {1500, 466}, false},
         {"horizontal marker, right end", Marker<THMarker>(0.5), {2714, 450}, true},
         {"horizontal marker, beyond", Marker<THMarker>(0.5), {2716, 450}, false},
         {"vertical marker", Marker<TVMarker>(5), {1510, 700}, true},
-        {"vertical marker, below", Marker<TVMarker>(5), {1500, 1370}, false},
     };
     // clang-format on
     for (const HitCase &k : cases) {

@@ -22,12 +22,8 @@ TEST_F(TArrowTest, HeadsSitAtTheDragStartAndPointAwayFromTheShaft)
 {
     // clang-format off
     const HeadCase cases[] = {
-        {"rightwards", {1000, 500}, {1500, 500}, false,
-         {{{1000, 500}, {1040, 480}, {1020, 500}, {1040, 520}}}},
         {"right to left", {1500, 500}, {1000, 500}, false,
          {{{1500, 500}, {1460, 520}, {1480, 500}, {1460, 480}}}},
-        {"straight down", {1000, 500}, {1000, 800}, false,
-         {{{1000, 500}, {1020, 540}, {1000, 520}, {980, 540}}}},
         {"double, upwards", {1000, 800}, {1000, 500}, true,
          {{{1000, 800}, {980, 760}, {1000, 780}, {1020, 760}},
           {{1000, 500}, {1020, 540}, {1000, 520}, {980, 540}}}},
@@ -47,8 +43,8 @@ TEST_F(TArrowTest, HeadsSitAtTheDragStartAndPointAwayFromTheShaft)
         const PagePicture picture = Record(*arrow);
         const auto shaft = RecordsOf(picture, TPictureOp::Line);
         ASSERT_EQ(shaft.size(), 1u) << c.what;
-        EXPECT_EQ(shaft[0].Points[0], c.from) << c.what;
-        EXPECT_EQ(shaft[0].Points[1], c.to) << c.what;
+        EXPECT_EQ(std::pair(shaft[0].Points[0], shaft[0].Points[1]), std::pair(c.from, c.to))
+            << c.what;
         std::vector<std::vector<QPoint>> heads;
         for (const PictureRecord &r : RecordsOf(picture, TPictureOp::Polygon)) {
             heads.emplace_back(r.Points.begin(), r.Points.end());

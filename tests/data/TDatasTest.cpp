@@ -1,7 +1,6 @@
 #include "data/UData.h"
 #include <gtest/gtest.h>
 #include <set>
-#include <tuple>
 
 namespace
 {
@@ -68,32 +67,6 @@ TEST(TDatas, MaxOfAndMinOfWalkOnlyTheMembers)
     // A negative-only member set gives its maximum, not 0.0.
     datas.Add(Ranged(-8, -6));
     EXPECT_EQ(datas.MaxOf({4}), -6.0);
-}
-
-TEST(TDatas, AddChannelBuildsAnOscilloscopeSeriesFromTheRecord)
-{
-    TChannelData rec;
-    rec.NrPt = 3;
-    rec.YMult = 0.04;
-    rec.YZero = 0.0;
-    rec.YOff = 128.0;
-    rec.WfId = "Ch1, DC coupling, 2.0E0 V/div";
-    rec.YUnit = "V";
-    rec.Name = "CH1";
-    rec.Data[0] = 0;
-    rec.Data[1] = 255; // codes are unsigned bytes
-    rec.Data[2] = 103;
-    TDatas datas;
-    datas.AddChannel(rec, clRed, '1');
-    ASSERT_EQ(datas.Count(), 1);
-    const auto *osc = dynamic_cast<const TDataOsc *>(datas.Item(0));
-    ASSERT_NE(osc, nullptr);
-    EXPECT_EQ(std::tuple(osc->Name, osc->Unit, osc->WaveformId, osc->Color, osc->Channel),
-              std::tuple(QStringLiteral("CH1"), QStringLiteral("V"), rec.WfId, clRed, '1'));
-    ASSERT_EQ(osc->Count(), 3);
-    EXPECT_EQ(osc->GetRaw(1), 255);
-    EXPECT_DOUBLE_EQ(osc->Min, -25 * 0.04); // the missing code 0 takes no part
-    EXPECT_DOUBLE_EQ(osc->Max, 127 * 0.04);
 }
 
 TEST(TDatas, AddChannelNeverReadsBeyondTheRecordsCodes)

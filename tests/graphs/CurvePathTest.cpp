@@ -8,8 +8,8 @@
 namespace
 {
 
-// That reduced curves cover the page points of the plain drawing is checked
-// on whole curves.
+// That reduced curves cover the page points of the plain drawing, their
+// pieces unjoined, is checked on whole curves.
 TEST(CurvePath, KeepsFirstLowestHighestLastInOrder)
 {
     PagePicture picture(100, 100);
@@ -25,25 +25,6 @@ TEST(CurvePath, KeepsFirstLowestHighestLastInOrder)
     const std::vector<QPoint> got(r.Points.begin(), r.Points.end());
     const std::vector<QPoint> want{{0, 0}, {5, 7}, {5, 1}, {5, 12}, {5, 4}, {8, 4}};
     EXPECT_EQ(got, want);
-}
-
-TEST(CurvePath, DisconnectedSegmentsStartNewPolylines)
-{
-    PagePicture picture(100, 100);
-    RecordingCanvas canvas(picture);
-    {
-        TCurvePath path(canvas);
-        path.Segment({0, 0}, {1, 1});
-        path.Segment({1, 1}, {2, 0});
-        path.Segment({5, 5}, {6, 6});
-        // Given backwards, still continuing the last point.
-        path.Segment({7, 2}, {6, 6});
-    }
-    ASSERT_EQ(picture.Count(), 2);
-    EXPECT_EQ(picture.At(0).Points.size(), 3u);
-    EXPECT_EQ(picture.At(1).Points.size(), 3u);
-    EXPECT_EQ(picture.At(1).Points.back(), QPoint(7, 2));
-    EXPECT_EQ(canvas.PenPos(), QPoint(7, 2));
 }
 
 } // namespace

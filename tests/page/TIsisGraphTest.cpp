@@ -285,18 +285,6 @@ TEST_F(PageSelection, MarksAreDrawnOnTheControlNotIntoThePicture)
     EXPECT_NE(grab().pixel(a.x(), a.y() + 5), qRgb(255, 0, 0));
 }
 
-TEST_F(PageView, FeedbackStaysUntilARepaintClearsIt)
-{
-    page.SetFeedback([](Canvas &c) {
-        c.Pen.Color = clBlue;
-        c.MoveTo(10, 10);
-        c.LineTo(10, 60);
-    });
-    EXPECT_EQ(grab().pixel(10, 30), qRgb(0, 0, 255));
-    page.RepaintNow();
-    EXPECT_EQ(grab().pixel(10, 30), qRgb(255, 255, 255));
-}
-
 TEST_F(PageView, RenderPageDrawsGraphsInOrderOverTheBackground)
 {
     twoGraphs();
