@@ -29,48 +29,8 @@ protected:
                 return c;
         return nullptr;
     }
-    static std::vector<QPoint> polyline(const PagePicture &p)
-    {
-        std::vector<QPoint> out;
-        for (const PictureRecord &r : p) {
-            EXPECT_EQ(r.Kind, TPictureOp::Polyline);
-            out.insert(out.end(), r.Points.begin(), r.Points.end());
-        }
-        return out;
-    }
-
     TMath *graph = nullptr;
 };
-
-TEST_F(TCourbeTest, LogicSeriesDrawsSteps)
-{
-    AddAnalog({0, 1, 2, 3});
-    AddLogic({7, 1, 1, 7}); // SLO, SHI, SHI, SLO
-    graph = AddGraph(0, 3, 0, 1);
-    graph->SetAffiches({1});
-    const PagePicture p = Record(*findCurve(1));
-    // Levels 0 and 1 at page y 1350 and 150; times 800 page units apart.
-    EXPECT_EQ(polyline(p), (std::vector<QPoint>{{300, 1350},
-                                                {1100, 1350},
-                                                {1100, 150},
-                                                {1900, 150},
-                                                {1900, 150},
-                                                {2700, 150},
-                                                {2700, 1350}}));
-}
-
-TEST_F(TCourbeTest, BusStepsAreClippedOntoTheMarginLines)
-{
-    AddAnalog({0, 1, 2});
-    AddBus({3, -1, 9}); // -1: a void word, below this scale
-    graph = AddGraph(0, 2, 0, 6);
-    graph->SetAffiches({1});
-    const std::vector<QPoint> pts = polyline(Record(*findCurve(1)));
-    ASSERT_EQ(pts.size(), 5u);
-    EXPECT_EQ(pts[0], QPoint(300, 750));
-    EXPECT_EQ(pts[2], QPoint(1500, 1350)); // bottom margin line
-    EXPECT_EQ(pts[4], QPoint(2700, 150));  // top margin line
-}
 
 TEST_F(TCourbeTest, HiddenOrMissingSeriesDrawsNothing)
 {

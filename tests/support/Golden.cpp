@@ -20,5 +20,6 @@ void ExpectGolden(const QString &name, const QByteArray &bytes)
     while (at < bytes.size() && at < expected.size() && bytes[at] == expected[at])
         ++at;
     ADD_FAILURE() << path.toStdString() << ": " << bytes.size() << " bytes instead of "
-                  << expected.size() << ", first difference at byte " << at;
+                  << expected.size() << ", first difference at byte " << at << " (line "
+                  << expected.left(at).count('\n') + 1 << ")";
 }
