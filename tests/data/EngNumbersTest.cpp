@@ -103,11 +103,8 @@ TEST(EngNumbers, FormatEng)
     const FormatCase cases[] = {
         {0, 0.001, "0"},
         {1234.5, 0.1, "1,2345k"},
-        {1000, 1, "1,000k"},
         {0.25, 0.01, "250m"},
-        {-0.002, 0.001, "-2m"},
         {0.000047, 0.000001, "47µ"},
-        {1e-18, 1e-18, "1a"},
         {1.5e-21, 1e-22, "1,5e-21"},
         {1e21, 1e21, "1e21"},
         {-4.7e24, 1e23, "-4,7e24"},
@@ -117,10 +114,7 @@ TEST(EngNumbers, FormatEng)
         {3.5, 1, "4"},
         // Resolutions out of range become a hundredth of the value.
         {5, 0, "5,00"},
-        {1, 1e-13, "1,00"},
         {1, 1e-12, "1,000000000000"},
-        {5, kNaN, "5,00"},
-        {0.25, -0.01, "250m"},
         // Non-finite values and the ends of the double range.
         {kNaN, 1, "NaN"},
         {kInf, 1, "+Inf"},

@@ -124,17 +124,6 @@ TEST_F(IsisReader, LineBreaksOfEveryKind)
     ExpectRejected("\"t\",\"v\"\n1,2\n\r3,4\n");
 }
 
-TEST_F(IsisReader, UnusualNumbersReadLikeTheirSingleCellConversion)
-{
-    ASSERT_TRUE(Load("\"t\"\n+2, 3.5 ,1e-400,12345678901234567890123,1.5E+0030,-0\n"));
-    ASSERT_EQ(datas.Count(), 6);
-    EXPECT_EQ((std::vector<double>{V(0, 0), V(1, 0), V(2, 0), V(3, 0), V(4, 0)}),
-              (std::vector<double>{2, 3.5, 0, 12345678901234567890123.0, 1.5e30}));
-    EXPECT_TRUE(std::signbit(V(5, 0)));
-    ExpectRejected("\"t\"\n1.5x\n");
-    ExpectRejected("\"t\"\n1e999\n");
-}
-
 TEST_F(IsisReader, ColourCyclesEveryTenColumns)
 {
     ASSERT_TRUE(Load(IsisExportText(12, 1).toStdString()));

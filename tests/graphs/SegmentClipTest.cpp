@@ -74,9 +74,6 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 INSTANTIATE_TEST_SUITE_P(
     Cases, GraduationsTest,
     ::testing::Values(
-        // Both ends of 2..12 are graduations thanks to the widening.
-        GradCase{"2..12 by 2", 2, 12, 2, 1, 6, 2}, GradCase{"-5..-1 by 1", -5, -1, 1, -5, -1, 1},
-        GradCase{"-1..1 by 0.5", -1, 1, 0.5, -2, 2, 0.5},
         GradCase{"0.5..3.5 by 1", 0.5, 3.5, 1, 1, 3, 1},
         // Unusable steps fall back to the automatic one (1 here).
         GradCase{"negative step", 0, 10, -2, 0, 10, 1}, GradCase{"NaN step", 0, 10, nan, 0, 10, 1},

@@ -147,8 +147,7 @@ TEST_F(TAxeTest, FreeingCurvesTakesTheirLabelsAlong)
     // while labels vanish in front of it.
     ASSERT_EQ(g->ElementCount(), 5);
     g->SetElementCount(0);
-    EXPECT_EQ(g->ElementCount(), 0);
-    EXPECT_EQ(log, (std::vector<int>{-9}));
+    EXPECT_EQ(std::pair(g->ElementCount(), log), std::pair(0, std::vector<int>{-9}));
 }
 
 TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
@@ -165,25 +164,18 @@ TEST_F(TAxeTest, WidthAndHeightRescaleAnnotationsOnly)
     ASSERT_NE(label, nullptr);
     const int labelDX = label->DX;
 
-    g->SetWidth(4500);
-    EXPECT_EQ(t->DX, 152);      // 151.5 to even
-    EXPECT_EQ(t->Largeur, -50); // -49.5 to even
-    EXPECT_EQ(t->DY, 5);
-    EXPECT_EQ(label->DX, int(std::nearbyint(labelDX * 1.5)));
-
-    g->SetHeight(750); // 2.5 to even, -3.5 to even
-    EXPECT_EQ(t->DY, 2);
-    EXPECT_EQ(t->Hauteur, -4);
-    EXPECT_EQ(t->DX, 152);
+    g->SetWidth(4500); // 151.5 and -49.5 to even
+    EXPECT_EQ(std::tuple(t->DX, t->Largeur, t->DY, label->DX),
+              std::tuple(152, -50, 5, int(std::nearbyint(labelDX * 1.5))));
+    g->SetHeight(750); // 2.5 and -3.5 to even
+    EXPECT_EQ(std::tuple(t->DX, t->DY, t->Hauteur), std::tuple(152, 2, -4));
 
     // From a zero size nothing can be rescaled.
     g->SetWidth(0);
     g->SetHeight(0);
     g->SetWidth(2000);
     g->SetHeight(1000);
-    EXPECT_EQ(g->Width(), 2000);
-    EXPECT_EQ(t->DX, 0);
-    EXPECT_EQ(t->DY, 0);
+    EXPECT_EQ(std::tuple(g->Width(), t->DX, t->DY), std::tuple(2000, 0, 0));
 }
 
 TEST_F(TAxeTest, SetAxeXTakesTheSeriesRange)
@@ -191,12 +183,10 @@ TEST_F(TAxeTest, SetAxeXTakesTheSeriesRange)
     AddAnalog({0, 1});
     AddAnalog({-2, 7, 3});
     g->SetAxeX(1);
-    EXPECT_EQ(g->XMin, -2);
-    EXPECT_EQ(g->XMax, 7);
+    EXPECT_EQ(std::pair(g->XMin, g->XMax), std::pair(-2.0, 7.0));
     // A series the page lacks leaves the scale alone.
     g->SetAxeX(12);
-    EXPECT_EQ(g->AxeX(), 12);
-    EXPECT_EQ(g->XMax, 7);
+    EXPECT_EQ(std::pair(g->AxeX(), g->XMax), std::pair(12, 7.0));
 }
 
 } // namespace

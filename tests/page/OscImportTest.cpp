@@ -33,9 +33,6 @@ TEST(OscImportTest, SeriesFollowTheChannelTable)
         for (int i = 0; i < d.Count(); ++i)
             names << d.Item(i)->Name;
         EXPECT_EQ(names, c.names) << c.unit << c.xy;
-        const auto *third = static_cast<const TDataOsc *>(d.Item(d.Count() - 1));
-        EXPECT_EQ(third->Color, RGBColor(128, 128, 0));
-        EXPECT_EQ(third->Channel, '3');
     }
 }
 

@@ -140,16 +140,6 @@ TEST_F(PageView, AddGraphAppendsAnXYGraphOfAllButTheFirstSeries)
     EXPECT_EQ(second->Top, page.Graphs(0)->Height());
 }
 
-TEST_F(PageView, EmptyPageKeepsItsLastHeight)
-{
-    twoGraphs();
-    page.SetGraphCount(0);
-    EXPECT_EQ(page.MFHeight(), 1500);
-    page.SetMFHeight(2400);
-    EXPECT_EQ(page.MFHeight(), 2400);
-    EXPECT_EQ(page.PageRect().height(), 700);
-}
-
 TEST_F(PageView, CursorAtCountsTheElementsUnderThePoint)
 {
     twoGraphs();

@@ -33,15 +33,6 @@ TEST_F(TSmallGraphTest, BetweenWidensBothEndsStrictly)
         EXPECT_EQ(e->Between(c.v, c.a, c.b), c.in) << c.v << " in " << c.a << ".." << c.b;
 }
 
-TEST_F(TSmallGraphTest, NearSegmentStopsAtToleranceBeyondTheEnds)
-{
-    EXPECT_TRUE(e->NearSegment(110, 0, 0, 0, 100, 0));
-    EXPECT_FALSE(e->NearSegment(120, 0, 0, 0, 100, 0));
-    EXPECT_TRUE(e->NearSegment(50, 14, 0, 0, 100, 0));
-    EXPECT_FALSE(e->NearSegment(50, 15, 0, 0, 100, 0));
-    EXPECT_TRUE(e->NearSegment(3, 4, 0, 0, 0, 0));
-}
-
 TEST_F(TSmallGraphTest, ShownSeriesComeFromTheXYGraph)
 {
     math->SetAffiches({2});

