@@ -81,18 +81,4 @@ TEST(TDatas, AddChannelNeverReadsBeyondTheRecordsCodes)
     }
 }
 
-TEST(TSeriesSet, HoldsOnlyIndexes0To255)
-{
-    TSeriesSet s{-1, 0, 255, 256, 1000};
-    EXPECT_EQ(s.Members(), (std::vector<int>{0, 255}));
-    s.Exclude(0);
-    s.Exclude(300);
-    EXPECT_EQ(s.Members(), (std::vector<int>{255}));
-    const TSeriesSet a{1, 2, 3}, b{3, 4};
-    EXPECT_EQ(a + b, (TSeriesSet{1, 2, 3, 4}));
-    EXPECT_EQ(a - b, (TSeriesSet{1, 2}));
-    EXPECT_EQ(a * b, (TSeriesSet{3}));
-    EXPECT_NE(a, b);
-}
-
 } // namespace

@@ -61,35 +61,6 @@ TEST_F(TCourbeTest, HitTestWithinTolerance)
     EXPECT_FALSE(c->HitTest(1504, 759)) << "3.75 units at zoom 4";
 }
 
-TEST_F(TCourbeTest, HitTestAgreesWithTheSampleBySampleWalk)
-{
-    // Samples going back and forth in X, so that no order can be assumed.
-    QRandomGenerator rng(3);
-    std::vector<double> xs, ys;
-    for (int i = 0; i < 3000; ++i) {
-        xs.push_back(i / 300.0 + rng.bounded(0.5));
-        ys.push_back(5 + 4 * std::sin(i / 40.0) + rng.bounded(0.3));
-    }
-    TCourbe *c = curveOf(xs, ys);
-    auto plainWalk = [&](int x, int y) {
-        for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-            const int p = graph->XToPage(xs[i]), q = graph->XToPage(xs[i + 1]);
-            if (c->Between(x, p, q) &&
-                c->NearSegment(x, y, p, graph->YToPage(ys[i]), q, graph->YToPage(ys[i + 1])))
-                return true;
-        }
-        return false;
-    };
-    int hits = 0;
-    for (int x = 280; x <= 2720; x += 37)
-        for (int y = 100; y <= 1400; y += 23) {
-            const bool hit = c->HitTest(x, y);
-            EXPECT_EQ(hit, x >= 300 && x <= 2700 && plainWalk(x, y)) << x << ", " << y;
-            hits += hit;
-        }
-    EXPECT_GT(hits, 50);
-}
-
 TEST_F(TCourbeTest, HitTestUsesStraightSegmentsForSteps)
 {
     AddAnalog({0, 10});

@@ -65,25 +65,6 @@ TEST_F(PageControl, CentreAndHalvesRoundToEven)
     EXPECT_EQ(view.ScreenY(1000), 354); // 353.5
 }
 
-TEST_F(PageControl, ScreenAndPageRoundTrip)
-{
-    for (int zoom = 1; zoom <= 6; ++zoom) {
-        view.SetZoom(zoom);
-        view.SetXOffset(333);
-        view.SetYOffset(-217);
-        // Screen -> page -> screen is exact while a pixel spans at least
-        // one and a half page units, within a pixel beyond.
-        const int tolerance = view.Scale() / zoom >= 1.5 ? 0 : 1;
-        for (int sx = 0; sx < view.width(); sx += 7)
-            ASSERT_LE(std::abs(view.ScreenX(view.PageX(sx)) - sx), tolerance)
-                << "zoom " << zoom << " x " << sx;
-        // Page -> screen -> page is off by at most half a pixel's span.
-        const int span = int(std::ceil(view.Scale() / zoom / 2));
-        for (int px = 0; px <= 3000; px += 37)
-            ASSERT_LE(std::abs(view.PageX(view.ScreenX(px)) - px), span) << "zoom " << zoom;
-    }
-}
-
 TEST_F(PageControl, PageRectangleFollowsZoomAndOffsets)
 {
     EXPECT_EQ(view.PageRect(), QRect(4, 20, 1000, 667));
@@ -91,9 +72,7 @@ TEST_F(PageControl, PageRectangleFollowsZoomAndOffsets)
     view.SetZoom(2);
     view.SetXOffset(750); // scrolled to the right edge: that edge stays put
     const QRect r = view.PageRect();
-    EXPECT_EQ(r.left(), -996);
-    EXPECT_EQ(r.left() + r.width(), 1004);
-    EXPECT_EQ(r.height(), 1333);
+    EXPECT_EQ(std::tuple(r.left(), r.width(), r.height()), std::tuple(-996, 2000, 1333));
 
     // 508 x 500: the left edge lies exactly on a half pixel, (508 - 501) / 2,
     // which goes to the even neighbour only when the page width is scaled

@@ -8,9 +8,7 @@
 #include "page/PointerShapes.h"
 #include "render/PagePicture.h"
 
-#include <QCoreApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -37,12 +35,6 @@ protected:
     template <class T, class... A> T *addElement(int graph, A... args)
     {
         return page.Graphs(graph)->AddElement(std::make_unique<T>(page.Graphs(graph), args...));
-    }
-    void moveMouse(int x, int y)
-    {
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), page.mapToGlobal(QPointF(x, y)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&page, &move);
     }
     QImage grab() { return page.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -168,27 +160,6 @@ TEST_F(PageView, ElementAtReturnsTheFrontmostAnnotationOnly)
     EXPECT_EQ(at(200, 200), back);
     EXPECT_EQ(at(2500, 200), nullptr); // only the curve lies there
     EXPECT_EQ(at(700, 1200), nullptr); // other graph
-}
-
-TEST_F(PageView, PointerFollowsTheMouseWhileTracking)
-{
-    twoGraphs();
-    int moves = 0;
-    int shapeSeen = 0;
-    QObject::connect(&page, &TGraphEMF::MouseMove,
-                     [&](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-                         ++moves;
-                         shapeSeen = page.CursorShape();
-                         EXPECT_EQ(QPoint(x, y), QPoint(page.ScreenX(100), page.ScreenY(100)));
-                     });
-    moveMouse(page.ScreenX(100), page.ScreenY(100));
-    EXPECT_EQ(moves, 1);
-    EXPECT_EQ(shapeSeen, crGraphe); // set before the event is raised
-
-    page.TrackCursor = false;
-    page.SetCursorShape(crLine);
-    moveMouse(page.ScreenX(100), page.ScreenY(100));
-    EXPECT_EQ(page.CursorShape(), crLine);
 }
 
 class PageSelection : public PageView

@@ -44,21 +44,4 @@ TEST_F(RecordingCanvasTest, LargePicturesStayCompact)
     EXPECT_LT(picture.MemoryBytes(), std::size_t(lines) * 40 * 2);
 }
 
-TEST(PagePictureTest, ClearKeepsTheSizeAndResetChangesIt)
-{
-    PagePicture picture(100, 50);
-    RecordingCanvas canvas(picture);
-    canvas.TextOut(0, 0, QStringLiteral("x"));
-    picture.Clear();
-    EXPECT_TRUE(picture.IsEmpty());
-    EXPECT_EQ(picture.StyleCount(), 0u);
-    EXPECT_EQ(QSize(picture.MFWidth(), picture.MFHeight()), QSize(100, 50));
-
-    canvas.TextOut(0, 0, QStringLiteral("y"));
-    EXPECT_EQ(picture.At(0).Text, QStringLiteral("y"));
-    picture.Reset(-5, 70);
-    EXPECT_TRUE(picture.IsEmpty());
-    EXPECT_EQ(QSize(picture.MFWidth(), picture.MFHeight()), QSize(0, 70));
-}
-
 } // namespace
