@@ -1,7 +1,8 @@
 // links: scolivet_app Qt6::Test
 // Editing a page of a million-sample export: one rubber-band mouse move
-// (the cached page repainted with the band over it) and one finished edit
-// (mouse release, the page re-rendered, the new frame painted).
+// (the cached page repainted with the band over it), one finished edit
+// (mouse release, the page re-rendered, the new frame painted), and the undo
+// and redo of a change, each with its redraw.
 //   editing_speed FILE [benchmark flags]
 // FILE is a simulator graph export, for example
 //   python3 bench/gen_isis.py 1000000 4 0 0 1 /tmp/isis-L.dat
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -111,6 +113,53 @@ void BM_FinishedEdit(benchmark::State &state)
     state.counters["records"] = e.view->Metafile().Count();
 }
 BENCHMARK(BM_FinishedEdit)->Unit(benchmark::kMillisecond);
+
+// The change that the undo benchmarks undo and redo: 0 a line drawn on the
+// graph, 1 a graph added (the first graph's curves change their scale).
+void MakeChange(Editor &e, std::int64_t kind)
+{
+    if (kind == 0) {
+        e.form.findChild<QAction *>(QStringLiteral("AddLine"))->trigger();
+        QTest::mousePress(e.view, Qt::LeftButton, {}, e.At(0.2, 0.6));
+        QTest::mouseRelease(e.view, Qt::LeftButton, {}, e.At(0.6, 0.8));
+    } else {
+        e.form.findChild<QAction *>(QStringLiteral("AddGraph"))->trigger();
+    }
+}
+
+// Each iteration times one step (undo or redo) after the opposite step
+// (untimed) has put the change back; "state_bytes" is the size of one step.
+void TimeSteps(benchmark::State &state, const char *timed, const char *untimed)
+{
+    Editor &e = editor();
+    if (e.view->GraphCount() == 0) {
+        state.SkipWithError("the export could not be imported");
+        return;
+    }
+    MakeChange(e, state.range(0));
+    state.counters["state_bytes"] = double(e.view->History().UndoState().size());
+    QAction *step = e.form.findChild<QAction *>(QString::fromLatin1(timed));
+    QAction *back = e.form.findChild<QAction *>(QString::fromLatin1(untimed));
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (back->isEnabled())
+            back->trigger();
+        state.ResumeTiming();
+        step->trigger();
+    }
+}
+
+void BM_Undo(benchmark::State &state)
+{
+    TimeSteps(state, "Annuler", "Retablir");
+}
+BENCHMARK(BM_Undo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_Redo(benchmark::State &state)
+{
+    TimeSteps(state, "Retablir", "Annuler");
+}
+BENCHMARK(BM_Redo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The two halves of a finished edit, for comparison: recording the page
 // picture, and painting the frame after it changed.

@@ -41,6 +41,7 @@ public:
     using TMarker::TMarker;
 
     static constexpr std::string_view Keyword = "HMarker";
+    QString Designation() const override { return QStringLiteral("le marqueur horizontal"); }
 
     int GetCursor() const override;
     void Edit() override;
@@ -69,6 +70,7 @@ public:
     using TMarker::TMarker;
 
     static constexpr std::string_view Keyword = "VMarker";
+    QString Designation() const override { return QStringLiteral("le marqueur vertical"); }
 
     int GetCursor() const override;
     void Edit() override;

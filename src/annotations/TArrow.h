@@ -12,6 +12,7 @@ public:
     explicit TArrow(TAxe *owner);
 
     static constexpr std::string_view Keyword = "Fleche";
+    QString Designation() const override { return QStringLiteral("la flèche"); }
 
     int ArrowSize = 40; // head length along the shaft, page units
     bool DoubleArrow = false;

@@ -9,6 +9,7 @@ public:
     using TFilledShape::TFilledShape;
 
     static constexpr std::string_view Keyword = "Cercle";
+    QString Designation() const override { return QStringLiteral("le cercle"); }
 
     void Draw(Canvas &canvas) override;
     // Filled: inside or on the outline. Hollow: within about Tolerance of

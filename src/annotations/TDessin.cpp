@@ -147,10 +147,7 @@ void TDessin::ReadDialog(const TDessinDlg &dlg)
 
 bool TDessin::RunDialog(QDialog &dlg)
 {
-    if (prompts().Exec(dlg) != QDialog::Accepted)
-        return false;
-    Page()->MarkModified();
-    return true;
+    return prompts().Exec(dlg) == QDialog::Accepted;
 }
 
 void TDessin::SaveCommon(DocumentWriter &out) const

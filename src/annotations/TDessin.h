@@ -79,8 +79,7 @@ public:
     // refers to this annotation's graph while shown), read back after OK.
     void FillDialog(TDessinDlg &dlg) const;
     void ReadDialog(const TDessinDlg &dlg);
-    // Shows the dialog through the prompts; true on OK, which marks the page
-    // modified before the dialog's fields are applied.
+    // Shows the dialog through the prompts; true on OK.
     bool RunDialog(QDialog &dlg);
 
 private:

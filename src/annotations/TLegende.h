@@ -16,6 +16,7 @@ public:
     explicit TLegende(TAxe *owner);
 
     static constexpr std::string_view Keyword = "Legende";
+    QString Designation() const override { return QStringLiteral("la légende"); }
 
     int Index = 0;
     // The legend of the graph's abscissa series, whatever Index holds.

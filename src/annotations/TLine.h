@@ -8,6 +8,7 @@ public:
     using TDessin::TDessin;
 
     static constexpr std::string_view Keyword = "Ligne";
+    QString Designation() const override { return QStringLiteral("la ligne"); }
 
     void Draw(Canvas &canvas) override;
     // Near the segment, within Tolerance.

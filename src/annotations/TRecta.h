@@ -9,6 +9,7 @@ public:
     using TFilledShape::TFilledShape;
 
     static constexpr std::string_view Keyword = "Rectangle";
+    QString Designation() const override { return QStringLiteral("le rectangle"); }
 
     void Draw(Canvas &canvas) override;
     // Near an edge, within Tolerance; anywhere inside as well when filled.

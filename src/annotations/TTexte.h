@@ -10,6 +10,7 @@ public:
     explicit TTexte(TAxe *owner);
 
     static constexpr std::string_view Keyword = "Texte";
+    QString Designation() const override { return QStringLiteral("le texte"); }
 
     QString Texte;
 

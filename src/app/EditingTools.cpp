@@ -204,7 +204,7 @@ void TEditingTools::LeftRelease(TAxe &g, Qt::KeyboardModifiers shift, int x, int
     TDessin *under = m_view.ElementAt(x, y);
     if (under && (shift & Qt::ShiftModifier)) {
         under->ApplyDefaults();
-        m_view.MarkModified();
+        m_view.MarkModified(QStringLiteral("mettre en forme ") + under->Designation());
     } else {
         m_view.SetSelected(under);
     }
@@ -216,13 +216,14 @@ bool TEditingTools::DragHandle(QPoint down, QPoint up)
     if (PressedOnMoveHandle()) {
         selected->SetDX(selected->DX + up.x() - down.x());
         selected->SetDY(selected->DY - up.y() + down.y());
+        m_view.MarkModified(QStringLiteral("déplacer ") + selected->Designation());
     } else if (PressedOnSizeHandle()) {
         selected->SetX2(selected->GetX2() + up.x() - down.x());
         selected->SetY2(selected->GetY2() + up.y() - down.y());
+        m_view.MarkModified(QStringLiteral("redimensionner ") + selected->Designation());
     } else {
         return false;
     }
-    m_view.MarkModified();
     return true;
 }
 
@@ -242,8 +243,8 @@ bool TEditingTools::Create(TAxe &g, QPoint down, QPoint up)
     if (tool == m_actions.AddTexte) {
         AddTexte(g, up);
     } else {
-        g.AddElement(MakeShape(tool, g, down, up));
-        m_view.MarkModified();
+        const TDessin *shape = g.AddElement(MakeShape(tool, g, down, up));
+        m_view.MarkModified(QStringLiteral("ajouter ") + shape->Designation());
     }
     tool->setChecked(false);
     return true;
@@ -291,7 +292,7 @@ void TEditingTools::AddTexte(TAxe &g, QPoint at)
     if (text->Texte.isEmpty())
         return;
     g.AddElement(std::move(text));
-    m_view.MarkModified();
+    m_view.MarkModified(QStringLiteral("ajouter le texte"));
 }
 
 void TEditingTools::AddDelete()
@@ -299,8 +300,9 @@ void TEditingTools::AddDelete()
     TDessin *selected = m_view.Selected();
     SelectTool(m_actions.AddDelete);
     if (selected) {
+        const QString change = QStringLiteral("supprimer ") + selected->Designation();
         selected->Owner->DeleteElement(selected);
-        m_view.MarkModified();
+        m_view.MarkModified(change);
     }
     m_view.Redraw();
 }
@@ -315,7 +317,9 @@ void TEditingTools::Restack(bool up)
             g->AddElement(std::move(owned));
         else
             g->InsertElement(std::move(owned));
-        m_view.MarkModified();
+        m_view.MarkModified(QStringLiteral("passer ") + selected->Designation() +
+                            (up ? QStringLiteral(" au premier plan")
+                                : QStringLiteral(" en arrière-plan")));
     }
     m_view.Redraw();
 }

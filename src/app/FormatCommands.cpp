@@ -76,7 +76,7 @@ template <class Change> void TFormatCommands::Apply(Change change)
     TDessin *selected = m_view.Selected();
     change(selected);
     if (selected) {
-        m_view.MarkModified();
+        m_view.MarkModified(QStringLiteral("mettre en forme ") + selected->Designation());
         m_view.Redraw();
     }
 }

@@ -39,7 +39,8 @@ TMenuItems BuildMainMenu(QMenuBar *bar, const TMainActions &a)
     fichier->addSeparator();
     fichier->addAction(a.WMF);
 
-    AddMenu(bar, "Edition", QStringLiteral("&Edition"))->addAction(a.Copier);
+    items.Edition = AddMenu(bar, "Edition", QStringLiteral("&Edition"));
+    items.Edition->addAction(a.Copier);
 
     QMenu *affichage = AddMenu(bar, "Affichage", QStringLiteral("&Affichage"));
     affichage->addActions({a.ZoomIn, a.ZoomOut, a.ZoomFull});

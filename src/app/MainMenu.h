@@ -2,6 +2,7 @@
 // The main menu: the actions in their menus, plus the menu's own items (the
 // two tool bar toggles, the second way to the about box, the recent files).
 class QAction;
+class QMenu;
 class QMenuBar;
 struct TMainActions;
 class TRecentFilesMenu;
@@ -11,6 +12,7 @@ struct TMenuItems {
     QAction *MiseEnForme = nullptr; // "&Mise en forme", checkable, checked
     QAction *APropos = nullptr;     // "A &propos..."
     TRecentFilesMenu *FichiersRecents = nullptr;
+    QMenu *Edition = nullptr;       // "&Edition"
 };
 
 TMenuItems BuildMainMenu(QMenuBar *bar, const TMainActions &actions);

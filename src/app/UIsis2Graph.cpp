@@ -14,6 +14,7 @@
 #include "app/StandardToolBar.h"
 #include "app/StatusPanels.h"
 #include "app/TdsCommand.h"
+#include "app/UndoCommands.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TAxe.h"
@@ -61,6 +62,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     m_aboutBox = new TAboutBox(this);
     m_tools = new TEditingTools(m_actions, *m_isisGraph, [this] { RefreshView(); }, this);
     new TFormatCommands(m_actions, *m_isisGraph, *m_tbAspect, this);
+    new TUndoCommands(m_actions, *m_isisGraph, *m_tools, *m_menuItems.Edition, m_actions.Copier,
+                      [this] { RefreshView(); }, this);
     ConnectCommands();
 
     resize(InitialWidth, InitialHeight);

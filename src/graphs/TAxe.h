@@ -99,6 +99,8 @@ public:
 
     virtual void Draw(Canvas &canvas) = 0;
     virtual void Edit() = 0;
+    // What the graph is, with its article, as the names of changes say it.
+    virtual QString Designation() const = 0;
     // Appends the graph's document block: its type keyword, its own fields,
     // then the common lines (SaveAxe).
     virtual void SaveToStrings(DocumentWriter &out) const = 0;

@@ -351,7 +351,6 @@ void TCourbe::Edit()
     Epais = v.Epais;
     SetName(v.Nom);
     SetUnit(v.Unite);
-    Page()->MarkModified();
 }
 
 void TCourbe::SaveToStrings(DocumentWriter &out) const

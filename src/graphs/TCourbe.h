@@ -44,6 +44,10 @@ public:
     int GetCursor() const override;
     void Edit() override;
     void SaveToStrings(DocumentWriter &out) const override;
+    TCourbe *AsCourbe() override { return this; }
+    QString Designation() const override { return QStringLiteral("la courbe"); }
+    // Exchanges what the two curves drew last (see CurveCache.h).
+    void SwapRecording(TCourbe &other) { m_cache.swap(other.m_cache); }
 
 private:
     // Draws the n first samples of s against x in the series' own way.

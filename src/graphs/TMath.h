@@ -25,6 +25,7 @@ public:
                                                    DocumentReader &in);
 
     static constexpr std::string_view Keyword = "Math";
+    QString Designation() const override { return QStringLiteral("le graphe"); }
 
     double PasX = 0;
     double PasY = 0;

@@ -61,7 +61,6 @@ void TMath::Edit()
     if (prompts().Exec(dlg) != QDialog::Accepted)
         return;
     apply(dlg.Values());
-    Page()->MarkModified();
 }
 
 void TMath::apply(const TMathValues &v)

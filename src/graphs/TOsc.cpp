@@ -73,7 +73,6 @@ void TOsc::Edit()
     FontGrad = v.FontGrad;
     ColorQuadri = v.ColorQuadri;
     EpaisQuadri = v.EpaisQuadri;
-    Page()->MarkModified();
 }
 
 void TOsc::SaveToStrings(DocumentWriter &out) const

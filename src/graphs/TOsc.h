@@ -21,6 +21,7 @@ public:
                                                    DocumentReader &in);
 
     static constexpr std::string_view Keyword = "Osc";
+    QString Designation() const override { return QStringLiteral("l'écran d'oscilloscope"); }
 
     // Also sets the height to four fifths of the width.
     void SetWidth(int w) override;

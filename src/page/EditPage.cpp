@@ -19,5 +19,5 @@ void TIsisGraph::EditPage()
     Marge = std::clamp(v.Marge / 100.0, 0.02, 0.4);
     BackColor = v.BackColor;
     SetMFHeight(MFHeight());
-    MarkModified();
+    MarkModified(QStringLiteral("modifier la page"));
 }

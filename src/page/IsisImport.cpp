@@ -17,7 +17,6 @@ bool TIsisGraph::ImportIsis(const QString &fileName, QString *why)
 
     SetSelected(nullptr);
     FileName.clear();
-    ClearModified();
     // The graphs refer to the series they draw: free them before the series.
     SetGraphCount(0);
     *Datas = std::move(fresh);
@@ -26,6 +25,7 @@ bool TIsisGraph::ImportIsis(const QString &fileName, QString *why)
     // The one graph takes the whole height.
     SetMFHeight(1500);
     SetMFWidth(2000);
+    startHistory();
     Redraw();
     return true;
 }

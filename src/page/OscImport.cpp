@@ -44,6 +44,7 @@ bool TIsisGraph::ImportOscSeries(TDatas series)
     AppendGraph(TOsc::CreateFromDatas(this));
     SetMFHeight(MFHeight());
     SetZoom(1);
+    startHistory();
     Redraw();
     return true;
 }

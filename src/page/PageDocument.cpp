@@ -47,23 +47,6 @@ bool HasBanner(std::string_view firstLine)
     return firstLine.find(BannerPrefix) != std::string_view::npos;
 }
 
-void WritePage(const TIsisGraph &page, DocumentWriter &out)
-{
-    out.WriteLine(Banner);
-    page.Datas->SaveToStrings(out);
-    out.WriteLine("[Axes]");
-    out.WriteInt(page.MFWidth());
-    out.WriteColor(page.BackColor);
-    std::vector<const TAxe *> graphs;
-    for (int i = 0; i < page.GraphCount(); ++i)
-        if (const TAxe *g = page.Graphs(i))
-            graphs.push_back(g);
-    out.WriteInt(qsizetype(graphs.size()));
-    for (const TAxe *g : graphs)
-        g->SaveToStrings(out);
-    out.WriteLine("[Axes End]");
-}
-
 QString CannotOpen(const QString &fileName)
 {
     return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fileName);
@@ -73,7 +56,35 @@ QString CannotOpen(const QString &fileName)
 
 QByteArray TIsisGraph::SaveToBytes() const
 {
-    return DocumentBytes([this](DocumentWriter &out) { WritePage(*this, out); });
+    return DocumentBytes([this](DocumentWriter &out) { writePage(out); });
+}
+
+void TIsisGraph::writePage(DocumentWriter &out) const
+{
+    out.WriteLine(Banner);
+    Datas->SaveToStrings(out);
+    out.WriteLine("[Axes]");
+    writeAxes(out);
+    out.WriteLine("[Axes End]");
+}
+
+void TIsisGraph::writeAxes(DocumentWriter &out) const
+{
+    out.WriteInt(MFWidth());
+    out.WriteColor(BackColor);
+    out.WriteInt(std::count_if(m_graphs.begin(), m_graphs.end(),
+                               [](const std::unique_ptr<TAxe> &g) { return g != nullptr; }));
+    for (const std::unique_ptr<TAxe> &g : m_graphs)
+        if (g)
+            g->SaveToStrings(out);
+}
+
+std::vector<std::unique_ptr<TAxe>> TIsisGraph::readGraphs(TDatas *datas, DocumentReader &in)
+{
+    std::vector<std::unique_ptr<TAxe>> graphs(std::size_t(in.ReadCount()));
+    for (std::unique_ptr<TAxe> &g : graphs)
+        g = LoadGraph(this, datas, in);
+    return graphs;
 }
 
 QString TIsisGraph::LoadFromBytes(std::string_view bytes)
@@ -87,9 +98,7 @@ QString TIsisGraph::LoadFromBytes(std::string_view bytes)
         in.Skip();
         const int width = in.ReadInt();
         const TColor back = in.ReadColor();
-        std::vector<std::unique_ptr<TAxe>> graphs(std::size_t(in.ReadCount()));
-        for (std::unique_ptr<TAxe> &g : graphs)
-            g = LoadGraph(this, datas.get(), in);
+        std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(datas.get(), in);
         in.Skip();
         installDocument(std::move(datas), width, back, std::move(graphs));
         return {};
@@ -114,6 +123,7 @@ void TIsisGraph::installDocument(std::unique_ptr<TDatas> datas, int width, TColo
     // Re-stacks from the top: the stored tops give way to the heights.
     SetMFHeight(MFHeight());
     SetZoom(1);
+    startHistory();
     Redraw();
 }
 
@@ -124,7 +134,7 @@ QString TIsisGraph::WriteDocument(const QString &fileName, const QStringList &in
         error = SaveFileAtomically(
             fileName,
             [this](QIODevice &file) {
-                return WriteDocumentTo(file, [this](DocumentWriter &out) { WritePage(*this, out); });
+                return WriteDocumentTo(file, [this](DocumentWriter &out) { writePage(out); });
             },
             inputs);
     } catch (const std::bad_alloc &) {
@@ -151,10 +161,8 @@ QString TIsisGraph::ReadDocument(const QString &fileName)
     } catch (const std::bad_alloc &) {
         error = QStringLiteral("Mémoire insuffisante pour lire ce document.");
     }
-    if (error.isEmpty()) {
+    if (error.isEmpty())
         FileName = fileName;
-        ClearModified();
-    }
     return error;
 }
 

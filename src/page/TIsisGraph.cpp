@@ -16,6 +16,7 @@ TIsisGraph::TIsisGraph(QWidget *parent)
     : TGraphEMF(parent), Datas(std::make_unique<TDatas>()),
       m_dialogs(std::make_unique<TDialogSet>(this))
 {
+    m_history.Start(snapshot());
 }
 
 TIsisGraph::~TIsisGraph()
@@ -120,17 +121,19 @@ void TIsisGraph::AddGraph()
 {
     AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, Datas->AllButFirst(), 0)));
     SetMFHeight(MFHeight());
-    MarkModified();
+    MarkModified(QStringLiteral("ajouter un graphe"));
 }
 
 void TIsisGraph::DeleteGraph(int i)
 {
-    if (i < 0 || i >= GraphCount())
+    const TAxe *g = Graphs(i);
+    if (!g)
         return;
-    releaseSelectionIn(Graphs(i));
+    const QString change = QStringLiteral("supprimer ") + g->Designation();
+    releaseSelectionIn(g);
     m_graphs.erase(m_graphs.begin() + i);
     SetMFHeight(MFHeight());
-    MarkModified();
+    MarkModified(change);
 }
 
 int TIsisGraph::GraphIndexAt(int px, int py) const
@@ -190,10 +193,13 @@ void TIsisGraph::EditAt(int sx, int sy)
         return;
     }
     const auto under = g->ElementsAt(px, py);
-    if (under.empty())
+    if (under.empty()) {
         g->Edit();
-    else
+        MarkModified(QStringLiteral("modifier ") + g->Designation());
+    } else {
         under.front()->Edit();
+        MarkModified(QStringLiteral("modifier ") + under.front()->Designation());
+    }
 }
 
 namespace

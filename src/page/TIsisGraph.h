@@ -2,6 +2,7 @@
 // The page view: the stack of graphs, the page's series, the selection, the
 // current style that new elements take, hit-testing and pointer shapes.
 #include "data/TColor.h"
+#include "page/PageHistory.h"
 #include "page/TGraphEMF.h"
 #include "render/TFont.h"
 #include <QString>
@@ -10,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+class DocumentReader;
+class DocumentWriter;
 class TAxe;
 class TDatas;
 class TDessin;
@@ -104,12 +107,21 @@ public:
     // Whether the file's first line holds the document banner.
     static bool IsDocumentFile(const QString &fileName);
 
-    // The one change point: every command that edits the page calls it once
-    // per edit. Opening, importing and saving clear it.
-    void MarkModified() { m_modified = true; }
-    void ClearModified() { m_modified = false; }
-    // Whether the page changed since it was last opened, imported or saved.
-    bool Modified() const { return m_modified; }
+    // The one change point: every command that edits the page calls it once,
+    // after the edit, with the change's name ("déplacer le texte"). A change
+    // becomes one undo step; a command that changed nothing adds none.
+    // Opening and importing start a new history.
+    void MarkModified(const QString &change);
+    // The page as it is counts as saved.
+    void ClearModified();
+    // Whether the page differs from the one last opened, imported or saved.
+    bool Modified() const { return m_history.Modified(); }
+    const TPageHistory &History() const { return m_history; }
+    // Put the page back as it was before the last change (as it was after the
+    // last undone change), deselected, zoom and scroll kept. Without such a
+    // change nothing happens; a failure says why in a message.
+    void Undo();
+    void Redo();
 
     QString FileName;
     TColor BackColor = clWhite;
@@ -134,6 +146,8 @@ public:
 
 signals:
     void SelectedChange(TIsisGraph *sender, TDessin *p);
+    // The undo history changed: a change, an undo or redo, a new history.
+    void HistoryChange();
 
 protected:
     void PaintMarks(Canvas &screen) override;
@@ -143,11 +157,27 @@ private:
     void restack(int height);
     void installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,
                          std::vector<std::unique_ptr<TAxe>> graphs);
+    // The whole document.
+    void writePage(DocumentWriter &out) const;
+    // The page's lines between "[Axes]" and "[Axes End]": width, background,
+    // graph count and graphs. Reading takes the count and the graphs.
+    void writeAxes(DocumentWriter &out) const;
+    std::vector<std::unique_ptr<TAxe>> readGraphs(TDatas *datas, DocumentReader &in);
+    // The page's state for the history: the series' names, units and
+    // colours, the margin and the page's lines, without the samples.
+    QByteArray snapshot() const;
+    // The same once the page was rendered.
+    QByteArray settledSnapshot();
+    // Puts a snapshot back; the French reason of a failure, empty on success.
+    QString restore(const QByteArray &state);
+    void startHistory();
+    // Restores state, then moves the history by one step.
+    void travel(const QByteArray &state, void (TPageHistory::*move)());
     // Deselects when the selected annotation belongs to a graph being freed.
     void releaseSelectionIn(const TAxe *graph);
 
     std::vector<std::unique_ptr<TAxe>> m_graphs;
     TDessin *m_selected = nullptr;
-    bool m_modified = false;
+    TPageHistory m_history;
     std::unique_ptr<TDialogSet> m_dialogs;
 };

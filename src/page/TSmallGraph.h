@@ -12,6 +12,7 @@ class Canvas;
 class DocumentWriter;
 class TAxe;
 class TData;
+class TCourbe;
 class TDatas;
 class TDessin;
 class TIsisGraph;
@@ -43,6 +44,11 @@ public:
     virtual void SaveToStrings(DocumentWriter &out) const = 0;
     // The annotation this element is, or nullptr for a curve.
     virtual TDessin *AsDessin() { return nullptr; }
+    // The curve this element is, or nullptr for an annotation.
+    virtual TCourbe *AsCourbe() { return nullptr; }
+    // What the element is, with its article, as the names of changes say
+    // it: "le texte", "la courbe".
+    virtual QString Designation() const = 0;
     // Follow the owner graph's width (height) growing by the factor f;
     // only annotations move with it.
     virtual void ScaleX(double) {}

@@ -84,7 +84,7 @@ TEST_F(IsisImportTest, AFailedImportLeavesThePageItsSeriesSelectionAndFileNameAs
     page.SetSelected(t);
     page.FileName = QStringLiteral("mesures.scv");
     page.SetZoom(2);
-    page.MarkModified();
+    page.MarkModified(QStringLiteral("modifier la page"));
     const int elements = graph->ElementCount();
     const TData *series1 = page.Datas->Item(1);
 

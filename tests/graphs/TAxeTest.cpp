@@ -22,6 +22,7 @@ public:
     int GetCursor() const override { return 0; }
     void Edit() override {}
     void SaveToStrings(DocumentWriter &) const override {}
+    QString Designation() const override { return {}; }
 
 private:
     std::vector<int> *m_log;

@@ -215,7 +215,7 @@ TEST_F(PageDocument, AFailedSaveLeavesTheFileAndTheFileNameAsTheyWere)
     const QString path = WriteSampleFile(dir, QStringLiteral("page.scv"), "ancien");
     FillEveryKind();
     page.FileName = QStringLiteral("ailleurs.scv");
-    page.MarkModified();
+    page.MarkModified(QStringLiteral("modifier la page"));
     {
         FileSizeLimit fullDisk(64);
         EXPECT_NE(page.WriteDocument(path), QString());

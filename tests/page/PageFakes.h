@@ -21,6 +21,7 @@ public:
     }
     void Edit() override {}
     void SaveToStrings(DocumentWriter &) const override {}
+    QString Designation() const override { return {}; }
     QString CursorXText(int) const override { return {}; }
     QString CursorYText(int) const override { return {}; }
 
@@ -40,6 +41,7 @@ public:
     int GetCursor() const override { return m_cursor; }
     void Edit() override {}
     void SaveToStrings(DocumentWriter &) const override {}
+    QString Designation() const override { return {}; }
 
 private:
     QRect m_box;
@@ -60,6 +62,7 @@ public:
     int GetCursor() const override { return m_cursor; }
     void Edit() override {}
     void SaveToStrings(DocumentWriter &) const override {}
+    QString Designation() const override { return {}; }
     void DrawSelection(Canvas &screen, int offX, int offY) const override
     {
         const QPoint a = GetScreenPoint();
