@@ -37,7 +37,6 @@ bool TIsisGraph::ImportOscSeries(TDatas series)
     }
     SetSelected(nullptr);
     FileName.clear();
-    ClearModified();
     // The graphs refer to the series they draw: free them before the series.
     SetGraphCount(0);
     *Datas = std::move(series);

@@ -98,16 +98,16 @@ void TIsisGraph::travel(const QByteArray &state, void (TPageHistory::*move)())
 
 QByteArray TIsisGraph::snapshot() const
 {
-    DocumentWriter out;
-    // Edits change a series' name, unit and colour, never its samples.
-    for (const std::unique_ptr<TData> &s : Datas->Items) {
-        out.WriteText(s->Name);
-        out.WriteText(s->Unit);
-        out.WriteColor(s->Color);
-    }
-    out.WriteReal(Marge);
-    writeAxes(out);
-    return out.Take();
+    return DocumentBytes([this](DocumentWriter &out) {
+        // Edits change a series' name, unit and colour, never its samples.
+        for (const std::unique_ptr<TData> &s : Datas->Items) {
+            out.WriteText(s->Name);
+            out.WriteText(s->Unit);
+            out.WriteColor(s->Color);
+        }
+        out.WriteReal(Marge);
+        writeAxes(out);
+    });
 }
 
 QByteArray TIsisGraph::settledSnapshot()

@@ -43,7 +43,7 @@ protected:
     void Edit()
     {
         page.BackColor = clRed;
-        page.MarkModified();
+        page.MarkModified(QStringLiteral("modifier la page"));
     }
 
     bool Load(const QString &chosen)
@@ -114,7 +114,8 @@ TEST_F(FileCommandsTest, ImportsAndClosingAskFirstAndCancellingKeepsThePage)
         [&] { return form.close(); },
     };
     Edit();
-    form.IsisGraph()->MarkModified();
+    form.IsisGraph()->BackColor = clRed;
+    form.IsisGraph()->MarkModified(QStringLiteral("modifier la page"));
     const QByteArray before = page.SaveToBytes();
     for (const auto &action : actions) {
         prompts.Answers.push_back(QMessageBox::Cancel);

@@ -82,7 +82,8 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         if (c.answer != QMessageBox::NoButton) {
-            form->IsisGraph()->MarkModified();
+            form->IsisGraph()->BackColor = clRed;
+            form->IsisGraph()->MarkModified(QStringLiteral("modifier la page"));
             prompts.Answers.push_back(c.answer);
         }
         prompts.Messages.clear();
