@@ -42,7 +42,7 @@ protected:
 
     void Edit()
     {
-        page.BackColor = clRed;
+        page.BackColor = page.BackColor == clRed ? clLime : clRed;
         page.MarkModified(QStringLiteral("modifier la page"));
     }
 
