@@ -39,22 +39,14 @@ struct DecadeCase {
 
 TEST(EngNumbers, DecadeAndPowerOfTen)
 {
+    // 0.1: a negative whole logarithm gives one less.
     const DecadeCase cases[] = {
-        {0, 0, 1},
-        {9.99, 0, 1},
-        {10, 1, 10},
-        {-1234, 3, 1000},
-        {0.047, -2, 0.01},
-        // A negative whole logarithm gives one less.
-        {0.1, -2, 0.01},
-        {1.7e308, 308, 1e308},
+        {0, 0, 1},        {9.99, 0, 1},          {10, 1, 10},                {-1234, 3, 1000},
+        {0.047, -2, 0.01}, {0.1, -2, 0.01},      {1.7e308, 308, 1e308},      {kNaN, 0, 1},
         {kTiniest, -324, kTiniest},
-        {kNaN, 0, 1},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(Decade(c.x), c.decade) << c.x;
-        EXPECT_EQ(PowerOfTen(c.x), c.power) << c.x;
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(std::pair(Decade(c.x), PowerOfTen(c.x)), std::pair(c.decade, c.power)) << c.x;
 }
 
 TEST(EngNumbers, PowerOfTenIsTheNearestDoubleOverTheWholeRange)

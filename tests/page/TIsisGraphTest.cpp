@@ -99,9 +99,7 @@ TEST_F(PageView, GraphListEditing)
 
     page.DeleteGraph(1); // the 500 high graph: the one below moves up
     ASSERT_EQ(page.GraphCount(), 2);
-    EXPECT_EQ(page.Graphs(1), last);
-    EXPECT_EQ(last->Top, 1000);
-    EXPECT_EQ(page.MFHeight(), 1700);
+    EXPECT_EQ(std::tuple(page.Graphs(1), last->Top, page.MFHeight()), std::tuple(last, 1000, 1700));
 
     // Growing leaves empty positions that everything steps over.
     page.SetGraphCount(4);
@@ -139,11 +137,9 @@ TEST_F(PageView, CursorAtCountsTheElementsUnderThePoint)
     addElement<BoxDessin>(0, QRect(500, 0, 1000, 400), crRecta);
 
     auto at = [&](int px, int py) { return page.CursorAt(page.ScreenX(px), page.ScreenY(py)); };
-    EXPECT_EQ(at(2500, 200), crGraphe);      // in the graph, over nothing
-    EXPECT_EQ(at(200, 200), crCourbe);       // one element: its shape
-    EXPECT_EQ(at(1200, 200), crRecta);       // one element: its shape
-    EXPECT_EQ(at(700, 200), crIntersection); // two elements
-    EXPECT_EQ(at(700, 1200), crGraphe);      // the lower graph holds nothing
+    // Over nothing, one element (its shape), two elements, the empty lower graph.
+    EXPECT_EQ(std::vector<int>({at(2500, 200), at(200, 200), at(700, 200), at(700, 1200)}),
+              std::vector<int>({crGraphe, crCourbe, crIntersection, crGraphe}));
     EXPECT_EQ(page.CursorAt(1, 1), crPage);  // beside the page
     EXPECT_EQ(page.ElementAt(1, 1), nullptr);
 }
@@ -156,10 +152,9 @@ TEST_F(PageView, ElementAtReturnsTheFrontmostAnnotationOnly)
     addElement<BoxElement>(0, QRect(0, 0, 3000, 1000), crCourbe); // a curve on top
 
     auto at = [&](int px, int py) { return page.ElementAt(page.ScreenX(px), page.ScreenY(py)); };
-    EXPECT_EQ(at(700, 200), front);
-    EXPECT_EQ(at(200, 200), back);
-    EXPECT_EQ(at(2500, 200), nullptr); // only the curve lies there
-    EXPECT_EQ(at(700, 1200), nullptr); // other graph
+    // Where the curve only lies, and in the other graph: none.
+    EXPECT_EQ(std::vector<TSmallGraph *>({at(700, 200), at(200, 200), at(2500, 200), at(700, 1200)}),
+              std::vector<TSmallGraph *>({front, back, nullptr, nullptr}));
 }
 
 class PageSelection : public PageView

@@ -84,9 +84,9 @@ TEST(TTDS, AcquisitionIsFrozenOnlyWhenRunningAndDisplayFormatRead)
             EXPECT_TRUE(WaitForCommand(*c.simulator, QStringLiteral("ACQ:STATE RUN")));
         }
         const QStringList commands = CommandsOf(*c.simulator);
-        EXPECT_EQ(commands.contains(QStringLiteral("ACQ:STATE STOP")), !stopped);
-        EXPECT_EQ(commands.contains(QStringLiteral("ACQ:STATE RUN")), !stopped);
-        EXPECT_EQ(c.link->XYMode, stopped);
+        EXPECT_EQ(std::tuple(commands.contains(QStringLiteral("ACQ:STATE STOP")),
+                             commands.contains(QStringLiteral("ACQ:STATE RUN")), c.link->XYMode),
+                  std::tuple(!stopped, !stopped, stopped));
     }
 }
 
@@ -113,9 +113,9 @@ TEST(TTDS, FailuresAreExplainedInFrench)
         const TTDSTimeouts timeouts =
             k.fault == TdsFault::HangOnCurve ? silentCurve : TTDSTimeouts{};
         const Capture c = CaptureFrom(o, timeouts);
-        EXPECT_EQ(c.connected, k.connects) << k.text;
-        EXPECT_FALSE(c.transferred);
-        EXPECT_EQ(c.link->Failure.Kind, TTDSFailure::Box::Error);
+        EXPECT_EQ(std::tuple(c.connected, c.transferred, c.link->Failure.Kind),
+                  std::tuple(k.connects, false, TTDSFailure::Box::Error))
+            << k.text;
         EXPECT_TRUE(c.link->Failure.Text.contains(QString::fromUtf8(k.text)))
             << c.link->Failure.Text.toStdString();
     }
@@ -137,7 +137,6 @@ TEST(TTDS, NoReplyNamesThePortAndAnUnopenablePortSaysSo)
     TTDS link;
     link.SetPort(QStringLiteral("/nonexistent/ttyUSB9"));
     EXPECT_FALSE(link.Connect());
-    EXPECT_EQ(link.Failure.Kind, TTDSFailure::Box::Plain);
     EXPECT_EQ(link.Failure.Text, QStringLiteral("Impossible d'ouvrir le port Série : "
                                                 "/nonexistent/ttyUSB9\n\rRelancer l'application"));
 }
@@ -163,8 +162,7 @@ TEST(TTDS, CancelEndsTheWaitAtOnceAndRestartsTheAcquisition)
     EXPECT_FALSE(link.Transfer());
     EXPECT_EQ(link.Failure.Kind, TTDSFailure::Box::None);
     // Five sources of 2500 points were expected; hidden CH1 took one off.
-    EXPECT_GT(expected, 4 * 2500);
-    EXPECT_LT(expected, 4 * 2500 + 400);
+    EXPECT_TRUE(expected > 4 * 2500 && expected < 4 * 2500 + 400) << expected;
     EXPECT_TRUE(WaitForCommand(*simulator, QStringLiteral("ACQ:STATE RUN")));
     link.ClosePort();
     const QStringList commands = CommandsOf(*simulator);

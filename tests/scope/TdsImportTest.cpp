@@ -49,9 +49,9 @@ TEST_F(TdsImportTest, ChannelsOneAndThreeGiveTimeAndTwoColouredSeriesOnOneScreen
     ASSERT_TRUE(Import(o));
     ASSERT_EQ(page.GraphCount(), 1);
     EXPECT_NE(dynamic_cast<TOsc *>(page.Graphs(0)), nullptr);
-    EXPECT_TRUE(page.FileName.isEmpty());
     ASSERT_EQ(page.Datas->Count(), 3);
-    EXPECT_EQ(page.Datas->Item(0)->Name, QStringLiteral("t"));
+    EXPECT_EQ(std::pair(page.FileName, page.Datas->Item(0)->Name),
+              std::pair(QString(), QStringLiteral("t")));
     const auto *ch1 = dynamic_cast<const TDataOsc *>(page.Datas->Item(1));
     const auto *ch3 = dynamic_cast<const TDataOsc *>(page.Datas->Item(2));
     ASSERT_TRUE(ch1 && ch3);
@@ -84,8 +84,8 @@ TEST_F(TdsImportTest, EveryFailureLeavesThePageAsItWas)
         o.Fault = c.fault;
         prompts.Messages.clear();
         EXPECT_FALSE(Import(o, c.press));
-        EXPECT_EQ(page.GraphCount(), graphs);
-        EXPECT_EQ(page.FileName, QStringLiteral("garde.scv"));
+        EXPECT_EQ(std::pair(page.GraphCount(), page.FileName),
+                  std::pair(graphs, QStringLiteral("garde.scv")));
         ASSERT_EQ(prompts.Messages.size(), c.message ? 1u : 0u);
         if (c.message) {
             EXPECT_TRUE(prompts.Messages[0].text.contains(QString::fromUtf8(c.message)));
