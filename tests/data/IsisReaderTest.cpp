@@ -60,8 +60,6 @@ TEST_F(IsisReader, ColumnsBeyondTheNamesTakeTheLastName)
     ASSERT_TRUE(Load("\"t\",\"v1\"\n0,1,2\n"));
     ASSERT_EQ(datas.Count(), 3);
     EXPECT_EQ(S(2).Name, "v1");
-    ASSERT_TRUE(Load("\"t\"\n0,1\n"));
-    EXPECT_EQ(S(1).Name, "t");
 }
 
 TEST_F(IsisReader, NamesKeepUnusualTextAndReadWindows1252)

@@ -143,12 +143,11 @@ TEST_F(GraphEditTest, AnotherAbscissaProposesItsRangeAndTheDialogReopensOnTheLas
     editWith(*g, [](QDialog &d) {
         d.findChild<QTabWidget *>("PageControl1")->setCurrentIndex(0);
         d.findChild<QComboBox *>("CBAxeX")->setCurrentIndex(3);
-        EXPECT_EQ(edit(d, "EXMin").text(), "0");
-        EXPECT_EQ(edit(d, "EXMax").text(), "30,000");
-        EXPECT_EQ(edit(d, "EGraduationX").text(), "5,0");
+        EXPECT_EQ(QStringList({edit(d, "EXMin").text(), edit(d, "EXMax").text(),
+                               edit(d, "EGraduationX").text()}),
+                  QStringList({"0", "30,000", "5,0"}));
     });
-    EXPECT_EQ(g->AxeX(), 3);
-    EXPECT_EQ(g->XMax, 30);
+    EXPECT_EQ(std::pair(g->AxeX(), g->XMax), std::pair(3, 30.0));
     editWith(*g, [](QDialog &d) {
         EXPECT_EQ(d.findChild<QTabWidget *>("PageControl1")->currentWidget()->objectName(),
                   "TSAxeX");
