@@ -10,6 +10,5 @@ class QAction;
 class QWidget;
 class TIsisGraph;
 
-// Returns whether a document was opened.
-bool OpenGivenFile(QWidget &window, TIsisGraph &page, QAction &addGraph,
+void OpenGivenFile(QWidget &window, TIsisGraph &page, QAction &addGraph,
                    const std::function<void()> &refreshView, const QString &fileName);

@@ -133,14 +133,14 @@ void TForm1::ConnectCommands()
             [this](bool zoomChanged) { zoomChanged ? RefreshView() : RefreshZoomControls(); });
     new TPageNavigation(*m_isisGraph, {m_scrollBar1, m_scrollBar2, a.ZoomIn, a.ZoomOut});
 
+    // Every document opened or saved, whatever the command, joins the recent files.
+    connect(m_isisGraph, &TIsisGraph::DocumentNamed, m_menuItems.FichiersRecents,
+            &TRecentFilesMenu::Add);
     connect(a.Load, &QAction::triggered, this, [this] {
-        RememberIf(
-            LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }));
+        LoadCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
-    connect(a.Save, &QAction::triggered, this,
-            [this] { RememberIf(SaveCommand(*this, *m_isisGraph)); });
-    connect(a.SaveAs, &QAction::triggered, this,
-            [this] { RememberIf(SaveAsCommand(*this, *m_isisGraph)); });
+    connect(a.Save, &QAction::triggered, this, [this] { SaveCommand(*this, *m_isisGraph); });
+    connect(a.SaveAs, &QAction::triggered, this, [this] { SaveAsCommand(*this, *m_isisGraph); });
     connect(m_menuItems.FichiersRecents, &TRecentFilesMenu::OpenRequested, this, &TForm1::OpenFile);
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
@@ -164,19 +164,11 @@ void TForm1::OpenCommandLineFile(const QString &fileName)
 {
     OpenStartupFile(
         *this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
-    RememberIf(!m_isisGraph->FileName.isEmpty());
 }
 
 void TForm1::OpenFile(const QString &fileName)
 {
-    RememberIf(OpenGivenFile(
-        *this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName));
-}
-
-void TForm1::RememberIf(bool documentOpenedOrSaved)
-{
-    if (documentOpenedOrSaved)
-        m_menuItems.FichiersRecents->Add(m_isisGraph->FileName);
+    OpenGivenFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
 }
 
 // A document or a simulator graph export dropped on the window opens as if

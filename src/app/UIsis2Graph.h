@@ -50,8 +50,6 @@ private:
     void PlaceAtRandom();
     // A file dropped on the window or picked among the recent files.
     void OpenFile(const QString &fileName);
-    // Puts the page's document first among the recent files.
-    void RememberIf(bool documentOpenedOrSaved);
     void RequestZoom(int z);
     // RefreshView without the zoom's status panel.
     void RefreshZoomControls();

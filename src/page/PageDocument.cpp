@@ -143,6 +143,7 @@ QString TIsisGraph::WriteDocument(const QString &fileName, const QStringList &in
     if (error.isEmpty()) {
         FileName = fileName;
         ClearModified();
+        emit DocumentNamed(fileName);
     }
     return error;
 }
@@ -161,8 +162,10 @@ QString TIsisGraph::ReadDocument(const QString &fileName)
     } catch (const std::bad_alloc &) {
         error = QStringLiteral("Mémoire insuffisante pour lire ce document.");
     }
-    if (error.isEmpty())
+    if (error.isEmpty()) {
         FileName = fileName;
+        emit DocumentNamed(fileName);
+    }
     return error;
 }
 

@@ -148,6 +148,8 @@ signals:
     void SelectedChange(TIsisGraph *sender, TDessin *p);
     // The undo history changed: a change, an undo or redo, a new history.
     void HistoryChange();
+    // A document was read from or written to the file, now FileName.
+    void DocumentNamed(const QString &fileName);
 
 protected:
     void PaintMarks(Canvas &screen) override;

@@ -78,7 +78,10 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         {documents[1], QMessageBox::Cancel, documents[0], QStringLiteral("Scolivet : un.scv")},
         {documents[1], QMessageBox::No, documents[1], QStringLiteral("Scolivet : deux.scv")},
         {graphExport, QMessageBox::No, QString(), QStringLiteral("Scolivet : ")},
+        // The imported page is saved under a new name first.
+        {documents[0], QMessageBox::Yes, documents[0], QStringLiteral("Scolivet : un.scv")},
     };
+    prompts.FileNames.push_back(dir.filePath(QStringLiteral("trois.scv")));
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         if (c.answer != QMessageBox::NoButton) {
@@ -88,14 +91,15 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         }
         prompts.Messages.clear();
         EXPECT_TRUE(Drop({c.file, documents[1]}));
-        EXPECT_EQ(prompts.MessageTexts(), c.answer == QMessageBox::NoButton
+        EXPECT_EQ(prompts.MessageTexts().mid(0, 1), c.answer == QMessageBox::NoButton
                                               ? QStringList()
                                               : QStringList("Enregistrer les modifications ?"));
         EXPECT_EQ(form->IsisGraph()->FileName, c.fileName);
         EXPECT_TRUE(form->windowTitle().startsWith(c.caption)) << form->windowTitle().toStdString();
         EXPECT_TRUE(form->Actions().AddGraph->isEnabled());
     }
-    EXPECT_EQ(Recent().Files(), QStringList({documents[1], documents[0]}));
+    EXPECT_EQ(Recent().Files(),
+              QStringList({documents[0], dir.filePath(QStringLiteral("trois.scv")), documents[1]}));
     EXPECT_FALSE(Drop({}));
 }
 
