@@ -85,8 +85,9 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         if (c.answer != QMessageBox::NoButton) {
-            form->IsisGraph()->BackColor = clRed;
-            form->IsisGraph()->MarkModified(QStringLiteral("modifier la page"));
+            TIsisGraph &page = *form->IsisGraph();
+            page.BackColor = page.BackColor == clRed ? clBlue : clRed;
+            page.MarkModified(QStringLiteral("modifier la page"));
             prompts.Answers.push_back(c.answer);
         }
         prompts.Messages.clear();
