@@ -43,31 +43,44 @@ void replay(const PagePicture &picture, Canvas &canvas)
 
 } // namespace
 
-TCurveCache::TCurveCache() : m_picture(std::make_unique<PagePicture>()) {}
+TCurveCache::TCurveCache()
+{
+    for (Recording &r : m_recordings)
+        r.Picture = std::make_unique<PagePicture>();
+}
 
 TCurveCache::~TCurveCache() = default;
+
+void TCurveCache::record(Recording &r, const TCurveKey &key,
+                         const std::function<void(Canvas &)> &draw)
+{
+    r.Key.reset();
+    r.Picture->Clear();
+    RecordingCanvas recorder(*r.Picture);
+    recorder.Pen = key.Pen;
+    recorder.Brush = key.Brush;
+    recorder.Font = key.Font;
+    recorder.MoveTo(key.PenPos.x(), key.PenPos.y());
+    draw(recorder);
+    r.Pen = recorder.Pen;
+    r.Brush = recorder.Brush;
+    r.Font = recorder.Font;
+    r.PenPos = recorder.PenPos();
+    r.Key = key;
+}
 
 void TCurveCache::Draw(Canvas &canvas, const TCurveKey &key,
                        const std::function<void(Canvas &)> &draw)
 {
-    if (m_key != key) {
-        m_key.reset();
-        m_picture->Clear();
-        RecordingCanvas recorder(*m_picture);
-        recorder.Pen = key.Pen;
-        recorder.Brush = key.Brush;
-        recorder.Font = key.Font;
-        recorder.MoveTo(key.PenPos.x(), key.PenPos.y());
-        draw(recorder);
-        m_pen = recorder.Pen;
-        m_brush = recorder.Brush;
-        m_font = recorder.Font;
-        m_penPos = recorder.PenPos();
-        m_key = key;
+    if (m_recordings[0].Key != key) {
+        std::swap(m_recordings[0], m_recordings[1]);
+        if (m_recordings[0].Key != key)
+            record(m_recordings[0], key, draw);
     }
-    replay(*m_picture, canvas);
-    canvas.Pen = m_pen;
-    canvas.Brush = m_brush;
-    canvas.Font = m_font;
-    canvas.MoveTo(m_penPos.x(), m_penPos.y());
+    const Recording &r = m_recordings[0];
+    replay(*r.Picture, canvas);
+    canvas.Pen = r.Pen;
+    canvas.Brush = r.Brush;
+    canvas.Font = r.Font;
+    canvas.MoveTo(r.PenPos.x(), r.PenPos.y());
 }

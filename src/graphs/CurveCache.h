@@ -1,12 +1,13 @@
 #pragma once
-// What a curve drew the last time, kept with everything that drawing read:
+// What a curve drew the last two times, each kept with everything that drawing read:
 // the series with their length and range, both axis mappings and the canvas
 // state it started from. Re-rendering a page whose curves did not
 // change (an annotation was edited) then copies the recorded calls instead of
-// walking every sample again.
+// walking every sample again; so does undoing a change of scale, and redoing it.
 #include "data/TData.h"
 #include "graphs/AxisMap.h"
 #include "render/Canvas.h"
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,17 +37,24 @@ public:
     TCurveCache();
     ~TCurveCache();
 
-    // Replays the last recording when key matches the one it was made
-    // with; otherwise records draw anew first. The canvas ends in the state
-    // draw leaves it in.
+    // Replays the recording whose key matches; otherwise records draw anew
+    // first, over the older recording. The canvas ends in the state draw
+    // leaves it in.
     void Draw(Canvas &canvas, const TCurveKey &key, const std::function<void(Canvas &)> &draw);
 
 private:
-    std::optional<TCurveKey> m_key;
-    std::unique_ptr<PagePicture> m_picture;
-    // The canvas state after draw.
-    TPen m_pen;
-    TBrush m_brush;
-    TFont m_font;
-    QPoint m_penPos;
+    struct Recording {
+        std::optional<TCurveKey> Key;
+        std::unique_ptr<PagePicture> Picture;
+        // The canvas state after draw.
+        TPen Pen;
+        TBrush Brush;
+        TFont Font;
+        QPoint PenPos;
+    };
+    static void record(Recording &r, const TCurveKey &key,
+                       const std::function<void(Canvas &)> &draw);
+
+    // The latest first.
+    std::array<Recording, 2> m_recordings;
 };

@@ -26,16 +26,22 @@ std::vector<TCourbe *> CurvesOf(const TAxe &graph)
 }
 
 // Curves rebuilt from a state take over the recordings of the curves of the
-// same series in the graph at the same place. A recording is replayed only
-// when everything it was drawn from is unchanged, so a poor pairing costs
-// time, never a wrong picture.
-void HandOverRecordings(const std::vector<std::unique_ptr<TAxe>> &from,
+// same series in the graph at the same place, on the page or among the graphs
+// the last undo or redo replaced. A recording is replayed only when
+// everything it was drawn from is unchanged, so a poor pairing costs time,
+// never a wrong picture.
+void HandOverRecordings(const std::vector<std::unique_ptr<TAxe>> &shown,
+                        const std::vector<std::unique_ptr<TAxe>> &replaced,
                         const std::vector<std::unique_ptr<TAxe>> &to)
 {
-    for (std::size_t i = 0; i < std::min(from.size(), to.size()); ++i) {
-        if (!from[i] || !to[i])
+    for (std::size_t i = 0; i < to.size(); ++i) {
+        if (!to[i])
             continue;
-        std::vector<TCourbe *> old = CurvesOf(*from[i]);
+        std::vector<TCourbe *> old;
+        for (const auto *from : {&shown, &replaced})
+            if (i < from->size() && (*from)[i])
+                for (TCourbe *c : CurvesOf(*(*from)[i]))
+                    old.push_back(c);
         for (TCourbe *fresh : CurvesOf(*to[i])) {
             const auto same = std::find_if(old.begin(), old.end(), [&](const TCourbe *c) {
                 return c->SerieIndex == fresh->SerieIndex;
@@ -69,6 +75,7 @@ void TIsisGraph::ClearModified()
 
 void TIsisGraph::startHistory()
 {
+    m_replaced.clear();
     m_history.Start(settledSnapshot());
     emit HistoryChange();
 }
@@ -140,8 +147,9 @@ QString TIsisGraph::restore(const QByteArray &state)
         }
         Marge = marge;
         BackColor = back;
-        HandOverRecordings(m_graphs, graphs);
-        SetGraphCount(0);
+        HandOverRecordings(m_graphs, m_replaced, graphs);
+        m_replaced = std::move(m_graphs);
+        m_graphs.clear();
         SetMFWidth(width);
         for (std::unique_ptr<TAxe> &g : graphs)
             AppendGraph(std::move(g));

@@ -24,6 +24,7 @@ TIsisGraph::~TIsisGraph()
     // Graphs first (they free their elements), then the series they refer to.
     m_selected = nullptr;
     m_graphs.clear();
+    m_replaced.clear();
     Datas.reset();
 }
 

@@ -179,6 +179,9 @@ private:
     void releaseSelectionIn(const TAxe *graph);
 
     std::vector<std::unique_ptr<TAxe>> m_graphs;
+    // The graphs the last undo or redo took off the page, kept for what
+    // their curves drew (see restore).
+    std::vector<std::unique_ptr<TAxe>> m_replaced;
     TDessin *m_selected = nullptr;
     TPageHistory m_history;
     std::unique_ptr<TDialogSet> m_dialogs;
