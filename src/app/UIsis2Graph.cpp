@@ -162,6 +162,9 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::OpenCommandLineFile(const QString &fileName)
 {
+    // A page recovered at start is offered for saving first.
+    if (m_isisGraph->Modified())
+        return OpenFile(fileName);
     OpenStartupFile(
         *this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
 }

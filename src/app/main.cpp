@@ -1,7 +1,7 @@
 // Entry point of the editor.
+#include "app/EditorSession.h"
 #include "app/HeadlessExport.h"
 #include "app/ToolkitSetup.h"
-#include "app/UIsis2Graph.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstring>
@@ -84,9 +84,5 @@ int main(int argc, char **argv)
         return HeadlessExport(parser.value(QStringLiteral("export")),
                               parser.positionalArguments().value(0));
 
-    TForm1 window;
-    window.show();
-    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-        window.OpenCommandLineFile(files.constFirst());
-    return app.exec();
+    return RunEditor(app, parser.positionalArguments());
 }

@@ -4,6 +4,7 @@
 #include "data/TColor.h"
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 // Curves branch on these values, so the numbering is fixed.
@@ -16,8 +17,10 @@ class TData
 {
 public:
     virtual ~TData() = default;
-    TData(const TData &) = delete;
     TData &operator=(const TData &) = delete;
+    // A copy, samples included, that another thread may read while this
+    // series changes or goes.
+    virtual std::unique_ptr<TData> Clone() const = 0;
 
     QString Name;
     TDataKind Kind;
@@ -65,6 +68,7 @@ public:
 
 protected:
     TData(TDataKind kind, bool rangeValid, double min, double max);
+    TData(const TData &) = default;
     // The kind's lines after the count: its fields, then one line per sample.
     virtual void SaveOwnLines(DocumentWriter &out) const = 0;
     virtual void LoadOwnLines(DocumentReader &in, int count) = 0;

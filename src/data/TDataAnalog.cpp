@@ -33,3 +33,8 @@ void TDataAnalog::LoadOwnLines(DocumentReader &in, int count)
     for (int i = 0; i < count; ++i)
         SetValue(i, in.ReadReal());
 }
+
+std::unique_ptr<TData> TDataAnalog::Clone() const
+{
+    return std::unique_ptr<TData>(new TDataAnalog(*this));
+}

@@ -70,3 +70,8 @@ void TDataBus::LoadOwnLines(DocumentReader &in, int count)
     for (int i = 0; i < count; ++i)
         SetWord(i, in.ReadInt());
 }
+
+std::unique_ptr<TData> TDataBus::Clone() const
+{
+    return std::unique_ptr<TData>(new TDataBus(*this));
+}

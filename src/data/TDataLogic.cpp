@@ -63,3 +63,8 @@ void TDataLogic::LoadOwnLines(DocumentReader &in, int count)
     for (int i = 0; i < count; ++i)
         SetState(i, LogicStateCode(in.NextLine()));
 }
+
+std::unique_ptr<TData> TDataLogic::Clone() const
+{
+    return std::unique_ptr<TData>(new TDataLogic(*this));
+}

@@ -68,3 +68,8 @@ void TDataOsc::LoadOwnLines(DocumentReader &in, int count)
     for (int i = 0; i < count; ++i)
         SetRaw(i, in.ReadInt());
 }
+
+std::unique_ptr<TData> TDataOsc::Clone() const
+{
+    return std::unique_ptr<TData>(new TDataOsc(*this));
+}

@@ -24,6 +24,15 @@ void TDatas::SetCount(int n)
     Items.resize(std::size_t(std::max(n, 0)));
 }
 
+TDatas TDatas::Clone() const
+{
+    TDatas copy;
+    copy.Items.reserve(Items.size());
+    for (const std::unique_ptr<TData> &s : Items)
+        copy.Add(s ? s->Clone() : nullptr);
+    return copy;
+}
+
 void TDatas::Add(std::unique_ptr<TData> s)
 {
     Items.push_back(std::move(s));

@@ -33,6 +33,8 @@ public:
 
     // Frees the series beyond n; new entries are empty.
     void SetCount(int n);
+    // A copy of every series, samples included (see TData::Clone).
+    TDatas Clone() const;
     void Clear() { SetCount(0); }
     void Add(std::unique_ptr<TData> s);
     void AddChannel(const TChannelData &rec, TColor color, char channel);

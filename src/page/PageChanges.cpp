@@ -73,6 +73,12 @@ void TIsisGraph::ClearModified()
     m_history.MarkSaved();
 }
 
+void TIsisGraph::MarkUnsaved()
+{
+    m_history.MarkUnsaved();
+    emit HistoryChange();
+}
+
 void TIsisGraph::startHistory()
 {
     m_replaced.clear();

@@ -52,6 +52,18 @@ QString CannotOpen(const QString &fileName)
     return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fileName);
 }
 
+// The reason read() failed with, empty when it succeeded.
+template <typename Read> QString Guarded(Read read)
+{
+    try {
+        return read();
+    } catch (const EConvertError &e) {
+        return e.Message();
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("Mémoire insuffisante pour lire ce document.");
+    }
+}
+
 } // namespace
 
 QByteArray TIsisGraph::SaveToBytes() const
@@ -63,6 +75,11 @@ void TIsisGraph::writePage(DocumentWriter &out) const
 {
     out.WriteLine(Banner);
     Datas->SaveToStrings(out);
+    WriteLayout(out);
+}
+
+void TIsisGraph::WriteLayout(DocumentWriter &out) const
+{
     out.WriteLine("[Axes]");
     writeAxes(out);
     out.WriteLine("[Axes End]");
@@ -89,24 +106,33 @@ std::vector<std::unique_ptr<TAxe>> TIsisGraph::readGraphs(TDatas *datas, Documen
 
 QString TIsisGraph::LoadFromBytes(std::string_view bytes)
 {
-    try {
+    return Guarded([&] {
         DocumentReader in(bytes);
         if (in.AtEnd() || !HasBanner(in.NextLine()))
             return QStringLiteral("Format de fichier non reconnu");
         auto datas = std::make_unique<TDatas>();
         datas->LoadFromStrings(in);
-        in.Skip();
-        const int width = in.ReadInt();
-        const TColor back = in.ReadColor();
-        std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(datas.get(), in);
-        in.Skip();
-        installDocument(std::move(datas), width, back, std::move(graphs));
-        return {};
-    } catch (const EConvertError &e) {
-        return e.Message();
-    } catch (const std::bad_alloc &) {
-        return QStringLiteral("Mémoire insuffisante pour lire ce document.");
-    }
+        readLayout(std::move(datas), in);
+        return QString();
+    });
+}
+
+QString TIsisGraph::LoadLayout(std::unique_ptr<TDatas> datas, DocumentReader &in)
+{
+    return Guarded([&] {
+        readLayout(std::move(datas), in);
+        return QString();
+    });
+}
+
+void TIsisGraph::readLayout(std::unique_ptr<TDatas> datas, DocumentReader &in)
+{
+    in.Skip();
+    const int width = in.ReadInt();
+    const TColor back = in.ReadColor();
+    std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(datas.get(), in);
+    in.Skip();
+    installDocument(std::move(datas), width, back, std::move(graphs));
 }
 
 void TIsisGraph::installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,

@@ -6,6 +6,7 @@ void TPageHistory::Start(const QByteArray &state)
     m_redo.clear();
     m_current = state;
     m_saved = state;
+    ++m_generation;
 }
 
 bool TPageHistory::Record(const QString &change, const QByteArray &state)

@@ -22,7 +22,12 @@ public:
     bool Record(const QString &change, const QByteArray &state);
     // The present state counts as saved.
     void MarkSaved() { m_saved = m_current; }
+    // No state counts as saved, until MarkSaved.
+    void MarkUnsaved() { m_saved.clear(); }
     bool Modified() const { return m_current != m_saved; }
+    // How many times the history started over: a page of another
+    // generation may hold other series.
+    int Generation() const { return m_generation; }
 
     bool CanUndo() const { return !m_undo.empty(); }
     bool CanRedo() const { return !m_redo.empty(); }
@@ -46,4 +51,5 @@ private:
     std::vector<Step> m_redo;  // states after each undone change, newest last
     QByteArray m_current;
     QByteArray m_saved;
+    int m_generation = 0;
 };

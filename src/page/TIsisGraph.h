@@ -106,6 +106,13 @@ public:
     bool LoadFromFile(const QString &fileName);
     // Whether the file's first line holds the document banner.
     static bool IsDocumentFile(const QString &fileName);
+    // What a document holds after its series: "[Axes]", the page and its
+    // graphs, "[Axes End]" and every line that follows.
+    void WriteLayout(DocumentWriter &out) const;
+    // Replaces the page by datas and the layout read from in, as
+    // LoadFromBytes does with a whole document (FileName is left alone).
+    // Returns the French reason of a failure, empty on success.
+    QString LoadLayout(std::unique_ptr<TDatas> datas, DocumentReader &in);
 
     // The one change point: every command that edits the page calls it once,
     // after the edit, with the change's name ("déplacer le texte"). A change
@@ -114,6 +121,8 @@ public:
     void MarkModified(const QString &change);
     // The page as it is counts as saved.
     void ClearModified();
+    // The page as it is counts as unsaved, until saved.
+    void MarkUnsaved();
     // Whether the page differs from the one last opened, imported or saved.
     bool Modified() const { return m_history.Modified(); }
     const TPageHistory &History() const { return m_history; }
@@ -159,6 +168,8 @@ private:
     void restack(int height);
     void installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,
                          std::vector<std::unique_ptr<TAxe>> graphs);
+    // LoadLayout without its guard: conversion errors are thrown.
+    void readLayout(std::unique_ptr<TDatas> datas, DocumentReader &in);
     // The whole document.
     void writePage(DocumentWriter &out) const;
     // The page's lines between "[Axes]" and "[Axes End]": width, background,
