@@ -4,8 +4,9 @@
 // (mouse release, the page re-rendered, the new frame painted), and the undo
 // and redo of a change, each with its redraw.
 //   editing_speed FILE [benchmark flags]
-// FILE is a simulator graph export, for example
+// FILE is any file "Importer un fichier" takes, for example
 //   python3 bench/gen_isis.py 1000000 4 0 0 1 /tmp/isis-L.dat
+//   build/bench/gen_raw 10000000 4 /tmp/raw-10M.raw
 #include "BenchMain.h"
 #include "app/UIsis2Graph.h"
 #include "dialogs/Prompts.h"
@@ -49,7 +50,7 @@ struct Editor {
         SetPrompts(&prompts);
         form.resize(1280, 900);
         form.show();
-        form.findChild<QAction *>(QStringLiteral("Isis"))->trigger();
+        form.findChild<QAction *>(QStringLiteral("ImportFile"))->trigger();
         QApplication::processEvents();
         view = form.IsisGraph();
         view->repaint();

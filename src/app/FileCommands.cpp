@@ -1,6 +1,6 @@
 #include "app/FileCommands.h"
 
-#include "app/IsisCommand.h"
+#include "app/ImportCommand.h"
 #include "dialogs/Prompts.h"
 #include "page/TIsisGraph.h"
 #include <QAction>
@@ -93,6 +93,6 @@ void OpenStartupFile(QWidget &window, TIsisGraph &page, QAction &addGraph,
     if (TIsisGraph::IsDocumentFile(fileName))
         OpenDocument(window, page, fileName);
     else
-        ImportIsisFile(window, page, addGraph, fileName);
+        ImportAnyFile(window, page, addGraph, fileName);
     refreshView();
 }

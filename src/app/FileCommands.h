@@ -36,6 +36,6 @@ bool SaveCommand(QWidget &window, TIsisGraph &page);
 bool SaveAsCommand(QWidget &window, TIsisGraph &page);
 
 // The file named on the command line: a document is opened, anything else is
-// imported as a simulator graph export. refreshView runs in every case.
+// imported as "Importer un fichier" imports it. refreshView runs in every case.
 void OpenStartupFile(QWidget &window, TIsisGraph &page, QAction &addGraph,
                      const std::function<void()> &refreshView, const QString &fileName);

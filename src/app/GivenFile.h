@@ -2,7 +2,7 @@
 // A file handed to the window without a file dialog (dropped on it, or
 // picked among the recent files): after the question about unsaved changes,
 // a document is opened as "Ouvrir" opens it, anything else imported as
-// "Importer depuis Isis" imports it.
+// "Importer un fichier" imports it.
 #include <QString>
 #include <functional>
 

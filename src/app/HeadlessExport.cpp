@@ -47,13 +47,14 @@ int Export(TIsisGraph &page, const QString &outFile, const QStringList &inputs =
     return error.isEmpty() ? 0 : fail(error);
 }
 
-// A document is known by its banner, anything else is a simulator export.
+// A document is known by its banner, anything else is imported; a file that
+// holds several simulations gives the one proposed.
 QString ReadInput(TIsisGraph &page, const QString &inputFile)
 {
     if (TIsisGraph::IsDocumentFile(inputFile))
         return page.ReadDocument(inputFile);
     QString why;
-    return page.ImportIsis(inputFile, &why) ? QString() : why;
+    return page.ImportFile(inputFile, &why) ? QString() : why;
 }
 
 } // namespace
@@ -79,8 +80,8 @@ void PrepareHeadlessPlatform()
 int HeadlessExport(const QString &outFile, const QString &inputFile)
 {
     if (inputFile.isEmpty())
-        return fail(QStringLiteral("Aucun fichier à exporter : indiquez le document ou le graphe "
-                                   "Isis après le nom du fichier de sortie."));
+        return fail(QStringLiteral("Aucun fichier à exporter : indiquez le document ou le fichier "
+                                   "à importer après le nom du fichier de sortie."));
     const QFileInfo input(inputFile);
     if (!input.isFile() || !input.isReadable())
         return fail(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(inputFile));

@@ -22,10 +22,11 @@ struct ActionRow {
 constexpr int ctrl = int(Qt::CTRL);
 
 // clang-format off
-const std::array<ActionRow, 24> rows{{
+const std::array<ActionRow, 25> rows{{
     {&TMainActions::Load, "Load", "Fichier", "&Ouvrir", "Ouvrir un fichier", ctrl | Qt::Key_O, true, true},
     {&TMainActions::Save, "Save", "Fichier", "&Enregistrer", "Enregistrer un fichier", ctrl | Qt::Key_S, true, true},
     {&TMainActions::SaveAs, "SaveAs", "Fichier", "Enregistrer &sous", "Enregistrer un fichier sous un autre nom", 0, true, false},
+    {&TMainActions::ImportFile, "ImportFile", "Fichier", "Importer un &fichier…", "Importer les courbes d'un fichier de simulation ou de mesure", 0, true, false},
     {&TMainActions::Isis, "Isis", "Fichier", "Importer depuis &Isis", "Importer un graphique depuis Isis", 0, true, true},
     {&TMainActions::TDS, "TDS", "Fichier", "Importer depuis &TDS", "Importer un graphique depuis un oscilloscope TDS", 0, true, true},
     {&TMainActions::WMF, "WMF", "Fichier", "Exporter &MetaFile", "Exporter un graphique en WMF", 0, true, false},

@@ -11,6 +11,7 @@ struct TMainActions {
     QAction *Load = nullptr;
     QAction *Save = nullptr;
     QAction *SaveAs = nullptr;
+    QAction *ImportFile = nullptr;
     QAction *Isis = nullptr;
     QAction *TDS = nullptr;
     QAction *WMF = nullptr;

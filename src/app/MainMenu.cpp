@@ -35,7 +35,7 @@ TMenuItems BuildMainMenu(QMenuBar *bar, const TMainActions &a)
     items.FichiersRecents = new TRecentFilesMenu(fichier);
     fichier->addMenu(items.FichiersRecents);
     fichier->addSeparator();
-    fichier->addActions({a.Isis, a.TDS});
+    fichier->addActions({a.ImportFile, a.Isis, a.TDS});
     fichier->addSeparator();
     fichier->addAction(a.WMF);
 

@@ -7,6 +7,7 @@
 #include "app/FormatToolBar.h"
 #include "app/GivenFile.h"
 #include "app/HelpCommand.h"
+#include "app/ImportCommand.h"
 #include "app/IsisCommand.h"
 #include "app/MetafileCommands.h"
 #include "app/PageNavigation.h"
@@ -142,6 +143,9 @@ void TForm1::ConnectCommands()
     connect(a.Save, &QAction::triggered, this, [this] { SaveCommand(*this, *m_isisGraph); });
     connect(a.SaveAs, &QAction::triggered, this, [this] { SaveAsCommand(*this, *m_isisGraph); });
     connect(m_menuItems.FichiersRecents, &TRecentFilesMenu::OpenRequested, this, &TForm1::OpenFile);
+    connect(a.ImportFile, &QAction::triggered, this, [this] {
+        ImportCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
+    });
     connect(a.Isis, &QAction::triggered, this, [this] {
         IsisCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
@@ -174,8 +178,8 @@ void TForm1::OpenFile(const QString &fileName)
     OpenGivenFile(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); }, fileName);
 }
 
-// A document or a simulator graph export dropped on the window opens as if
-// picked in a file dialog; of several files, the first is taken.
+// A document or any importable file dropped on the window opens as if picked
+// in a file dialog; of several files, the first is taken.
 void TForm1::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!DroppedFile(*event->mimeData()).isEmpty())

@@ -18,11 +18,11 @@ void DescribeCommandLine(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                                         QStringLiteral("Affiche la version du programme et quitte.")));
     parser.addPositionalArgument(QStringLiteral("fichier"),
-                                 QStringLiteral("Document à ouvrir ou graphe Isis à importer (avec "
+                                 QStringLiteral("Document à ouvrir ou fichier à importer (avec "
                                                 "--export : celui à exporter)."));
     parser.addOption(QCommandLineOption(
         QStringLiteral("export"),
-        QStringLiteral("Exporte la page du document ou du graphe Isis donné en fichier vers "
+        QStringLiteral("Exporte la page du document ou du fichier importé donné vers "
                        "SORTIE (.svg, .png, .emf, .wmf, .pdf ou .scv), sans fenêtre ni affichage, "
                        "puis quitte."),
         QStringLiteral("SORTIE")));

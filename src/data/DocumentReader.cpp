@@ -79,6 +79,11 @@ bool SpecialReal(std::string_view text, double &value)
     return true;
 }
 
+bool HasDocumentBanner(std::string_view firstLine)
+{
+    return firstLine.find("Scolivet Version ") != std::string_view::npos;
+}
+
 DocumentReader::DocumentReader(std::string_view bytes)
 {
     const bool bom = bytes.substr(0, Bom.size()) == Bom;

@@ -17,6 +17,9 @@ class TSeriesSet;
 // Whether the bytes are valid UTF-8, which decides how a document's texts read.
 bool IsUtf8(std::string_view bytes);
 
+// Whether a first line carries the banner that every document starts with.
+bool HasDocumentBanner(std::string_view firstLine);
+
 class DocumentReader
 {
 public:

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+class TReadableFile;
+
 class TFileText
 {
 public:
@@ -15,7 +17,7 @@ public:
     std::string_view View() const { return {m_bytes.get(), m_size}; }
 
 private:
-    bool ReadOpen(int fd, std::size_t fileSize, QString &why);
+    bool ReadOpen(const TReadableFile &file, QString &why);
 
     std::unique_ptr<char[]> m_bytes;
     std::size_t m_size = 0;

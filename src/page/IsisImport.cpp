@@ -1,7 +1,65 @@
-// The page view's import of a simulator graph export.
+// The page view's imports of series files: a simulator graph export, or any
+// file FileKind recognises, each read aside and shown as one XY graph.
+#include "data/FileKind.h"
+#include "data/SpiceRaw.h"
 #include "data/UData.h"
 #include "graphs/TMath.h"
 #include "page/TIsisGraph.h"
+#include <algorithm>
+#include <array>
+
+namespace
+{
+
+const QString NotRecognised = QStringLiteral("Format de fichier non reconnu\n");
+
+bool ReadIsisExport(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &)
+{
+    return datas.LoadFromIsisFile(fileName, &why);
+}
+
+bool ReadSpiceRaw(const QString &fileName, TDatas &datas, QString &why,
+                  const TPartChooser &choose)
+{
+    return LoadSpiceRawFile(fileName, datas, &why, nullptr, choose);
+}
+
+struct SeriesReader {
+    TFileKind Kind;
+    bool (*Read)(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &choose);
+};
+
+constexpr std::array<SeriesReader, 2> SeriesReaders{{
+    {TFileKind::IsisExport, ReadIsisExport},
+    {TFileKind::SpiceRaw, ReadSpiceRaw},
+}};
+
+QString Unsupported()
+{
+    QStringList labels;
+    for (const TFileFormat &format : FileFormats())
+        labels << QString::fromUtf8(format.Label);
+    return NotRecognised + QStringLiteral("Le fichier n'est d'aucun des formats pris en charge (%1).")
+                               .arg(labels.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+void TIsisGraph::ImportSeries(TDatas series)
+{
+    SetSelected(nullptr);
+    FileName.clear();
+    // The graphs refer to the series they draw: free them before the series.
+    SetGraphCount(0);
+    *Datas = std::move(series);
+    SetZoom(1);
+    AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, Datas->AllButFirst(), 0)));
+    // The one graph takes the whole height.
+    SetMFHeight(1500);
+    SetMFWidth(2000);
+    startHistory();
+    Redraw();
+}
 
 // The file is read aside: a file that cannot be read leaves the page, its
 // series, its selection and its file name exactly as they were.
@@ -11,21 +69,31 @@ bool TIsisGraph::ImportIsis(const QString &fileName, QString *why)
     QString reason;
     if (!fresh.LoadFromIsisFile(fileName, &reason)) {
         if (why)
-            *why = QStringLiteral("Format de fichier non reconnu\n") + reason;
+            *why = NotRecognised + reason;
         return false;
     }
-
-    SetSelected(nullptr);
-    FileName.clear();
-    // The graphs refer to the series they draw: free them before the series.
-    SetGraphCount(0);
-    *Datas = std::move(fresh);
-    SetZoom(1);
-    AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, Datas->AllButFirst(), 0)));
-    // The one graph takes the whole height.
-    SetMFHeight(1500);
-    SetMFWidth(2000);
-    startHistory();
-    Redraw();
+    ImportSeries(std::move(fresh));
     return true;
+}
+
+bool TIsisGraph::ImportFile(const QString &fileName, QString *why, const TPartChooser &choose)
+{
+    QString reason;
+    const TFileKind kind = FileKindOf(fileName, &reason);
+    const auto reader = std::find_if(SeriesReaders.begin(), SeriesReaders.end(),
+                                      [kind](const SeriesReader &r) { return r.Kind == kind; });
+    TDatas fresh;
+    if (!reason.isEmpty()) {
+        reason.prepend(NotRecognised);
+    } else if (reader == SeriesReaders.end()) {
+        reason = Unsupported();
+    } else if (reader->Read(fileName, fresh, reason, choose)) {
+        ImportSeries(std::move(fresh));
+        return true;
+    } else if (!reason.isEmpty()) {
+        reason.prepend(NotRecognised);
+    }
+    if (why)
+        *why = reason;
+    return false;
 }

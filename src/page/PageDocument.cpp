@@ -3,6 +3,7 @@
 #include "data/DocumentReader.h"
 #include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
+#include "data/FileKind.h"
 #include "data/TDatas.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TMath.h"
@@ -18,9 +19,8 @@
 namespace
 {
 
+// Only the banner's presence on the first line counts, the version is not read.
 constexpr std::string_view Banner = "Scolivet Version 1.01";
-// Only its presence on the first line counts, the version is not read.
-constexpr std::string_view BannerPrefix = "Scolivet Version ";
 
 struct GraphRow {
     std::string_view Keyword;
@@ -40,11 +40,6 @@ std::unique_ptr<TAxe> LoadGraph(TIsisGraph *page, TDatas *datas, DocumentReader 
     if (row == graphKinds.end())
         in.Fail(QStringLiteral("type de graphe inconnu : « %1 »").arg(in.Decode(keyword)));
     return row->Load(page, datas, in);
-}
-
-bool HasBanner(std::string_view firstLine)
-{
-    return firstLine.find(BannerPrefix) != std::string_view::npos;
 }
 
 QString CannotOpen(const QString &fileName)
@@ -108,7 +103,7 @@ QString TIsisGraph::LoadFromBytes(std::string_view bytes)
 {
     return Guarded([&] {
         DocumentReader in(bytes);
-        if (in.AtEnd() || !HasBanner(in.NextLine()))
+        if (in.AtEnd() || !HasDocumentBanner(in.NextLine()))
             return QStringLiteral("Format de fichier non reconnu");
         auto datas = std::make_unique<TDatas>();
         datas->LoadFromStrings(in);
@@ -215,12 +210,5 @@ bool TIsisGraph::LoadFromFile(const QString &fileName)
 
 bool TIsisGraph::IsDocumentFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (IsSpecialFile(fileName) || !file.open(QIODevice::ReadOnly))
-        return false;
-    QByteArray first = file.read(4096);
-    const qsizetype lineEnd = first.indexOf('\n');
-    if (lineEnd >= 0)
-        first.truncate(lineEnd);
-    return HasBanner(std::string_view(first.constData(), std::size_t(first.size())));
+    return FileKindOf(fileName) == TFileKind::Document;
 }

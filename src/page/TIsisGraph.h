@@ -1,6 +1,7 @@
 #pragma once
 // The page view: the stack of graphs, the page's series, the selection, the
 // current style that new elements take, hit-testing and pointer shapes.
+#include "data/PartChooser.h"
 #include "data/TColor.h"
 #include "page/PageHistory.h"
 #include "page/TGraphEMF.h"
@@ -82,6 +83,15 @@ public:
     // with the import. On false, why (when given) holds the message to show:
     // "Format de fichier non reconnu", then the reason on the next line.
     bool ImportIsis(const QString &fileName, QString *why = nullptr);
+    // The same for a file of any format FileKind knows but documents; choose
+    // picks the part of a file that holds several. On false the page is as
+    // it was and why holds the message, or is empty when the choice was
+    // cancelled.
+    bool ImportFile(const QString &fileName, QString *why = nullptr,
+                    const TPartChooser &choose = {});
+    // Replaces the page by one XY graph of the series: series 0 as abscissa,
+    // one curve for each of the others (up to 255), 2000 by 1500 points.
+    void ImportSeries(TDatas series);
     // Replaces the page by one oscilloscope screen of the given series (made
     // by OscSeries). With fewer than two series it says that the instrument
     // shows nothing and leaves the page as it was.

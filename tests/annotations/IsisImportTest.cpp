@@ -6,6 +6,7 @@
 #include "graphs/TMath.h"
 #include "page/TIsisGraph.h"
 #include "render/PagePicture.h"
+#include "support/RawFiles.h"
 #include "support/SampleFiles.h"
 #include <QRect>
 #include <QTemporaryDir>
@@ -102,6 +103,51 @@ TEST_F(IsisImportTest, AFailedImportLeavesThePageItsSeriesSelectionAndFileNameAs
                   std::tuple(graph, elements, 3, series1, QStringLiteral("C1"), t));
         EXPECT_EQ(std::tuple(selectionEvents, page.FileName, page.Modified(), page.Zoom()),
                   std::tuple(0, QStringLiteral("mesures.scv"), true, 2));
+    }
+}
+
+// Any file the sniffer knows gives the same kind of page; failures, a
+// cancelled choice among a file's simulations included, change nothing.
+TEST_F(IsisImportTest, AnyKnownFileBuildsItsPageAndAFailureChangesNothing)
+{
+    ASSERT_TRUE(page.ImportFile(Export(3)));
+    EXPECT_EQ(CurveSeries(*page.Graphs(0)), (std::vector<int>{1, 2}));
+    ASSERT_TRUE(page.ImportFile(SpiceSample(QStringLiteral("rc-tran-binary.raw"))));
+    ASSERT_EQ(page.GraphCount(), 1);
+    auto *g = dynamic_cast<TMath *>(page.Graphs(0));
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(std::tuple(g->AxeX(), CurveSeries(*g), page.Datas->Item(2)->Name,
+                         page.Datas->Item(2)->Unit, page.MFWidth(), page.MFHeight()),
+                  std::tuple(0, std::vector<int>{1, 2, 3}, QStringLiteral("v(out)"),
+                             QStringLiteral("V"), 2000, 1500));
+
+    TAxe *graph = page.Graphs(0);
+    page.FileName = QStringLiteral("mesures.scv");
+    page.BackColor = clYellow;
+    page.MarkModified(QStringLiteral("modifier la page"));
+    QByteArray cut = ReadSampleFile(SpiceSample(QStringLiteral("rc-dc-binary.raw")));
+    cut.chop(7);
+    struct Case {
+        QString file;
+        QString why;
+    };
+    const Case cases[] = {
+        {Write(QStringLiteral("cut.raw"), cut), QStringLiteral("Format de fichier non reconnu\nOctet ")},
+        {Write(QStringLiteral("rien.raw"), "rien\n"),
+         QStringLiteral("Format de fichier non reconnu\nLe fichier n'est d'aucun des formats pris "
+                        "en charge (")},
+        {dir.filePath(QStringLiteral("absent.raw")),
+         QStringLiteral("Format de fichier non reconnu\nImpossible de lire le fichier")},
+        {SpiceSample(QStringLiteral("analyses.raw")), QString()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        QString why = QStringLiteral("avant");
+        EXPECT_FALSE(page.ImportFile(c.file, &why, [](const QStringList &, int) { return -1; }));
+        EXPECT_TRUE(c.why.isEmpty() ? why.isEmpty() : why.startsWith(c.why)) << why.toStdString();
+        EXPECT_EQ(std::tuple(page.GraphCount(), page.Graphs(0), page.Datas->Count(),
+                             page.FileName, page.Modified()),
+                  std::tuple(1, graph, 4, QStringLiteral("mesures.scv"), true));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/RecentFilesMenu.h"
 #include "app/UIsis2Graph.h"
 #include "page/TIsisGraph.h"
+#include "support/RawFiles.h"
 #include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
 #include <QAction>
@@ -78,6 +79,8 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         {documents[1], QMessageBox::Cancel, documents[0], QStringLiteral("Scolivet : un.scv")},
         {documents[1], QMessageBox::No, documents[1], QStringLiteral("Scolivet : deux.scv")},
         {graphExport, QMessageBox::No, QString(), QStringLiteral("Scolivet : ")},
+        {SpiceSample(QStringLiteral("rc-tran-binary.raw")), QMessageBox::No, QString(),
+         QStringLiteral("Scolivet : ")},
         // The imported page is saved under a new name first.
         {documents[0], QMessageBox::Yes, documents[0], QStringLiteral("Scolivet : un.scv")},
     };

@@ -2,6 +2,7 @@
 // export of a small simulator export to SVG, failing with a French
 // message and status 1.
 #include "support/Processes.h"
+#include "support/RawFiles.h"
 #include "support/SampleFiles.h"
 #include "support/SimulatedScope.h"
 #include <QFile>
@@ -68,6 +69,17 @@ TEST_F(ProgramTest, WritesAnSvgPageWithItsTextsKeptAsText)
          {QStringLiteral(">V(OUT)<"), QStringLiteral(">I(R1)<"), QStringLiteral(">Time<"),
           QStringLiteral(">200µ<"), QStringLiteral(">1,0m<")})
         EXPECT_TRUE(content.contains(text)) << text.toStdString();
+}
+
+// A file of several simulations gives its transient one, with no question.
+TEST_F(ProgramTest, ExportsTheProposedSimulationOfARawFile)
+{
+    const QString svg = dir.filePath(QStringLiteral("analyses.svg"));
+    const ProcessRun out = Run({"--export", svg, SpiceSample(QStringLiteral("analyses.raw"))});
+    ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+    const QString content = QString::fromUtf8(ReadSampleFile(svg));
+    for (const char *label : {">time(s)<", ">v(out)(V)<", ">i(v1)(A)<"})
+        EXPECT_TRUE(content.contains(QString::fromLatin1(label))) << label;
 }
 
 TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)

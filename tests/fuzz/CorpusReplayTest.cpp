@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Targets, CorpusReplay,
                          testing::Values(Target{"IsisReaderFuzz", IsisReaderFuzz},
                                          Target{"EngNumbersFuzz", EngNumbersFuzz},
                                          Target{"DocumentReaderFuzz", DocumentReaderFuzz},
-                                         Target{"ReplyParserFuzz", ReplyParserFuzz}),
+                                         Target{"ReplyParserFuzz", ReplyParserFuzz},
+                                         Target{"SpiceRawFuzz", SpiceRawFuzz}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -14,3 +14,5 @@ std::string DocumentReaderFuzz(std::string_view bytes);
 // The first two bytes choose a text reply or a curve of some points, the
 // rest is what the instrument sends.
 std::string ReplyParserFuzz(std::string_view bytes);
+// The bytes as a SPICE raw file.
+std::string SpiceRawFuzz(std::string_view bytes);

@@ -57,6 +57,30 @@ std::string WellFormedOrEmptyFault(TDatas &datas, std::string_view text)
     return {};
 }
 
+std::string GappedSeriesFault(const TDatas &datas, bool read, const QString &why)
+{
+    if (!read)
+        return datas.Count() != 0 ? "a refused file left series behind" : "";
+    if (datas.Count() == 0 || !datas.Item(0) || datas.Item(0)->Count() <= 0)
+        return "an accepted file gave no samples";
+    for (int c = 0; c < datas.Count(); ++c) {
+        const TData *series = datas.Item(c);
+        if (!series || series->Kind != dkAnalog || series->Count() != datas.Item(0)->Count())
+            return "series of different kinds or lengths";
+        bool any = false;
+        for (const double v : static_cast<const TDataAnalog *>(series)->Values) {
+            if (std::isnan(v))
+                continue;
+            any = true;
+            if (!std::isfinite(v) || !series->RangeValid() || v < series->Min || v > series->Max)
+                return "a sample is infinite or outside its series' range";
+        }
+        if (any != series->RangeValid())
+            return "a range without samples, or samples without a range";
+    }
+    return why.isEmpty() ? "" : "an accepted file gave a reason";
+}
+
 std::string EngRoundTripFault(double value, double resolution)
 {
     if (!std::isfinite(value))

@@ -20,3 +20,8 @@ std::string EngRoundTripFault(double value, double resolution);
 // A typed text is a finite number or a conversion error, and IsEngNumber
 // says which; a number read is written and read back close to itself.
 std::string EngParseFault(const QString &text);
+
+// Reading a file whose samples may hold gaps either gives series of one
+// length, every sample a gap (NaN) or a finite value within its series'
+// range, or gives an empty collection and a reason.
+std::string GappedSeriesFault(const TDatas &datas, bool read, const QString &why);

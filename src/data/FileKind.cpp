@@ -1,0 +1,99 @@
+#include "data/FileKind.h"
+#include "data/DocumentReader.h"
+#include "data/ReadableFile.h"
+#include "data/SpiceRawText.h"
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+
+namespace
+{
+
+TSniff SniffDocument(std::string_view head)
+{
+    return HasDocumentBanner(head.substr(0, head.find('\n'))) ? TSniff::Yes : TSniff::No;
+}
+
+// A header of quoted names: other tables may start the same way.
+TSniff SniffIsisExport(std::string_view head)
+{
+    if (head.starts_with("\xEF\xBB\xBF"))
+        head.remove_prefix(3);
+    return head.starts_with('"') ? TSniff::Maybe : TSniff::No;
+}
+
+TSniff SniffSpiceRaw(std::string_view head)
+{
+    return LooksLikeSpiceRaw(head) ? TSniff::Yes : TSniff::No;
+}
+
+// clang-format off
+constexpr std::array<TFileFormat, 3> Formats{{
+    {TFileKind::Document, "Document Scolivet", "*.scv", SniffDocument},
+    {TFileKind::SpiceRaw, "Simulation SPICE", "*.raw;*.bin", SniffSpiceRaw},
+    {TFileKind::IsisExport, "Graphe Isis", "*.dat", SniffIsisExport},
+}};
+// clang-format on
+
+bool NameMatches(const TFileFormat &format, const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    const QStringList patterns = QString::fromLatin1(format.Patterns).split(QLatin1Char(';'));
+    return std::any_of(patterns.begin(), patterns.end(), [&](const QString &pattern) {
+        return QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive).match(name).hasMatch();
+    });
+}
+
+} // namespace
+
+std::span<const TFileFormat> FileFormats()
+{
+    return Formats;
+}
+
+TFileKind SniffFileKind(std::string_view head, const QString &fileName)
+{
+    const TFileFormat *maybe = nullptr;
+    for (const TFileFormat &format : Formats) {
+        const TSniff sniff = format.Sniff(head);
+        if (sniff == TSniff::Yes)
+            return format.Kind;
+        if (sniff == TSniff::Maybe && (!maybe || (!NameMatches(*maybe, fileName) &&
+                                                  NameMatches(format, fileName))))
+            maybe = &format;
+    }
+    return maybe ? maybe->Kind : TFileKind::Unknown;
+}
+
+TFileKind FileKindOf(const QString &fileName, QString *why)
+{
+    TReadableFile file;
+    QString reason;
+    char head[SniffBytes];
+    const std::int64_t got =
+        file.Open(fileName, reason) ? file.ReadAt(0, head, sizeof head, reason) : -1;
+    if (got < 0) {
+        if (why)
+            *why = reason;
+        return TFileKind::Unknown;
+    }
+    return SniffFileKind(std::string_view(head, std::size_t(got)), fileName);
+}
+
+QString ImportFileFilter()
+{
+    QStringList all;
+    QStringList each;
+    for (const TFileFormat &format : Formats) {
+        if (format.Kind == TFileKind::Document)
+            continue;
+        const QString patterns = QString::fromLatin1(format.Patterns);
+        all << patterns;
+        each << QString::fromUtf8(format.Label) << patterns;
+    }
+    return (QStringList{QStringLiteral("Tous les fichiers pris en charge"), all.join(QLatin1Char(';'))} +
+            each)
+        .join(QLatin1Char('|'));
+}
