@@ -23,9 +23,14 @@ TFileDialogOptions DocumentDialog()
 
 QString DocumentCaption(const QString &fileName)
 {
+    // A "[*]" of the name itself is shown as it is, not as the mark.
+    const auto literal = [](QString text) {
+        return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    };
     const QFileInfo info(fileName);
-    return QStringLiteral("Scolivet : %1 (%2)")
-        .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/')));
+    return QStringLiteral("Scolivet : %1[*] (%2)")
+        .arg(literal(info.fileName()),
+             literal(QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/'))));
 }
 
 bool SaveChangesFirst(QWidget &window, TIsisGraph &page)

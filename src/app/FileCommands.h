@@ -10,7 +10,8 @@ class QAction;
 class QWidget;
 class TIsisGraph;
 
-// "Scolivet : " + the file's name + " (" + its folder ending with "/" + ")".
+// "Scolivet : " + the file's name + " (" + its folder ending with "/" + ")",
+// with the place of the window's modified mark after the name.
 QString DocumentCaption(const QString &fileName);
 
 // When the page changed since it was opened, imported or saved, asks

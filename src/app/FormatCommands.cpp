@@ -6,6 +6,7 @@
 #include "page/TIsisGraph.h"
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSpinBox>
 
 TFormatCommands::TFormatCommands(const TMainActions &actions, TIsisGraph &view,
@@ -23,13 +24,10 @@ TFormatCommands::TFormatCommands(const TMainActions &actions, TIsisGraph &view,
                 d->Epais = v;
         });
     });
-    connect(m_bar.CBFontName, &QComboBox::currentTextChanged, this, [this](const QString &name) {
-        Apply([&](TDessin *d) {
-            m_view.DefFont.Name = name;
-            if (d)
-                d->Font.Name = name;
-        });
-    });
+    // A name picked in the list, or typed and confirmed.
+    connect(m_bar.CBFontName, &QComboBox::textActivated, this, &TFormatCommands::ApplyFontName);
+    connect(m_bar.CBFontName->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { ApplyFontName(m_bar.CBFontName->currentText()); });
     connect(m_bar.SEFontSize, &QSpinBox::valueChanged, this, [this](int v) {
         Apply([&](TDessin *d) {
             m_view.DefFont.Size = v;
@@ -37,6 +35,10 @@ TFormatCommands::TFormatCommands(const TMainActions &actions, TIsisGraph &view,
                 d->Font.Size = v;
         });
     });
+    for (QSpinBox *box : {m_bar.SEEpais, m_bar.SEFontSize}) {
+        connect(box, &QSpinBox::valueChanged, this, [this, box] { GiveBackKeyboard(box); });
+        connect(box, &QSpinBox::editingFinished, this, [this, box] { GiveBackKeyboard(box); });
+    }
 }
 
 void TFormatCommands::SelectedChange(TDessin *p)
@@ -67,6 +69,24 @@ void TFormatCommands::ApplyColor(TColor color)
         if (d)
             d->SetColor(color);
     });
+    GiveBackKeyboard(m_bar.PColor);
+}
+
+void TFormatCommands::ApplyFontName(const QString &name)
+{
+    Apply([&](TDessin *d) {
+        m_view.DefFont.Name = name;
+        if (d)
+            d->Font.Name = name;
+    });
+    GiveBackKeyboard(m_bar.CBFontName);
+}
+
+void TFormatCommands::GiveBackKeyboard(const QWidget *control)
+{
+    // A box left for another control keeps nothing: the keyboard is elsewhere.
+    if (!Updating && control->hasFocus())
+        m_view.setFocus(Qt::OtherFocusReason);
 }
 
 template <class Change> void TFormatCommands::Apply(Change change)

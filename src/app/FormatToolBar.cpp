@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <limits>
@@ -16,6 +18,26 @@ namespace
 constexpr int controlHeight = 21;
 constexpr int gapWidth = 8;
 
+// Lets the undo and redo keys through to the window's shortcuts, where an
+// editable box would take them for its own text.
+class WindowUndoKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QSpinBox *MakeSpin(const char *name, int minimum, int maximum, int value, QWidget *parent)
 {
     auto *spin = new QSpinBox(parent);
@@ -23,6 +45,7 @@ QSpinBox *MakeSpin(const char *name, int minimum, int maximum, int value, QWidge
     spin->setRange(minimum, maximum);
     spin->setValue(value);
     spin->setFixedWidth(56);
+    spin->setKeyboardTracking(false);
     return spin;
 }
 
@@ -67,6 +90,13 @@ TFormatToolBar::TFormatToolBar(QWidget *parent) : QToolBar(parent)
     SEFontSize = MakeSpin("SEFontSize", std::numeric_limits<int>::min(),
                           std::numeric_limits<int>::max(), 0, this);
     addWidget(SEFontSize);
+
+    auto *undoKeys = new WindowUndoKeys(this);
+    for (QWidget *box : std::initializer_list<QWidget *>{SEEpais, CBFontName, SEFontSize}) {
+        box->installEventFilter(undoKeys);
+        for (QLineEdit *edit : box->findChildren<QLineEdit *>())
+            edit->installEventFilter(undoKeys);
+    }
 }
 
 void TFormatToolBar::AddGap(int width)

@@ -1,6 +1,8 @@
 #pragma once
 // The formatting tool bar TBAspect: colour, thickness, font name and size of
-// the current style.
+// the current style. A typed value counts once Return is pressed or its box
+// is left, not at every key. The boxes leave the window's undo and redo keys
+// to the window: their own text undo never runs.
 #include <QToolBar>
 
 class QComboBox;

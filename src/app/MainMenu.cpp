@@ -50,7 +50,11 @@ TMenuItems BuildMainMenu(QMenuBar *bar, const TMainActions &a)
     items.Standard = AddToggle(boites, "Standard", QStringLiteral("&Standard"));
     items.MiseEnForme = AddToggle(boites, "MiseEnForme", QStringLiteral("&Mise en forme"));
 
-    AddMenu(bar, "Graphe", QStringLiteral("&Graphe"))->addActions({a.AddGraph, a.DeleteGraph});
+    QMenu *graphe = AddMenu(bar, "Graphe", QStringLiteral("&Graphe"));
+    graphe->addActions({a.AddGraph, a.DeleteGraph});
+    graphe->addSeparator();
+    items.DefinitionPage = graphe->addAction(QStringLiteral("Définition de la &page…"));
+    items.DefinitionPage->setObjectName(QStringLiteral("DefinitionPage"));
 
     QMenu *dessin = AddMenu(bar, "Dessin", QStringLiteral("&Dessin"));
     dessin->addActions(

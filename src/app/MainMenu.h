@@ -11,6 +11,7 @@ struct TMenuItems {
     QAction *Standard = nullptr;    // "&Standard", checkable, checked
     QAction *MiseEnForme = nullptr; // "&Mise en forme", checkable, checked
     QAction *APropos = nullptr;     // "A &propos..."
+    QAction *DefinitionPage = nullptr; // "Définition de la &page…", the page's dialog
     TRecentFilesMenu *FichiersRecents = nullptr;
     QMenu *Edition = nullptr;       // "&Edition"
 };

@@ -17,6 +17,7 @@
 #include "app/TdsCommand.h"
 #include "app/UndoCommands.h"
 #include "app/WindowPlacement.h"
+#include "data/TDatas.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
@@ -39,7 +40,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     InitAppResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Scolivet :"));
+    // "[*]": where the window shows that the page has unsaved changes.
+    setWindowTitle(QStringLiteral("Scolivet :[*]"));
     setWindowIcon(ResourceIcon(QStringLiteral(":/app/Scolivet.svg"), {16, 32, 48, 64}));
     // A compact sans-serif face, so that the formatting tool bar fits the
     // initial width; the window's dialogs take it too.
@@ -66,9 +68,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     new TUndoCommands(m_actions, *m_isisGraph, *m_tools, *m_menuItems.Edition, m_actions.Copier,
                       [this] { RefreshView(); }, this);
     ConnectCommands();
+    RefreshPageState();
 
     resize(InitialWidth, InitialHeight);
     PlaceAtRandom();
+    // The keyboard starts on the page, where Del, Ctrl+C and Ctrl+Z act.
+    m_isisGraph->setFocus();
 }
 
 TForm1::~TForm1() = default;
@@ -119,6 +124,12 @@ void TForm1::ConnectCommands()
     connect(a.ZoomOut, &QAction::triggered, this, [this] { RequestZoom(m_isisGraph->Zoom() / 2); });
     connect(a.ZoomFull, &QAction::triggered, this, [this] { RequestZoom(1); });
     connect(a.Help, &QAction::triggered, this, [this] { ShowHelp(*this); });
+    connect(m_menuItems.DefinitionPage, &QAction::triggered, this, [this] {
+        m_isisGraph->EditPage();
+        m_isisGraph->Redraw();
+        RefreshView();
+    });
+    connect(m_isisGraph, &TIsisGraph::HistoryChange, this, &TForm1::RefreshPageState);
     for (QAction *about : {a.HelpAbout, m_menuItems.APropos})
         connect(about, &QAction::triggered, this, [this] { prompts().Exec(*m_aboutBox); });
 
@@ -154,6 +165,16 @@ void TForm1::ConnectCommands()
     connect(a.TDS, &QAction::triggered, this, [this] {
         TdsCommand(*this, *m_isisGraph, *m_actions.AddGraph, [this] { RefreshView(); });
     });
+}
+
+void TForm1::RefreshPageState()
+{
+    setWindowModified(m_isisGraph->Modified());
+    // However the page came (a command, a double-click, the command line),
+    // graphs can be added once it has series.
+    if (m_isisGraph->Datas->Count() > 0)
+        m_actions.AddGraph->setEnabled(true);
+    m_menuItems.DefinitionPage->setEnabled(m_isisGraph->GraphCount() > 0);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

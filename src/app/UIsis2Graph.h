@@ -47,6 +47,9 @@ protected:
 private:
     void BuildClientArea();
     void ConnectCommands();
+    // What follows the page's state after each change, undo, save or new
+    // page: the caption's modified mark and the page commands' availability.
+    void RefreshPageState();
     void PlaceAtRandom();
     // A file dropped on the window or picked among the recent files.
     void OpenFile(const QString &fileName);

@@ -1,7 +1,8 @@
 #pragma once
-// A colour shown as a small sunken panel. A click opens the colour chooser
-// preset with the panel's colour; on acceptance the panel takes the chosen
-// colour and says so.
+// A colour shown as a small sunken panel. A click, or Space or Return while
+// it has the keyboard (Tab reaches it), opens the colour chooser preset with
+// the panel's colour; on acceptance the panel takes the chosen colour and
+// says so.
 #include "data/TColor.h"
 #include <QFrame>
 
@@ -22,6 +23,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     TColor m_color = clBlack;

@@ -67,7 +67,7 @@ QPushButton *AddButton(QHBoxLayout &buttons, const char *name, const QString &ca
 } // namespace
 
 TDialogFrame::TDialogFrame(const char *name, const QString &caption, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, FixedDialogFlags)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
@@ -75,12 +75,12 @@ TDialogFrame::TDialogFrame(const char *name, const QString &caption, QWidget *pa
     layout->setSizeConstraint(QLayout::SetFixedSize);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton *ok = AddButton(*buttons, "BOK", QStringLiteral("OK"), *this);
-    ok->setDefault(true);
-    QPushButton *cancel = AddButton(*buttons, "BAnnuler", QStringLiteral("Annuler"), *this);
+    m_ok = AddButton(*buttons, "BOK", QStringLiteral("OK"), *this);
+    m_ok->setDefault(true);
+    m_cancel = AddButton(*buttons, "BAnnuler", QStringLiteral("Annuler"), *this);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QWidget &TDialogFrame::Body()
@@ -136,6 +136,39 @@ void TDialogFrame::AddRows(QWidget &container, std::span<const TControlRow> rows
         ++line;
     }
     grid->setRowStretch(line, 1);
+}
+
+void TDialogFrame::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    ButtonsLast();
+    FocusFirstField();
+}
+
+void TDialogFrame::ButtonsLast()
+{
+    QWidget *last = nullptr;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (w != m_ok && w != m_cancel)
+            last = w;
+    if (!last)
+        return;
+    setTabOrder(last, m_ok);
+    setTabOrder(m_ok, m_cancel);
+}
+
+void TDialogFrame::FocusFirstField()
+{
+    QWidget *page = m_pages ? m_pages->currentWidget() : m_body;
+    if (!page)
+        return;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(this)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void TDialogFrame::done(int result)

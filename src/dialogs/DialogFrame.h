@@ -4,11 +4,18 @@
 // and the buttons "OK" (default) and "Annuler". Controls are built from row
 // tables and named after the rows, so the dialogs and the tests find them by
 // name. Every way of closing, "Annuler" and the window's close box included,
-// first asks CanClose.
+// first asks CanClose. The dialog opens with the keyboard in the first field
+// of the page shown, and Tab walks every control before the buttons.
 #include <QDialog>
 #include <span>
 
+class QPushButton;
 class QTabWidget;
+
+// A dialog window whose title bar has a close box but no minimise or
+// maximise button.
+constexpr Qt::WindowFlags FixedDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 enum class TControlKind {
     Text,   // a label alone
@@ -57,10 +64,17 @@ public:
 protected:
     // Whether the dialog may close now; false keeps it open.
     virtual bool CanClose() { return true; }
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget &Body();
+    // Puts the buttons after every other control in the Tab order.
+    void ButtonsLast();
+    // Gives the keyboard to the first control of the page shown.
+    void FocusFirstField();
 
     QWidget *m_body = nullptr;
     QTabWidget *m_pages = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
 };

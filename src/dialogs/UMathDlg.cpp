@@ -39,14 +39,17 @@ template <typename T> T *named(const char *name, T *widget)
     return widget;
 }
 
-// A tab page whose top part the caller lays out, above the axis rows.
+// A tab page: a top part that fillTop lays out, above the axis rows. Every
+// control is made inside the dialog, so that it takes the dialog's font.
+template <typename FillTop>
 QWidget &axisPage(TDialogFrame &dialog, const char *name, const QString &caption, int index,
-                  QWidget *top, std::span<const TControlRow> rows)
+                  std::span<const TControlRow> rows, FillTop fillTop)
 {
     auto *page = new QWidget(&dialog.PageControl());
     page->setObjectName(QString::fromLatin1(name));
     auto *layout = new QVBoxLayout(page);
-    top->setParent(page);
+    auto *top = new QWidget(page);
+    fillTop(*top);
     layout->addWidget(top);
     auto *fields = new QWidget(page);
     TDialogFrame::AddRows(*fields, rows);
@@ -103,50 +106,52 @@ TMathDlg::TMathDlg(QWidget *parent)
 
 void TMathDlg::addAxeXTab()
 {
-    auto *top = new QWidget;
-    auto *grid = new QGridLayout(top);
-    auto *combo = named("CBAxeX", new QComboBox(top));
-    auto *label = new QLabel(QStringLiteral("Grandeur en abcisse :"), top);
-    label->setBuddy(combo);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(combo, 0, 1);
-    axisPage(*this, "TSAxeX", QStringLiteral("Axe X"), 0, top, xRows);
+    axisPage(*this, "TSAxeX", QStringLiteral("Axe X"), 0, xRows, [](QWidget &top) {
+        auto *grid = new QGridLayout(&top);
+        auto *combo = named("CBAxeX", new QComboBox(&top));
+        auto *label = new QLabel(QStringLiteral("Grandeur en abcisse :"), &top);
+        label->setBuddy(combo);
+        grid->addWidget(label, 0, 0);
+        grid->addWidget(combo, 0, 1);
+    });
     m_x = {&Control<QLineEdit>("EXMin"), &Control<QLineEdit>("EXMax"),
            &Control<QCheckBox>("CBPasXAuto"), &Control<QLineEdit>("EGraduationX"),
            &Control<QLabel>("Label6")};
-    connect(combo, &QComboBox::currentIndexChanged, this, &TMathDlg::proposeFullX);
+    connect(&Control<QComboBox>("CBAxeX"), &QComboBox::currentIndexChanged, this,
+            &TMathDlg::proposeFullX);
     connect(&Control<QPushButton>("BFullX"), &QPushButton::clicked, this, &TMathDlg::proposeFullX);
 }
 
 void TMathDlg::addAxeYTab()
 {
-    auto *top = new QWidget;
-    auto *grid = new QGridLayout(top);
-    QListWidget *hidden = seriesList(*top, "LBYCache");
-    QListWidget *shown = seriesList(*top, "LBYAffiche");
-    auto *show = named("BAffiche", new QPushButton(QStringLiteral(">"), top));
-    auto *hide = named("BCache", new QPushButton(QStringLiteral("<"), top));
-    auto *buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(show);
-    buttons->addWidget(hide);
-    buttons->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Courbe(s) cachée(s)"), top), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Courbe(s) affichée(s)"), top), 0, 2);
-    grid->addWidget(hidden, 1, 0);
-    grid->addLayout(buttons, 1, 1);
-    grid->addWidget(shown, 1, 2);
-    axisPage(*this, "TSAxeY", QStringLiteral("Axe Y"), 1, top, yRows);
+    axisPage(*this, "TSAxeY", QStringLiteral("Axe Y"), 1, yRows, [](QWidget &top) {
+        auto *grid = new QGridLayout(&top);
+        QListWidget *hidden = seriesList(top, "LBYCache");
+        QListWidget *shown = seriesList(top, "LBYAffiche");
+        auto *buttons = new QVBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(named("BAffiche", new QPushButton(QStringLiteral(">"), &top)));
+        buttons->addWidget(named("BCache", new QPushButton(QStringLiteral("<"), &top)));
+        buttons->addStretch();
+        grid->addWidget(new QLabel(QStringLiteral("Courbe(s) cachée(s)"), &top), 0, 0);
+        grid->addWidget(new QLabel(QStringLiteral("Courbe(s) affichée(s)"), &top), 0, 2);
+        grid->addWidget(hidden, 1, 0);
+        grid->addLayout(buttons, 1, 1);
+        grid->addWidget(shown, 1, 2);
+    });
     m_y = {&Control<QLineEdit>("EYMin"), &Control<QLineEdit>("EYMax"),
            &Control<QCheckBox>("CBPasYAuto"), &Control<QLineEdit>("EGraduationY"),
            &Control<QLabel>("Label12")};
-    connect(show, &QPushButton::clicked, this, [this, hidden, shown] {
+    auto *hidden = &Control<QListWidget>("LBYCache");
+    auto *shown = &Control<QListWidget>("LBYAffiche");
+    connect(&Control<QPushButton>("BAffiche"), &QPushButton::clicked, this, [this, hidden, shown] {
         const bool wasEmpty = shown->count() == 0;
         moveSelected(*hidden, *shown);
         if (wasEmpty)
             proposeFullY();
     });
-    connect(hide, &QPushButton::clicked, this, [this, hidden, shown] { moveSelected(*shown, *hidden); });
+    connect(&Control<QPushButton>("BCache"), &QPushButton::clicked, this,
+            [this, hidden, shown] { moveSelected(*shown, *hidden); });
     connect(&Control<QPushButton>("BFullY"), &QPushButton::clicked, this, &TMathDlg::proposeFullY);
 }
 

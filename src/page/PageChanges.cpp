@@ -71,6 +71,7 @@ void TIsisGraph::MarkModified(const QString &change)
 void TIsisGraph::ClearModified()
 {
     m_history.MarkSaved();
+    emit HistoryChange();
 }
 
 void TIsisGraph::MarkUnsaved()

@@ -146,7 +146,13 @@ public:
     TColor BackColor = clWhite;
     // Relative margin kept inside every graph frame (0.02 .. 0.4).
     double Marge = 0.1;
+    // The serial port last chosen for the oscilloscope; until then "COM1" on
+    // Windows, where ports have such names, and none elsewhere.
+#ifdef Q_OS_WIN
     QString PortName = QStringLiteral("COM1");
+#else
+    QString PortName;
+#endif
     std::unique_ptr<TDatas> Datas;
 
     // Current style, taken by new elements.
@@ -165,7 +171,8 @@ public:
 
 signals:
     void SelectedChange(TIsisGraph *sender, TDessin *p);
-    // The undo history changed: a change, an undo or redo, a new history.
+    // The undo history changed: a change, an undo or redo, a new history, or
+    // the page as it is now counts as saved. Modified() tells the outcome.
     void HistoryChange();
     // A document was read from or written to the file, now FileName.
     void DocumentNamed(const QString &fileName);

@@ -5,7 +5,7 @@
 #include "scope/CTds.h"
 #include "scope/UTDSTransfert.h"
 
-bool ImportTDS(TIsisGraph &page, const QStringList &ports)
+bool ImportTDS(TIsisGraph &page, const QList<TPortInfo> &ports)
 {
     page.SetSelected(nullptr);
     TTDS link;

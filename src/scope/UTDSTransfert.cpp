@@ -1,4 +1,5 @@
 #include "scope/UTDSTransfert.h"
+#include "dialogs/DialogFrame.h"
 #include "dialogs/Prompts.h"
 #include "scope/CTds.h"
 #include <QComboBox>
@@ -21,21 +22,36 @@ template <typename W> W *Named(W *widget, const char *name)
 
 } // namespace
 
+int ProposedPort(const QList<TPortInfo> &ports, const QString &remembered)
+{
+    const auto found = [&](auto matches) {
+        const auto at = std::find_if(ports.begin(), ports.end(), matches);
+        return at == ports.end() ? -1 : int(at - ports.begin());
+    };
+    if (!remembered.isEmpty())
+        return found([&](const TPortInfo &p) {
+            return p.Location.compare(remembered, Qt::CaseInsensitive) == 0;
+        });
+    const int usb = found([](const TPortInfo &p) { return p.Usb; });
+    return usb >= 0 || ports.isEmpty() ? usb : 0;
+}
+
 TTDSTransfertDlg::TTDSTransfertDlg(QWidget *parent)
-    : QDialog(parent), m_comboBox1(Named(new QComboBox, "ComboBox1")),
-      m_bTransfert(Named(new QPushButton(QStringLiteral("Recupération des oscillogrammes")),
-                         "BTransfert")),
-      m_progressBar1(Named(new QProgressBar, "ProgressBar1"))
+    : QDialog(parent, FixedDialogFlags), m_comboBox1(Named(new QComboBox(this), "ComboBox1")),
+      m_bTransfert(Named(
+          new QPushButton(QStringLiteral("Recupération des oscillogrammes"), this), "BTransfert")),
+      m_progressBar1(Named(new QProgressBar(this), "ProgressBar1"))
 {
     setObjectName(QStringLiteral("TDSTransfertDlg"));
     setWindowTitle(QStringLiteral("Configuration du transfert"));
     // The main window's font, as its other dialogs.
     setAttribute(Qt::WA_WindowPropagation);
-    auto *bevel = Named(new QFrame, "Bevel1");
+    auto *bevel = Named(new QFrame(this), "Bevel1");
     bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *frame = new QVBoxLayout(bevel);
     frame->addWidget(Named(new QLabel(QStringLiteral(
-                               "Port série sur lequel est connecté votre oscilloscope")),
+                                          "Port série sur lequel est connecté votre oscilloscope"),
+                                      bevel),
                            "Label1"),
                      0, Qt::AlignHCenter);
     // A pseudo-terminal or an adapter the system does not list is typed in.
@@ -49,11 +65,11 @@ TTDSTransfertDlg::TTDSTransfertDlg(QWidget *parent)
     m_progressBar1->setValue(0);
     frame->addWidget(m_progressBar1);
 
-    auto *cancelBtn = Named(new QPushButton(QStringLiteral("Annuler")), "CancelBtn");
+    auto *cancelBtn = Named(new QPushButton(QStringLiteral("Annuler"), this), "CancelBtn");
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(bevel);
     layout->addWidget(cancelBtn, 0, Qt::AlignHCenter);
-    resize(313, 214);
+    setFixedSize(QSize(313, 214).expandedTo(sizeHint()));
 
     m_timer1.setInterval(500);
     connect(m_comboBox1, &QComboBox::currentTextChanged, this, &TTDSTransfertDlg::ComboBox1Change);
@@ -62,23 +78,26 @@ TTDSTransfertDlg::TTDSTransfertDlg(QWidget *parent)
     connect(&m_timer1, &QTimer::timeout, this, &TTDSTransfertDlg::Timer1Timer);
 }
 
-bool TTDSTransfertDlg::Execute(TTDS &link, const QStringList &ports)
+bool TTDSTransfertDlg::Execute(TTDS &link, const QList<TPortInfo> &ports)
 {
     m_link = &link;
     m_bTransfert->setEnabled(true);
     m_comboBox1->setEnabled(true);
+    const QString remembered = link.GetPort();
     {
         const QSignalBlocker quiet(m_comboBox1);
         m_comboBox1->clear();
-        m_comboBox1->addItems(ports);
-        const auto at = std::find_if(ports.begin(), ports.end(), [&](const QString &p) {
-            return p.compare(link.GetPort(), Qt::CaseInsensitive) == 0;
-        });
-        m_comboBox1->setCurrentIndex(at == ports.end() ? -1 : int(at - ports.begin()));
-        if (at == ports.end())
-            m_comboBox1->setEditText(link.GetPort());
+        for (const TPortInfo &port : ports)
+            m_comboBox1->addItem(port.Location);
+        const int proposed = ProposedPort(ports, remembered);
+        m_comboBox1->setCurrentIndex(proposed);
+        if (proposed < 0)
+            m_comboBox1->setEditText(remembered);
     }
+    if (remembered.isEmpty())
+        ComboBox1Change(m_comboBox1->currentText());
     m_progressBar1->setValue(0);
+    m_comboBox1->setFocus();
     return prompts().Exec(*this) == QDialog::Accepted;
 }
 

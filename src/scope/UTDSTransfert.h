@@ -2,8 +2,8 @@
 // The transfer dialog "Configuration du transfert": the serial port the
 // oscilloscope is on, the button that fetches the waveforms, their progress
 // and the cancel button.
+#include "serial/CPort.h"
 #include <QDialog>
-#include <QStringList>
 #include <QTimer>
 
 class QComboBox;
@@ -12,6 +12,11 @@ class QPushButton;
 class TTDS;
 struct TTDSFailure;
 
+// The port proposed among ports: the remembered one, found ignoring case;
+// with none remembered, the first adapter on USB, else the first port.
+// -1 when the remembered port is not listed or nothing is.
+int ProposedPort(const QList<TPortInfo> &ports, const QString &remembered);
+
 class TTDSTransfertDlg : public QDialog
 {
     Q_OBJECT
@@ -19,10 +24,10 @@ public:
     explicit TTDSTransfertDlg(QWidget *parent = nullptr);
 
     // Points the dialog at the link, lists the ports with the link's port
-    // selected (ignoring case; a port that is not listed stays typed in),
-    // and runs the dialog through the prompts. True when the waveforms were
-    // read.
-    bool Execute(TTDS &link, const QStringList &ports);
+    // selected (ignoring case; a port that is not listed stays typed in, and
+    // a link without a port takes the one ProposedPort gives), and runs the
+    // dialog through the prompts. True when the waveforms were read.
+    bool Execute(TTDS &link, const QList<TPortInfo> &ports);
 
     // Escape, the close box and "Annuler" stop a transfer under way.
     void reject() override;

@@ -138,11 +138,11 @@ int TComPort::WriteText(const QByteArray &text)
     return int(text.size());
 }
 
-QStringList TComPort::ListPorts()
+QList<TPortInfo> TComPort::ListPorts()
 {
-    QStringList ports;
+    QList<TPortInfo> ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        ports << info.systemLocation();
+        ports.push_back({info.systemLocation(), info.hasVendorIdentifier()});
     return ports;
 }
 

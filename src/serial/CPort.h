@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
-#include <QStringList>
+#include <QList>
 #include <exception>
 
 // A failed serial operation: a code of the table below, the system's error
@@ -36,6 +36,15 @@ private:
     QString m_systemText;
     QString m_message;
     QByteArray m_utf8;
+};
+
+// One serial device of the machine: the path it opens, and whether it is an
+// adapter on USB (the system knows its USB vendor).
+struct TPortInfo {
+    QString Location;
+    bool Usb = false;
+
+    bool operator==(const TPortInfo &) const = default;
 };
 
 class TComPort : public QObject
@@ -70,8 +79,8 @@ public:
     QByteArray ReadBytes(int count) { return m_serial.read(count); }
     int QueuedCount() const { return int(m_serial.bytesAvailable()); }
 
-    // The machine's serial devices, as device paths.
-    static QStringList ListPorts();
+    // The machine's serial devices: built-in ports and adapters.
+    static QList<TPortInfo> ListPorts();
 
 signals:
     // Bytes have arrived; count (at least 1) is QueuedCount at that moment.

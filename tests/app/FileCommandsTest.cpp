@@ -156,14 +156,14 @@ TEST_F(FileCommandsTest, FailuresChangeNeitherPageNorCaptionNorFileName)
 TEST_F(FileCommandsTest, TheStartupFileIsOpenedOrImportedByItsContent)
 {
     EXPECT_EQ(DocumentCaption(other),
-              QStringLiteral("Scolivet : autre.scv (%1/)").arg(dir.path()));
+              QStringLiteral("Scolivet : autre.scv[*] (%1/)").arg(dir.path()));
     struct Case {
         QString file, caption;
         bool addGraph; // as after "Ouvrir" for a document, as after an import otherwise
     };
     const Case cases[] = {
         {other, DocumentCaption(other), false},
-        {dir.filePath(QStringLiteral("mien.scv.dat")), QStringLiteral("Scolivet : "), true},
+        {dir.filePath(QStringLiteral("mien.scv.dat")), QStringLiteral("Scolivet : [*]"), true},
     };
     for (const Case &c : cases) {
         OpenStartupFile(window, page, addGraph, [this] { ++refreshes; }, c.file);

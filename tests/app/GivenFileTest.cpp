@@ -111,6 +111,7 @@ TEST_F(GivenFileTest, RecentFilesOpenAndThoseGoneAreTakenOutWithAMessage)
 {
     EXPECT_FALSE(Recent().isEnabled());
     form->OpenCommandLineFile(documents[0]);
+    EXPECT_TRUE(form->Actions().AddGraph->isEnabled());
     Recent().Add(documents[1]);
     ASSERT_EQ(Recent().actions().size(), 2);
     EXPECT_EQ(Recent().actions()[0]->text(), QStringLiteral("&1 ") + documents[1]);

@@ -48,7 +48,7 @@ TEST_F(IsisCommandTest, AnImportSetsTheCaptionEnablesAddGraphAndRefreshes)
     ASSERT_EQ(prompts.FileDialogs.size(), 1u);
     EXPECT_EQ(prompts.FileDialogs[0].Filter, QStringLiteral("Graphe Isis (*.dat)|*.dat"));
     EXPECT_EQ(prompts.FileDialogs[0].DefaultExt, QStringLiteral("dat"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Scolivet : "));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Scolivet : [*]"));
     EXPECT_TRUE(addGraph.isEnabled());
     EXPECT_EQ(page.GraphCount(), 1);
     EXPECT_TRUE(page.FileName.isEmpty());

@@ -27,7 +27,7 @@ TEST(TdsCommand, OnlyATransferThatBuildsAPageChangesTheWindowButTheViewIsAlwaysR
             return d.result();
         });
         EXPECT_EQ(TdsCommand(window, page, addGraph, [&] { ++refreshes; }), !cancel);
-        EXPECT_EQ(window.windowTitle(), cancel ? QStringLiteral("Scolivet :") : QStringLiteral("Scolivet : "));
+        EXPECT_EQ(window.windowTitle(), cancel ? QStringLiteral("Scolivet :") : QStringLiteral("Scolivet : [*]"));
         EXPECT_EQ(addGraph.isEnabled(), !cancel);
         EXPECT_EQ(refreshes, 1);
     }

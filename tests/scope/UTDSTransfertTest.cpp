@@ -20,23 +20,46 @@ int PressTransfer(QDialog &dialog)
 
 } // namespace
 
-TEST(TTDSTransfertDlg, RemembersThePortIgnoringCaseOrKeepsItTyped)
+TEST(TTDSTransfertDlg, ProposesTheRememberedPortElseTheFirstUsbAdapterElseTheFirstPort)
 {
-    const QStringList ports{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0")};
-    const char *cases[][2] = {{"/DEV/TTYusb0", "1"}, {"/dev/pts/4", "-1"}};
-    for (const auto &[remembered, index] : cases) {
+    const QList<TPortInfo> builtIn{{"/dev/ttyS0", false}, {"/dev/ttyS1", false}};
+    const QList<TPortInfo> mixed{{"/dev/ttyS0", false}, {"/dev/ttyACM0", true},
+                                 {"/dev/ttyUSB0", true}};
+    const struct {
+        const QList<TPortInfo> *ports;
+        const char *remembered;
+        int proposed;
+    } cases[] = {
+        {&mixed, "", 1},           {&builtIn, "", 0},
+        {&mixed, "/DEV/TTYusb0", 2}, {&mixed, "/dev/pts/4", -1},
+        {&builtIn, "COM1", -1},     {nullptr, "", -1},
+    };
+    const QList<TPortInfo> none;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.remembered);
+        EXPECT_EQ(ProposedPort(c.ports ? *c.ports : none, QString::fromLatin1(c.remembered)),
+                  c.proposed);
+    }
+}
+
+TEST(TTDSTransfertDlg, TheLinkTakesTheProposedPortOrKeepsItsOwnTyped)
+{
+    const QList<TPortInfo> ports{{"/dev/ttyS0", false}, {"/dev/ttyUSB0", true}};
+    const char *cases[][2] = {
+        {"", "/dev/ttyUSB0"}, {"/DEV/TTYusb0", "/DEV/TTYusb0"}, {"/dev/pts/4", "/dev/pts/4"}};
+    for (const auto &[remembered, taken] : cases) {
         ScriptedPrompts scripted;
         TTDS link;
         link.SetPort(QString::fromLatin1(remembered));
         TTDSTransfertDlg dialog;
         scripted.Dialogs.push_back([&](QDialog &d) {
             const auto *combo = d.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-            EXPECT_EQ(combo->currentIndex(), QByteArray(index).toInt());
-            EXPECT_EQ(combo->currentText().toLower(), QString::fromLatin1(remembered).toLower());
+            EXPECT_EQ(combo->currentText().toLower(), QString::fromLatin1(taken).toLower());
+            EXPECT_EQ(d.focusWidget(), combo);
             return int(QDialog::Rejected);
         });
         EXPECT_FALSE(dialog.Execute(link, ports));
-        EXPECT_EQ(link.GetPort(), QString::fromLatin1(remembered));
+        EXPECT_EQ(link.GetPort(), QString::fromLatin1(taken));
     }
 }
 
