@@ -16,6 +16,16 @@ public:
     // Read from and written to documents unchanged; -1 on creation.
     int Reserved = -1;
 
+    TMarker *AsMarker() override { return this; }
+    // The marked value: the level of a horizontal marker, the position of a
+    // vertical one.
+    virtual double MarkedValue() const = 0;
+    virtual void SetMarkedValue(double v) = 0;
+    // The marked value once the graph is given its height again, as
+    // stacking the page's graphs does: a horizontal marker settles on the
+    // level of its page position, a vertical one keeps its value.
+    virtual double StackedValue() const = 0;
+
     void Draw(Canvas &canvas) override;
     // Near the marker line, within Tolerance.
     bool HitTest(int x, int y) const override;
@@ -41,6 +51,9 @@ public:
     using TMarker::TMarker;
 
     static constexpr std::string_view Keyword = "HMarker";
+    double MarkedValue() const override { return RefY; }
+    void SetMarkedValue(double v) override { RefY = v; }
+    double StackedValue() const override { return PageToY(YToPage(RefY)); }
     QString Designation() const override { return QStringLiteral("le marqueur horizontal"); }
 
     int GetCursor() const override;
@@ -70,6 +83,9 @@ public:
     using TMarker::TMarker;
 
     static constexpr std::string_view Keyword = "VMarker";
+    double MarkedValue() const override { return RefX; }
+    void SetMarkedValue(double v) override { RefX = v; }
+    double StackedValue() const override { return RefX; }
     QString Designation() const override { return QStringLiteral("le marqueur vertical"); }
 
     int GetCursor() const override;

@@ -11,6 +11,7 @@ class QDialog;
 class DocumentReader;
 class TAxe;
 class TDessinDlg;
+class TMarker;
 
 class TDessin : public TSmallGraph
 {
@@ -29,6 +30,8 @@ public:
     int Epais = 0;
 
     TDessin *AsDessin() override { return this; }
+    // The marker this annotation is, or nullptr.
+    virtual TMarker *AsMarker() { return nullptr; }
     // Whether the user may delete it (legends go with their curve only).
     virtual bool Deletable() const { return true; }
 

@@ -226,6 +226,14 @@ void DocumentWriter::WriteSet(const TSeriesSet &set)
     WriteLine(std::string_view(line.constData(), std::size_t(line.size())));
 }
 
+void DocumentWriter::WriteEntry(std::string_view key, double value)
+{
+    Append(key.data(), key.size());
+    char *at = Room();
+    *at = '=';
+    Used(FormatReal(value, at + 1));
+}
+
 bool WriteDocumentTo(QIODevice &out, const std::function<void(DocumentWriter &)> &make)
 {
     const qint64 start = out.pos();

@@ -43,6 +43,8 @@ public:
     void WriteColor(TColor color);
     // Members in increasing order joined by ";"; empty for the empty set.
     void WriteSet(const TSeriesSet &set);
+    // "key=value", the value in the general format of WriteReal.
+    void WriteEntry(std::string_view key, double value);
 
     // Sends the lines still held. False when the device refused bytes or a
     // text did not fit Windows-1252.

@@ -16,7 +16,7 @@ void TIsisGraph::EditPage()
     const TPageValues v = dlg.Values();
     SetMFHeight(v.Height);
     SetMFWidth(v.Width);
-    Marge = std::clamp(v.Marge / 100.0, 0.02, 0.4);
+    Marge = std::clamp(v.Marge / 100.0, MinMarge, MaxMarge);
     BackColor = v.BackColor;
     SetMFHeight(MFHeight());
     MarkModified(QStringLiteral("modifier la page"));

@@ -2,6 +2,7 @@
 // page's lines without the series samples, which no edit changes: undoing
 // rebuilds the graphs and their elements against the same series.
 #include "data/DocumentReader.h"
+#include "data/DocumentSection.h"
 #include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
 #include "data/TData.h"
@@ -9,6 +10,7 @@
 #include "dialogs/Prompts.h"
 #include "graphs/TAxe.h"
 #include "graphs/TCourbe.h"
+#include "page/PageExtras.h"
 #include "page/TIsisGraph.h"
 #include <algorithm>
 #include <new>
@@ -119,8 +121,8 @@ QByteArray TIsisGraph::snapshot() const
             out.WriteText(s->Unit);
             out.WriteColor(s->Color);
         }
-        out.WriteReal(Marge);
         writeAxes(out);
+        WriteSection(out, PageExtraEntries(*this));
     });
 }
 
@@ -140,10 +142,10 @@ QString TIsisGraph::restore(const QByteArray &state)
         std::vector<SeriesHeader> headers(std::size_t(Datas->Count()));
         for (SeriesHeader &h : headers)
             h = {in.ReadText(), in.ReadText(), in.ReadColor()};
-        const double marge = in.ReadReal();
         const int width = in.ReadInt();
         const TColor back = in.ReadColor();
         std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(Datas.get(), in);
+        const TPageExtras extras = ReadPageExtras(in);
 
         SetSelected(nullptr);
         for (std::size_t i = 0; i < headers.size(); ++i) {
@@ -152,7 +154,7 @@ QString TIsisGraph::restore(const QByteArray &state)
             s.Unit = headers[i].Unit;
             s.Color = headers[i].Color;
         }
-        Marge = marge;
+        ApplyPageExtras(*this, extras);
         BackColor = back;
         HandOverRecordings(m_graphs, m_replaced, graphs);
         m_replaced = std::move(m_graphs);
@@ -161,6 +163,7 @@ QString TIsisGraph::restore(const QByteArray &state)
         for (std::unique_ptr<TAxe> &g : graphs)
             AppendGraph(std::move(g));
         SetMFHeight(MFHeight());
+        ApplyMarkedValues(*this, extras);
         Redraw();
         return {};
     } catch (const EConvertError &e) {

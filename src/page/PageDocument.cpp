@@ -1,6 +1,7 @@
 // The page view's documents: the page written as lines, and read back aside
 // so that a document that cannot be read changes nothing.
 #include "data/DocumentReader.h"
+#include "data/DocumentSection.h"
 #include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
 #include "data/FileKind.h"
@@ -8,6 +9,7 @@
 #include "dialogs/Prompts.h"
 #include "graphs/TMath.h"
 #include "graphs/TOsc.h"
+#include "page/PageExtras.h"
 #include "page/TIsisGraph.h"
 #include "render/FileSave.h"
 #include <QFile>
@@ -78,6 +80,7 @@ void TIsisGraph::WriteLayout(DocumentWriter &out) const
     out.WriteLine("[Axes]");
     writeAxes(out);
     out.WriteLine("[Axes End]");
+    WriteSection(out, PageExtraEntries(*this));
 }
 
 void TIsisGraph::writeAxes(DocumentWriter &out) const
@@ -127,22 +130,26 @@ void TIsisGraph::readLayout(std::unique_ptr<TDatas> datas, DocumentReader &in)
     const TColor back = in.ReadColor();
     std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(datas.get(), in);
     in.Skip();
-    installDocument(std::move(datas), width, back, std::move(graphs));
+    const TPageExtras extras = ReadPageExtras(in);
+    installDocument(std::move(datas), width, back, std::move(graphs), extras);
 }
 
 void TIsisGraph::installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,
-                                 std::vector<std::unique_ptr<TAxe>> graphs)
+                                 std::vector<std::unique_ptr<TAxe>> graphs,
+                                 const TPageExtras &extras)
 {
     SetSelected(nullptr);
     // The graphs refer to the series they draw: free them before the series.
     SetGraphCount(0);
     Datas = std::move(datas);
     BackColor = back;
+    ApplyPageExtras(*this, extras);
     SetMFWidth(width);
     for (std::unique_ptr<TAxe> &g : graphs)
         AppendGraph(std::move(g));
     // Re-stacks from the top: the stored tops give way to the heights.
     SetMFHeight(MFHeight());
+    ApplyMarkedValues(*this, extras);
     SetZoom(1);
     startHistory();
     Redraw();

@@ -18,6 +18,7 @@ class TAxe;
 class TDatas;
 class TDessin;
 class TDialogSet;
+struct TPageExtras;
 
 class TIsisGraph : public TGraphEMF
 {
@@ -144,8 +145,11 @@ public:
 
     QString FileName;
     TColor BackColor = clWhite;
-    // Relative margin kept inside every graph frame (0.02 .. 0.4).
-    double Marge = 0.1;
+    // Relative margin kept inside every graph frame.
+    static constexpr double DefaultMarge = 0.1;
+    static constexpr double MinMarge = 0.02;
+    static constexpr double MaxMarge = 0.4;
+    double Marge = DefaultMarge;
     // The serial port last chosen for the oscilloscope; until then "COM1" on
     // Windows, where ports have such names, and none elsewhere.
 #ifdef Q_OS_WIN
@@ -184,17 +188,17 @@ protected:
 private:
     void restack(int height);
     void installDocument(std::unique_ptr<TDatas> datas, int width, TColor back,
-                         std::vector<std::unique_ptr<TAxe>> graphs);
+                         std::vector<std::unique_ptr<TAxe>> graphs, const TPageExtras &extras);
     // LoadLayout without its guard: conversion errors are thrown.
     void readLayout(std::unique_ptr<TDatas> datas, DocumentReader &in);
-    // The whole document.
+    // The whole document: its lines, then the section of what they cannot hold.
     void writePage(DocumentWriter &out) const;
     // The page's lines between "[Axes]" and "[Axes End]": width, background,
     // graph count and graphs. Reading takes the count and the graphs.
     void writeAxes(DocumentWriter &out) const;
     std::vector<std::unique_ptr<TAxe>> readGraphs(TDatas *datas, DocumentReader &in);
     // The page's state for the history: the series' names, units and
-    // colours, the margin and the page's lines, without the samples.
+    // colours, the page's lines without the samples, and their section.
     QByteArray snapshot() const;
     // The same once the page was rendered.
     QByteArray settledSnapshot();

@@ -110,10 +110,18 @@ TEST_F(UndoCommandsTest, EveryChangeIsOneStepBackAndForth)
         {"modifier le texte", [&] { EditAt(Screen({810, 890}), Typing("ETexte", "Ve")); }},
         {"modifier la courbe", [&] { EditAt(OnGraph(3, 6), Typing("ENom", "Vs")); }},
         {"modifier le graphe", [&] { EditAt(OnGraph(8, 2), Typing("EYMax", "30")); }},
+        {"ajouter le marqueur horizontal",
+         [&] {
+             Action("AddHMarker")->trigger();
+             Click({1000, First()->YToPage(10)});
+         }},
+        // Between two page positions: the steps after keep it exact.
+        {"modifier le marqueur horizontal", [&] { EditAt(OnGraph(2, 10), Typing("EY", "29,99")); }},
         {"modifier la page",
          [&] {
              EditAt(BesideThePage(), [](QDialog &d) {
                  d.findChild<TSpinEdit *>("SEHeight")->setValue(1200);
+                 d.findChild<TSpinEdit *>("SEMarge")->setValue(2);
                  return int(QDialog::Accepted);
              });
          }},

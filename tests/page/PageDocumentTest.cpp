@@ -9,9 +9,11 @@
 #include "annotations/TTexte.h"
 #include "graphs/TCourbe.h"
 #include "graphs/TOsc.h"
+#include "render/PageExport.h"
 #include "support/GraphPageFixture.h"
 #include "support/SampleFiles.h"
 #include "support/WriteFailures.h"
+#include <QBuffer>
 #include <QTemporaryDir>
 
 namespace
@@ -36,6 +38,16 @@ std::string Difference(const QByteArray &a, const QByteArray &b)
             return "line " + std::to_string(i + 1) + ": " + x.value(i).toStdString() + " | " +
                    y.value(i).toStdString();
     return {};
+}
+
+// The page as drawn, written as SVG.
+QByteArray Drawing(TIsisGraph &page)
+{
+    page.RenderPage();
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WritePageSvg(out, page.Metafile(), page.BackColor));
+    return out.data();
 }
 
 class PageDocument : public GraphPageFixture
@@ -97,6 +109,7 @@ protected:
         circle->Epais = 9;
         auto *h = new THMarker(g);
         h->RefY = 1.75;
+        h->SetDY(0); // on its page position, as the marker tool leaves it
         auto *v = new TVMarker(g);
         v->RefX = 0.5;
         v->Reserved = 7;
@@ -153,6 +166,40 @@ TEST_F(PageDocument, APageOfEveryKindReadsBackLineForLine)
     }
 }
 
+TEST_F(PageDocument, TheMarginAndExactMarkerLevelsReopenAsTheyWereDrawn)
+{
+    FillEveryKind();
+    const QByteArray plain = page.SaveToBytes();
+    EXPECT_TRUE(plain.endsWith("\r\n[Axes End]\r\n"));
+
+    page.Marge = 0.02;
+    TAxe *g = page.Graphs(1);
+    g->SetHeight(701); // the top of the scale falls between two page units
+    page.SetMFHeight(page.MFHeight());
+    auto *top = g->AddElement(std::make_unique<THMarker>(g));
+    top->RefY = g->YMax; // typed in its dialog
+    ASSERT_GT(top->StackedValue(), g->YMax); // stacking alone would hide it
+    const QByteArray drawn = Drawing(page);
+    const QByteArray document = page.SaveToBytes();
+    EXPECT_TRUE(document.endsWith("[Axes End]\r\n[Scolivet]\r\nMarge=0,02\r\n"
+                                  "Graphe 2 Element 1 Valeur=5\r\n[Scolivet End]\r\n"));
+    TIsisGraph read;
+    ASSERT_EQ(read.LoadFromBytes(View(document)), QString());
+    EXPECT_TRUE(Drawing(read) == drawn);
+    EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
+
+    // Keys of later versions, and keys naming what the page lacks, are ignored.
+    QByteArray later = document;
+    later.replace("[Scolivet End]", "Graphe 1 Echelle=3\r\nGraphe 9 Element 1 Valeur=2\r\n"
+                                    "Graphe 1 Element 2 Valeur=0\r\nsans valeur\r\n[Scolivet End]");
+    ASSERT_EQ(read.LoadFromBytes(View(later)), QString());
+    EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
+    // Without the section, the page takes the default margin again.
+    ASSERT_EQ(read.LoadFromBytes(View(plain)), QString());
+    EXPECT_EQ(read.SaveToBytes(), plain);
+    EXPECT_EQ(read.Marge, TIsisGraph::DefaultMarge);
+}
+
 TEST_F(PageDocument, DocumentsWithFullStopsAndAnyBannerOpen)
 {
     FillEveryKind();
@@ -191,6 +238,10 @@ TEST_F(PageDocument, ADocumentThatCannotBeReadLeavesThePageAsItWas)
         return copy.join('\n');
     };
     const int graph = int(lines.indexOf("Math\r"));
+    const QByteArray formatLines = good.left(good.lastIndexOf("[Axes End]")) + "[Axes End]\r\n";
+    const auto section = [&](const char *entries) {
+        return formatLines + "[Scolivet]\r\n" + entries + "[Scolivet End]\r\n";
+    };
     const std::pair<QByteArray, const char *> cases[] = {
         {"Isis\r\n", "Format de fichier non reconnu"},
         {edited(3, "Numeric"), "Ligne 4 : type de série inconnu : « Numeric »"},
@@ -201,6 +252,10 @@ TEST_F(PageDocument, ADocumentThatCannotBeReadLeavesThePageAsItWas)
         {QByteArray(good).replace("Rectangle", "Carre"), "type d'élément inconnu : « Carre »"},
         {good.left(good.size() / 2), "il est tronqué"},
         {good.left(good.lastIndexOf("[Axes End]")), "il est tronqué"},
+        {section("Marge=0,5\r\n"), "la marge 0,5 n'est pas comprise entre 0,02 et 0,4"},
+        {section("Graphe 1 Element 2 Valeur=haut\r\n"),
+         "'haut' n'est pas une valeur en virgule flottante correcte"},
+        {formatLines + "[Scolivet]\r\nMarge=0,05\r\n", "il est tronqué"},
     };
     for (const auto &[document, message] : cases) {
         EXPECT_TRUE(page.LoadFromBytes(View(document)).contains(QString::fromUtf8(message)))
