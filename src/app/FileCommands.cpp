@@ -33,6 +33,11 @@ QString DocumentCaption(const QString &fileName)
              literal(QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/'))));
 }
 
+QString ImportCaption()
+{
+    return QStringLiteral("Scolivet : [*]");
+}
+
 bool SaveChangesFirst(QWidget &window, TIsisGraph &page)
 {
     if (!page.Modified())

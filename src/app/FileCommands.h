@@ -13,6 +13,9 @@ class TIsisGraph;
 // "Scolivet : " + the file's name + " (" + its folder ending with "/" + ")",
 // with the place of the window's modified mark after the name.
 QString DocumentCaption(const QString &fileName);
+// The caption of a page without a document (an import): "Scolivet : ", with
+// the place of the modified mark at its end.
+QString ImportCaption();
 
 // When the page changed since it was opened, imported or saved, asks
 // "Enregistrer les modifications ?" (Oui / Non / Annuler); Oui saves the page

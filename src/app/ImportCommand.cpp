@@ -34,7 +34,7 @@ bool ImportAnyFile(QWidget &window, TIsisGraph &page, QAction &addGraph,
             ShowMessage(why, &window);
         return false;
     }
-    window.setWindowTitle(QStringLiteral("Scolivet : "));
+    window.setWindowTitle(ImportCaption());
     addGraph.setEnabled(true);
     return true;
 }

@@ -28,7 +28,7 @@ bool ImportIsisFile(QWidget &window, TIsisGraph &page, QAction &addGraph,
         ShowMessage(why, &window);
         return false;
     }
-    window.setWindowTitle(QStringLiteral("Scolivet : [*]"));
+    window.setWindowTitle(ImportCaption());
     addGraph.setEnabled(true);
     return true;
 }

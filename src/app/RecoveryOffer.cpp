@@ -71,7 +71,7 @@ void SetAside(TForm1 &window, TRecovery &recovery, TOrphanCopy &orphan, const QS
 
 void ShowRecovered(TForm1 &window, const QString &documentName)
 {
-    window.setWindowTitle(documentName.isEmpty() ? QStringLiteral("Scolivet : ")
+    window.setWindowTitle(documentName.isEmpty() ? ImportCaption()
                                                  : DocumentCaption(documentName));
     window.Actions().AddGraph->setEnabled(true);
     window.RefreshView();

@@ -13,7 +13,7 @@ bool TdsCommand(QWidget &window, TIsisGraph &page, QAction &addGraph,
         return false;
     const bool imported = ImportTDS(page, TComPort::ListPorts());
     if (imported) {
-        window.setWindowTitle(QStringLiteral("Scolivet : [*]"));
+        window.setWindowTitle(ImportCaption());
         addGraph.setEnabled(true);
     }
     refreshView();

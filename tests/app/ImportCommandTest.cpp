@@ -1,5 +1,6 @@
 // "Importer un fichier": the formats offered, the choice among the
 // simulations of one file, failures; and the command line taking any file.
+#include "app/FileCommands.h"
 #include "app/ImportCommand.h"
 #include "app/UIsis2Graph.h"
 #include "data/UData.h"
@@ -69,7 +70,7 @@ TEST_F(ImportCommandTest, OffersEveryFormatTogetherThenEachOne)
     EXPECT_TRUE(filter.contains(QStringLiteral("Simulation SPICE")));
     EXPECT_TRUE(filter.contains(QStringLiteral("Graphe Isis")));
     EXPECT_EQ(Names(), QStringList({"v(v-sweep)", "v(out)", "i(v1)"}));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Scolivet : "));
+    EXPECT_EQ(window.windowTitle(), ImportCaption());
     EXPECT_TRUE(addGraph.isEnabled());
     EXPECT_EQ(refreshes, 1);
 }
@@ -114,7 +115,7 @@ TEST(CommandLineFile, AnyFormatOpensAsThePageOfTheWindow)
     form.OpenCommandLineFile(SpiceSample(QStringLiteral("rc-ac-ascii.raw")));
     EXPECT_TRUE(prompts.Messages.empty());
     EXPECT_EQ(form.IsisGraph()->Datas->Item(2)->Unit, QStringLiteral("°"));
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Scolivet : "));
+    EXPECT_EQ(form.windowTitle(), ImportCaption());
     EXPECT_TRUE(form.Actions().AddGraph->isEnabled());
 }
 

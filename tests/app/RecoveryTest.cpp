@@ -164,7 +164,7 @@ TEST_F(RecoveryTest, RecoveredPageIsThePageBeforeTheEndUnderItsName)
         EXPECT_EQ(next->Page().FileName, view->FileName);
         EXPECT_TRUE(next->Page().Modified());
         EXPECT_EQ(next->window.windowTitle(), named ? DocumentCaption(view->FileName)
-                                                    : QStringLiteral("Scolivet : "));
+                                                    : ImportCaption());
         // The copy is now the second instance's, and goes when it closes.
         EXPECT_EQ(Files(Folder()).size(), 3);
         EXPECT_TRUE(QFile::exists(next->recovery->Folder().PagePath()));
