@@ -1,7 +1,8 @@
 // links: scolivet_render
 // Cost of writing a page picture for word processors: EMF and placeable WMF
 // bytes, and the PDF file, for a page like the import of a million samples
-// (four curves reduced to a few points per column, graduation texts).
+// (four curves reduced to a few points per column, graduation texts), and
+// both metafiles of a page holding one long text.
 #include "BenchMain.h"
 #include "render/EmfWriter.h"
 #include "render/PageExport.h"
@@ -52,6 +53,32 @@ void BM_WriteWmf(benchmark::State &state)
     state.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_WriteWmf)->Unit(benchmark::kMillisecond);
+
+// One text line of state.range(0) characters: words of a few letters.
+PagePicture longTextPage(int characters)
+{
+    QString text;
+    text.reserve(characters);
+    for (int i = 0; text.size() < characters; ++i)
+        text += QStringLiteral("mesure%1 ").arg(i % 97);
+    text.truncate(characters);
+    PagePicture p(2000, 1500);
+    RecordingCanvas canvas(p);
+    canvas.TextOut(10, 700, text);
+    return p;
+}
+
+void BM_WriteLongText(benchmark::State &state)
+{
+    const PagePicture picture = longTextPage(int(state.range(0)));
+    QByteArray emf, wmf;
+    for (auto _ : state) {
+        emf = WriteEmf(picture);
+        wmf = WritePlaceableWmf(picture);
+    }
+    state.counters["bytes"] = double(emf.size() + wmf.size());
+}
+BENCHMARK(BM_WriteLongText)->Arg(20000)->Arg(160000)->Unit(benchmark::kMillisecond);
 
 void BM_ExportPdf(benchmark::State &state)
 {

@@ -22,6 +22,25 @@ bool SameFace(const TFont &a, const TFont &b)
     return a == c;
 }
 
+// Texts up to this length are laid out whole; longer ones in pieces of at
+// most this length, each ending after a blank when it holds one, never
+// inside a character or before a combining mark.
+constexpr qsizetype PieceLength = 256;
+
+qsizetype PieceEnd(const QString &text, qsizetype start)
+{
+    if (text.size() - start <= PieceLength)
+        return text.size();
+    const qsizetype limit = start + PieceLength;
+    for (qsizetype end = limit; end > start + PieceLength / 2; --end)
+        if (text[end - 1] == QLatin1Char(' '))
+            return end;
+    qsizetype end = limit;
+    while (end > start + 1 && (text[end].isLowSurrogate() || text[end].isMark()))
+        --end;
+    return end;
+}
+
 class Walker
 {
 public:
@@ -107,26 +126,35 @@ private:
         }
         useFont(font);
         const QPoint baseline(topLeft.x(), topLeft.y() + TextAscent(*m_metrics));
-        m_out.TextOut(baseline, text, advances(text));
+        m_out.TextOut(baseline, text,
+                      m_out.TakesAdvances() ? advances(text) : std::span<const int>());
     }
 
     // Each character's advance, the page's own layout rounded so that the
-    // rounding never adds up along the text.
+    // rounding never adds up along the text. Measuring a position walks its
+    // piece of text from the start: a long text is laid out in pieces, so
+    // that the work grows with its length, not its square.
     std::span<const int> advances(const QString &text)
     {
-        QTextLayout layout(text, m_pageFont);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
         m_advances.assign(std::size_t(text.size()), 0);
+        double origin = 0;
         int previous = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i].isHighSurrogate())
-                continue;
-            const int x = int(std::lround(line.cursorToX(int(i + 1))));
-            const qsizetype start = i > 0 && text[i].isLowSurrogate() ? i - 1 : i;
-            m_advances[std::size_t(start)] = x - previous;
-            previous = x;
+        for (qsizetype start = 0; start < text.size();) {
+            const qsizetype end = PieceEnd(text, start);
+            QTextLayout layout(text.mid(start, end - start), m_pageFont);
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            for (qsizetype i = start; i < end; ++i) {
+                if (text[i].isHighSurrogate())
+                    continue;
+                const int x = int(std::lround(origin + line.cursorToX(int(i + 1 - start))));
+                const qsizetype first = i > 0 && text[i].isLowSurrogate() ? i - 1 : i;
+                m_advances[std::size_t(first)] = x - previous;
+                previous = x;
+            }
+            origin += line.cursorToX(int(end - start));
+            start = end;
         }
         return m_advances;
     }

@@ -58,6 +58,8 @@ public:
     virtual void PolyBezier(std::span<const QPoint> points) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    // Whether TextOut takes the characters' advances; empty when not.
+    virtual bool TakesAdvances() const { return true; }
     virtual void TextOut(QPoint baseline, QStringView text, std::span<const int> advances) = 0;
 };
 

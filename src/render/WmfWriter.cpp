@@ -179,6 +179,8 @@ public:
     {
         box(metaEllipse, left, top, right, bottom);
     }
+    // Readers space the text with the font's own advances.
+    bool TakesAdvances() const override { return false; }
     void TextOut(QPoint baseline, QStringView text, std::span<const int>) override;
 
 private:

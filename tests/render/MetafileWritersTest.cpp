@@ -1,12 +1,55 @@
 // The EMF and placeable WMF files.
 #include "render/EmfWriter.h"
+#include "render/PageFont.h"
 #include "render/RecordingCanvas.h"
 #include "render/WmfWriter.h"
 #include "support/Golden.h"
+#include <QTextLayout>
+#include <QtEndian>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace
 {
+
+std::int32_t I32At(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<std::int32_t>(bytes.constData() + at);
+}
+
+// The advances of the first EXTTEXTOUTW record.
+std::vector<int> EmfAdvances(const QByteArray &emf)
+{
+    qsizetype at = 0;
+    while (I32At(emf, at) != 84)
+        at += I32At(emf, at + 4);
+    const int count = I32At(emf, at + 44);
+    const qsizetype dx = at + I32At(emf, at + 72);
+    std::vector<int> advances;
+    for (int i = 0; i < count; ++i)
+        advances.push_back(I32At(emf, dx + 4 * i));
+    return advances;
+}
+
+// The same from the page's layout of the whole text, a character's advance
+// given to the first unit of its surrogate pair.
+std::vector<int> WholeAdvances(const QString &text, const TFont &font)
+{
+    QTextLayout layout(text, PageFont(font));
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    std::vector<int> advances(std::size_t(text.size()), 0);
+    int previous = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate())
+            continue;
+        const int x = int(std::lround(line.cursorToX(int(i + 1))));
+        advances[std::size_t(i > 0 && text[i].isLowSurrogate() ? i - 1 : i)] = x - previous;
+        previous = x;
+    }
+    return advances;
+}
 
 class MetafileWritersTest : public ::testing::Test
 {
@@ -60,3 +103,27 @@ TEST_F(MetafileWritersTest, LargePageIsWrittenExactly)
 }
 
 } // namespace
+
+// A long text is measured in pieces: each character keeps its advance in the
+// layout of the whole text, give or take the kerning across a cut, and no
+// character is cut in two (a surrogate pair, a letter and its accent, with
+// and without blanks to cut after).
+TEST_F(MetafileWritersTest, LongTextsKeepTheWholeTextsAdvances)
+{
+    const QString words = QStringLiteral("Tension de sortie 𝛼 mesurée à 1 kHz, cafe\u0301 ").repeated(40);
+    const QString noBlank = QStringLiteral("x").repeated(255) + QStringLiteral("𝛼e\u0301").repeated(300);
+    for (const QString &text : {words, noBlank}) {
+        picture.Reset(300, 200);
+        canvas.TextOut(0, 100, text);
+        const std::vector<int> advances = EmfAdvances(WriteEmf(picture));
+        const std::vector<int> whole = WholeAdvances(text, canvas.Font);
+        ASSERT_EQ(advances.size(), whole.size());
+        int drift = 0;
+        for (std::size_t i = 0; i < whole.size(); ++i) {
+            EXPECT_LE(std::abs(advances[i] - whole[i]), 1) << i;
+            EXPECT_EQ(advances[i] == 0, whole[i] == 0) << i;
+            drift += advances[i] - whole[i];
+        }
+        EXPECT_LE(std::abs(drift), 2);
+    }
+}
