@@ -1,7 +1,8 @@
 // links: scolivet_app Qt6::Test
 // The recovery copy of a million-sample page: what it costs the editor's
-// thread (the page part made and handed over; the copy of the series taken
-// once per import), what the writer's thread spends on each part, and a
+// thread (the page part made and handed over; the samples copied once per
+// import), what the writer's thread spends (room for that copy, each part
+// written), and a
 // finished edit (as in editing_speed) with and without a samples part being
 // written at the same time.
 //   recovery_write FILE [benchmark flags]
@@ -24,7 +25,6 @@
 #include <QTest>
 #include <atomic>
 #include <cstdio>
-#include <thread>
 
 namespace
 {
@@ -120,16 +120,30 @@ void BM_PagePartOnEditorThread(benchmark::State &state)
 }
 BENCHMARK(BM_PagePartOnEditorThread)->Unit(benchmark::kMillisecond);
 
-// Its share once per import: the series copied for the writer.
+// Its share once per import: the samples copied into room made by the
+// writer's thread.
 void BM_SeriesCopyOnEditorThread(benchmark::State &state)
 {
     Editor &e = editor();
     if (!Imported(state))
         return;
+    TDatas room = TDatas::OfShape(e.view->Datas->Shape());
     for (auto _ : state)
-        benchmark::DoNotOptimize(e.view->Datas->Clone());
+        room.CopyFrom(*e.view->Datas);
 }
 BENCHMARK(BM_SeriesCopyOnEditorThread)->Unit(benchmark::kMillisecond);
+
+// The writer's share of that copy: making the room, fresh memory.
+void BM_SeriesRoomOnWriterThread(benchmark::State &state)
+{
+    Editor &e = editor();
+    if (!Imported(state))
+        return;
+    const TDatas::TShape shape = e.view->Datas->Shape();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TDatas::OfShape(shape));
+}
+BENCHMARK(BM_SeriesRoomOnWriterThread)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The writer's work: each part written through QSaveFile.
 void BM_PartWrite(benchmark::State &state)
@@ -138,7 +152,8 @@ void BM_PartWrite(benchmark::State &state)
     if (!Imported(state))
         return;
     const bool samples = state.range(0) == 1;
-    const TDatas series = e.view->Datas->Clone();
+    TDatas series = TDatas::OfShape(e.view->Datas->Shape());
+    series.CopyFrom(*e.view->Datas);
     const QByteArray page = RecoveryPageBytes(*e.view, {QStringLiteral("0"), {}, QDateTime()});
     const QString path = e.folder.filePath(QStringLiteral("part"));
     for (auto _ : state) {
@@ -154,29 +169,31 @@ void BM_PartWrite(benchmark::State &state)
 }
 BENCHMARK(BM_PartWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A finished edit alone (0) and while samples parts are written on another
-// thread (1).
+// A finished edit alone (0) and while the recovery writer writes samples
+// parts again and again (1).
 void BM_FinishedEditDuringCopy(benchmark::State &state)
 {
     Editor &e = editor();
     if (!Imported(state))
         return;
     std::atomic<bool> stop = false;
-    std::thread writer;
-    if (state.range(0) == 1) {
-        writer = std::thread([&stop, series = std::make_shared<const TDatas>(e.view->Datas->Clone()),
-                              path = e.folder.filePath(QStringLiteral("samples"))] {
-            while (!stop)
-                SaveFileAtomically(path, [&](QIODevice &file) {
-                    return WriteRecoverySamples(file, *series, QStringLiteral("0"));
-                });
-        });
+    auto series = std::make_shared<TDatas>(TDatas::OfShape(e.view->Datas->Shape()));
+    series->CopyFrom(*e.view->Datas);
+    {
+        TRecoveryWriter writer;
+        if (state.range(0) == 1)
+            writer.Post(TRecoveryWriter::Kind::Series,
+                        [&stop, series, path = e.folder.filePath(QStringLiteral("samples"))] {
+                            while (!stop)
+                                SaveFileAtomically(path, [&](QIODevice &file) {
+                                    return WriteRecoverySamples(file, *series, QStringLiteral("0"));
+                                });
+                            return QString();
+                        });
+        for (auto _ : state)
+            e.FinishedEdit(&state);
+        stop = true;
     }
-    for (auto _ : state)
-        e.FinishedEdit(&state);
-    stop = true;
-    if (writer.joinable())
-        writer.join();
 }
 BENCHMARK(BM_FinishedEditDuringCopy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

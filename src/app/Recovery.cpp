@@ -5,6 +5,7 @@
 #include "render/FileSave.h"
 #include <QFile>
 #include <QRandomGenerator>
+#include <new>
 
 TRecovery::TRecovery(TIsisGraph &page, const QString &folder, TRecoveryDelays delays,
                      TClock clock)
@@ -54,20 +55,72 @@ void TRecovery::WriteNow()
     m_timer.stop();
     m_firstUnwritten.reset();
     m_dueAt.reset();
-    if (!m_folder.Claimed() || !m_page.Modified())
+    // Once the series are copied, the page part follows them.
+    if (!m_folder.Claimed() || !m_page.Modified() || m_awaitingRoom)
         return;
-    if (m_seriesGeneration != m_page.History().Generation() || *m_series == SeriesState::Failed)
-        PostSeries();
+    if (m_seriesGeneration != m_page.History().Generation() || !m_series ||
+        *m_series == SeriesState::Failed)
+        return AskRoom();
     PostPage();
 }
 
-void TRecovery::PostSeries()
+void TRecovery::AskRoom()
 {
+    m_awaitingRoom = true;
     m_seriesGeneration = m_page.History().Generation();
+    m_writer.Post(TRecoveryWriter::Kind::Room, [this, room = m_room, shape = m_page.Datas->Shape(),
+                                                generation = m_seriesGeneration] {
+        std::shared_ptr<TDatas> datas;
+        QString why;
+        try {
+            datas = std::make_shared<TDatas>(TDatas::OfShape(shape));
+        } catch (const std::bad_alloc &) {
+            why = QStringLiteral("mémoire insuffisante pour copier les séries");
+        }
+        {
+            std::lock_guard lock(room->Mutex);
+            room->Ready = true;
+            room->Generation = generation;
+            room->Datas = std::move(datas);
+        }
+        QMetaObject::invokeMethod(this, [this] { FillRoom(); }, Qt::QueuedConnection);
+        return why;
+    });
+}
+
+bool TRecovery::FillRoom()
+{
+    std::shared_ptr<TDatas> datas;
+    int generation = -1;
+    {
+        std::lock_guard lock(m_room->Mutex);
+        if (!m_room->Ready)
+            return false;
+        m_room->Ready = false;
+        generation = m_room->Generation;
+        datas = std::move(m_room->Datas);
+    }
+    m_awaitingRoom = false;
+    if (!m_folder.Claimed())
+        return true;
+    if (datas && generation == m_page.History().Generation() && datas->CopyFrom(*m_page.Datas)) {
+        PostSeries(std::move(datas));
+        if (m_page.Modified())
+            PostPage();
+        return true;
+    }
+    // Series of an older generation: the present ones are asked for. A room
+    // that could not be made waits for the next change.
+    m_seriesGeneration = -1;
+    if (datas)
+        WriteNow();
+    return true;
+}
+
+void TRecovery::PostSeries(std::shared_ptr<const TDatas> series)
+{
     m_stamp = QString::number(QRandomGenerator::system()->generate64(), 16);
     m_series = std::make_shared<std::atomic<SeriesState>>(SeriesState::Pending);
-    // The page's series may change or go while the copy is written.
-    auto series = std::make_shared<const TDatas>(m_page.Datas->Clone());
     m_writer.Post(TRecoveryWriter::Kind::Series, [series, stamp = m_stamp, state = m_series,
                                                    page = m_folder.PagePath(),
                                                    path = m_folder.SeriesPath()] {
@@ -93,9 +146,16 @@ void TRecovery::PostPage()
     m_pageOnDisk = true;
 }
 
-bool TRecovery::Adopt(TOrphanCopy &orphan, const QString &stamp)
+void TRecovery::Wait()
 {
     m_writer.Wait();
+    while (FillRoom())
+        m_writer.Wait();
+}
+
+bool TRecovery::Adopt(TOrphanCopy &orphan, const QString &stamp)
+{
+    Wait();
     if (!m_folder.Adopt(orphan))
         return false;
     m_seriesGeneration = m_page.History().Generation();

@@ -1,11 +1,13 @@
 #pragma once
 // The recovery copy of the page while it has unsaved changes. A change
-// schedules a copy (see RecoverySchedule.h); the copy is made on the page's
-// thread in a few milliseconds (the page part, and a copy in memory of the
-// series after an import) and written to disk on the writer's thread. The
-// samples part is written once per series generation; the page part after
-// changes. Saving, or undoing back to the saved page, removes the page part;
-// Close removes the whole copy.
+// schedules a copy (see RecoverySchedule.h), written to disk on the writer's
+// thread. The page part is made on the page's thread, in well under a
+// millisecond. The samples part is written once per series generation (an
+// import, an opening) from a copy of the series: the writer's thread first
+// makes room for it, which is what costs (fresh memory), then the page's
+// thread copies the samples into that room, a few milliseconds for millions
+// of samples. Saving, or undoing back to the saved page, removes the page
+// part; Close removes the whole copy.
 #include "app/RecoveryFolder.h"
 #include "app/RecoverySchedule.h"
 #include "app/RecoveryWriter.h"
@@ -15,8 +17,10 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
+class TDatas;
 class TIsisGraph;
 
 class TRecovery : public QObject
@@ -42,7 +46,7 @@ public:
     // does when the copy is due).
     void WriteNow();
     // Returns once the files asked for so far are written.
-    void Wait() { m_writer.Wait(); }
+    void Wait();
     // Takes over the copy the page was just recovered from, stamp being the
     // stamp of its series. False when its files could not be moved.
     bool Adopt(TOrphanCopy &orphan, const QString &stamp);
@@ -55,10 +59,22 @@ signals:
 
 private:
     enum class SeriesState { Pending, Written, Failed };
+    // Where the writer's thread leaves the room it made for a copy of the
+    // series of one generation.
+    struct TSeriesRoom {
+        std::mutex Mutex;
+        bool Ready = false;
+        int Generation = -1;
+        std::shared_ptr<TDatas> Datas; // null when it could not be made
+    };
 
     void Changed();
     qint64 Now() const { return m_clock().toMSecsSinceEpoch(); }
-    void PostSeries();
+    void AskRoom();
+    // Copies the series into the room once it is ready and posts their
+    // writing; false when no room was ready.
+    bool FillRoom();
+    void PostSeries(std::shared_ptr<const TDatas> series);
     void PostPage();
 
     TIsisGraph &m_page;
@@ -73,6 +89,8 @@ private:
     int m_seriesGeneration = -1;
     QString m_stamp;
     std::shared_ptr<std::atomic<SeriesState>> m_series;
+    std::shared_ptr<TSeriesRoom> m_room = std::make_shared<TSeriesRoom>();
+    bool m_awaitingRoom = false;
     bool m_pageOnDisk = false;
     // Last, so that it is the first to go: its thread ends before the rest.
     TRecoveryWriter m_writer;

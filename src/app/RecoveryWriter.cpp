@@ -1,5 +1,23 @@
 #include "app/RecoveryWriter.h"
 #include <QMetaObject>
+#include <new>
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace
+{
+
+// When the copy and the editing compete for a processor, editing goes first.
+void YieldToEditing()
+{
+#if defined(__linux__)
+    setpriority(PRIO_PROCESS, id_t(gettid()), 10);
+#endif
+}
+
+} // namespace
 
 TRecoveryWriter::TRecoveryWriter() : m_thread([this] { Run(); }) {}
 
@@ -33,6 +51,7 @@ void TRecoveryWriter::Wait()
 
 void TRecoveryWriter::Run()
 {
+    YieldToEditing();
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
@@ -42,7 +61,12 @@ void TRecoveryWriter::Run()
         m_jobs.pop_front();
         m_busy = true;
         lock.unlock();
-        const QString why = job();
+        QString why;
+        try {
+            why = job();
+        } catch (const std::bad_alloc &) {
+            why = QStringLiteral("mémoire insuffisante");
+        }
         if (!why.isEmpty())
             QMetaObject::invokeMethod(this, [this, why] { emit Failed(why); }, Qt::QueuedConnection);
         lock.lock();

@@ -15,7 +15,7 @@ class TRecoveryWriter : public QObject
 {
     Q_OBJECT
 public:
-    enum class Kind { Series, Page, Removal };
+    enum class Kind { Room, Series, Page, Removal };
     // Returns the French reason of a failure, empty on success.
     using Job = std::function<QString()>;
 

@@ -17,6 +17,16 @@ void TData::SetValueText(int i, const QString &text)
         throw EConvertError::InvalidFloat(text);
 }
 
+void TData::AssignHeader(const TData &from)
+{
+    Name = from.Name;
+    Unit = from.Unit;
+    Color = from.Color;
+    Min = from.Min;
+    Max = from.Max;
+    FRangeValid = from.FRangeValid;
+}
+
 void TData::SetRangeValid(bool b)
 {
     FRangeValid = b;

@@ -4,7 +4,6 @@
 #include "data/TColor.h"
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 // Curves branch on these values, so the numbering is fixed.
@@ -17,10 +16,11 @@ class TData
 {
 public:
     virtual ~TData() = default;
+    TData(const TData &) = delete;
     TData &operator=(const TData &) = delete;
-    // A copy, samples included, that another thread may read while this
-    // series changes or goes.
-    virtual std::unique_ptr<TData> Clone() const = 0;
+    // Takes the fields and samples of from, a series of the same kind and
+    // count, into the memory this one already holds.
+    virtual void Assign(const TData &from) = 0;
 
     QString Name;
     TDataKind Kind;
@@ -68,7 +68,8 @@ public:
 
 protected:
     TData(TDataKind kind, bool rangeValid, double min, double max);
-    TData(const TData &) = default;
+    // Name, unit, colour and range.
+    void AssignHeader(const TData &from);
     // The kind's lines after the count: its fields, then one line per sample.
     virtual void SaveOwnLines(DocumentWriter &out) const = 0;
     virtual void LoadOwnLines(DocumentReader &in, int count) = 0;

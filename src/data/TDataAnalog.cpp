@@ -34,7 +34,9 @@ void TDataAnalog::LoadOwnLines(DocumentReader &in, int count)
         SetValue(i, in.ReadReal());
 }
 
-std::unique_ptr<TData> TDataAnalog::Clone() const
+void TDataAnalog::Assign(const TData &from)
 {
-    return std::unique_ptr<TData>(new TDataAnalog(*this));
+    const auto &source = static_cast<const TDataAnalog &>(from);
+    AssignHeader(source);
+    Values = source.Values;
 }

@@ -10,7 +10,7 @@ public:
 
     std::vector<double> Values;
 
-    std::unique_ptr<TData> Clone() const override;
+    void Assign(const TData &from) override;
     void SetCount(int n) override;
     bool SetValueBytes(int i, std::string_view cell) override;
     double GetValue(int i) const override { return Values[std::size_t(i)]; }

@@ -71,7 +71,9 @@ void TDataBus::LoadOwnLines(DocumentReader &in, int count)
         SetWord(i, in.ReadInt());
 }
 
-std::unique_ptr<TData> TDataBus::Clone() const
+void TDataBus::Assign(const TData &from)
 {
-    return std::unique_ptr<TData>(new TDataBus(*this));
+    const auto &source = static_cast<const TDataBus &>(from);
+    AssignHeader(source);
+    Words = source.Words;
 }

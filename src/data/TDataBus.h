@@ -20,7 +20,7 @@ public:
 
     std::vector<std::int32_t> Words;
 
-    std::unique_ptr<TData> Clone() const override;
+    void Assign(const TData &from) override;
     void SetCount(int n) override;
     // Stores BusCellWord(cell).
     bool SetValueBytes(int i, std::string_view cell) override;

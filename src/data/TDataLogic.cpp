@@ -64,7 +64,9 @@ void TDataLogic::LoadOwnLines(DocumentReader &in, int count)
         SetState(i, LogicStateCode(in.NextLine()));
 }
 
-std::unique_ptr<TData> TDataLogic::Clone() const
+void TDataLogic::Assign(const TData &from)
 {
-    return std::unique_ptr<TData>(new TDataLogic(*this));
+    const auto &source = static_cast<const TDataLogic &>(from);
+    AssignHeader(source);
+    States = source.States;
 }

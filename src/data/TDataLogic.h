@@ -28,7 +28,7 @@ public:
 
     std::vector<std::uint8_t> States;
 
-    std::unique_ptr<TData> Clone() const override;
+    void Assign(const TData &from) override;
     void SetCount(int n) override;
     // Stores LogicCellState(cell).
     bool SetValueBytes(int i, std::string_view cell) override;

@@ -69,7 +69,14 @@ void TDataOsc::LoadOwnLines(DocumentReader &in, int count)
         SetRaw(i, in.ReadInt());
 }
 
-std::unique_ptr<TData> TDataOsc::Clone() const
+void TDataOsc::Assign(const TData &from)
 {
-    return std::unique_ptr<TData>(new TDataOsc(*this));
+    const auto &source = static_cast<const TDataOsc &>(from);
+    AssignHeader(source);
+    Samples = source.Samples;
+    WaveformId = source.WaveformId;
+    YMult = source.YMult;
+    YZero = source.YZero;
+    YOff = source.YOff;
+    Channel = source.Channel;
 }

@@ -16,7 +16,7 @@ public:
     double YOff = 0.0;   // the reference code
     char Channel = '\0'; // '1'..'4', 'M' (math), 'A' or 'B' (references)
 
-    std::unique_ptr<TData> Clone() const override;
+    void Assign(const TData &from) override;
     void SetCount(int n) override;
     // The cell is a decimal value, turned into the nearest code.
     bool SetValueBytes(int i, std::string_view cell) override;

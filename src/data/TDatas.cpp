@@ -24,15 +24,6 @@ void TDatas::SetCount(int n)
     Items.resize(std::size_t(std::max(n, 0)));
 }
 
-TDatas TDatas::Clone() const
-{
-    TDatas copy;
-    copy.Items.reserve(Items.size());
-    for (const std::unique_ptr<TData> &s : Items)
-        copy.Add(s ? s->Clone() : nullptr);
-    return copy;
-}
-
 void TDatas::Add(std::unique_ptr<TData> s)
 {
     Items.push_back(std::move(s));
@@ -80,6 +71,33 @@ constexpr std::array<KindRow, 4> kinds{{
 constexpr std::string_view CountPrefix = "Nb series=";
 
 } // namespace
+
+TDatas::TShape TDatas::Shape() const
+{
+    TShape shape;
+    for (const std::unique_ptr<TData> &s : Items)
+        shape.emplace_back(s->Kind, s->Count());
+    return shape;
+}
+
+TDatas TDatas::OfShape(const TShape &shape)
+{
+    TDatas datas;
+    for (const auto &[kind, count] : shape) {
+        datas.Add(kinds[kind].Create());
+        datas.Items.back()->SetCount(count);
+    }
+    return datas;
+}
+
+bool TDatas::CopyFrom(const TDatas &from)
+{
+    if (from.Shape() != Shape())
+        return false;
+    for (std::size_t i = 0; i < Items.size(); ++i)
+        Items[i]->Assign(*from.Items[i]);
+    return true;
+}
 
 void TDatas::SaveToStrings(DocumentWriter &out) const
 {

@@ -5,13 +5,16 @@
 #include "data/TColor.h"
 #include "data/TSeriesSet.h"
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class DocumentReader;
 class DocumentWriter;
 class TData;
+enum TDataKind : std::uint8_t;
 struct TChannelData;
 
 class TDatas
@@ -33,8 +36,15 @@ public:
 
     // Frees the series beyond n; new entries are empty.
     void SetCount(int n);
-    // A copy of every series, samples included (see TData::Clone).
-    TDatas Clone() const;
+    // The kind and sample count of each series.
+    using TShape = std::vector<std::pair<TDataKind, int>>;
+    TShape Shape() const;
+    // Series of that shape, every sample zero: room for a copy, which the
+    // thread that makes it pays for, its memory being touched here.
+    static TDatas OfShape(const TShape &shape);
+    // Copies every series of from into these, of the same shape, without
+    // allocating; false, and nothing copied, when the shapes differ.
+    bool CopyFrom(const TDatas &from);
     void Clear() { SetCount(0); }
     void Add(std::unique_ptr<TData> s);
     void AddChannel(const TChannelData &rec, TColor color, char channel);
