@@ -1,14 +1,15 @@
 // links: scolivet_data
-// Writes a SPICE raw file in the binary layout ngspice uses, for the
-// benchmarks: a transient analysis of POINTS points, time and VECTORS - 1
-// waveforms (a damped sine, a square wave, a ramp, ...), little-endian
-// doubles point after point. Deterministic: the same arguments give the
-// same bytes.
-//   gen_raw POINTS VECTORS OUT
+// Writes a SPICE raw file in the layout ngspice uses, for the benchmarks: a
+// transient analysis of POINTS points, time and VECTORS - 1 waveforms (a
+// damped sine, a square wave, a ramp, ...), as little-endian doubles point
+// after point, or with "ascii" as text ("Values:", 16 significant digits).
+// Deterministic: the same arguments give the same bytes.
+//   gen_raw POINTS VECTORS OUT [ascii]
 // For example gen_raw 10000000 4 /tmp/raw-10M.raw (320 MB of samples).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -30,8 +31,8 @@ double Wave(int vector, double t)
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: gen_raw POINTS VECTORS OUT\n");
+    if (argc != 4 && !(argc == 5 && std::string_view(argv[4]) == "ascii")) {
+        std::fprintf(stderr, "usage: gen_raw POINTS VECTORS OUT [ascii]\n");
         return 2;
     }
     const long long points = std::atoll(argv[1]);
@@ -48,7 +49,8 @@ int main(int argc, char **argv)
                  vectors, points);
     for (int v = 1; v < vectors; ++v)
         std::fprintf(out, "\t%d\tv(n%d)\t%s\n", v, v, v % 3 == 0 ? "current" : "voltage");
-    std::fprintf(out, "Binary:\n");
+    const bool text = argc == 5;
+    std::fprintf(out, text ? "Values:\n" : "Binary:\n");
     std::vector<double> record(static_cast<std::size_t>(vectors));
     const double step = 1e-2 / double(points);
     for (long long i = 0; i < points; ++i) {
@@ -56,7 +58,14 @@ int main(int argc, char **argv)
         record[0] = t;
         for (int v = 1; v < vectors; ++v)
             record[std::size_t(v)] = Wave(v, t);
-        std::fwrite(record.data(), sizeof(double), record.size(), out);
+        if (!text) {
+            std::fwrite(record.data(), sizeof(double), record.size(), out);
+            continue;
+        }
+        std::fprintf(out, " %lld", i);
+        for (const double v : record)
+            std::fprintf(out, "\t%.15e\n", v);
+        std::fprintf(out, "\n");
     }
     return std::fclose(out) == 0 ? 0 : 1;
 }

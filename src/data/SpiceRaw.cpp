@@ -5,6 +5,8 @@
 #include "data/SpiceRawValues.h"
 #include "data/TDataAnalog.h"
 #include "data/TDatas.h"
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <new>
 
@@ -220,15 +222,33 @@ std::vector<TColumnName> ColumnNames(const TRawHeader &h, std::size_t runs)
     return names;
 }
 
+// The smallest and largest values that are not gaps (a gap never compares
+// less or greater), in four lanes so that the comparisons overlap.
+void Range(const std::vector<double> &values, double &lo, double &hi)
+{
+    constexpr std::size_t Lanes = 4;
+    std::array<double, Lanes> low;
+    std::array<double, Lanes> high;
+    low.fill(INFINITY);
+    high.fill(-INFINITY);
+    const std::size_t n = values.size();
+    for (std::size_t i = 0; i < n; i += Lanes) {
+        for (std::size_t k = 0; k < Lanes && i + k < n; ++k) {
+            const double v = values[i + k];
+            low[k] = v < low[k] ? v : low[k];
+            high[k] = v > high[k] ? v : high[k];
+        }
+    }
+    lo = *std::min_element(low.begin(), low.end());
+    hi = *std::max_element(high.begin(), high.end());
+}
+
 std::unique_ptr<TData> Series(std::vector<double> &&values, const TColumnName &name, int index)
 {
     auto series = std::make_unique<TDataAnalog>();
-    double lo = INFINITY;
-    double hi = -INFINITY;
-    for (const double v : values) {
-        lo = v < lo ? v : lo;
-        hi = v > hi ? v : hi;
-    }
+    double lo = 0;
+    double hi = 0;
+    Range(values, lo, hi);
     series->Values = std::move(values);
     series->SetCount(int(series->Values.size()));
     if (lo <= hi) {
