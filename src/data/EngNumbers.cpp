@@ -42,6 +42,15 @@ double Pow10(int k)
     return table[std::size_t(k - kMinPow)];
 }
 
+// 10^k for 0 <= k <= 18.
+std::int64_t WholePow10(int k)
+{
+    std::int64_t p = 1;
+    for (int i = 0; i < k; ++i)
+        p *= 10;
+    return p;
+}
+
 QString PrefixText(int e)
 {
     static const char *const letters[] = {"a", "f", "p", "n", "µ", "m", "",
@@ -192,7 +201,8 @@ QString FormatEng(double value, double resolution)
         a = double((long double)a * 1e300L);
         r = double((long double)r * 1e300L);
     }
-    if (!std::isfinite(r) || r < a / 1e12 || r > a)
+    // A resolution within a relative 1e-10 of the value is the value itself.
+    if (!std::isfinite(r) || r < a / 1e12 || r > a * (1 + 1e-10))
         r = a / 100;
     // Weight 10^d of the last digit written: 10^d <= r < 10^(d+1).
     int d = 0;
@@ -205,6 +215,9 @@ QString FormatEng(double value, double resolution)
     while (a < Pow10(e))
         e -= 3;
     while (a >= Pow10(e + 3))
+        e += 3;
+    // The prefix follows the value as written: 999,96 to 0,1 is 1,0000k.
+    if (DigitsAt(a, d) >= WholePow10(e + 3 - d))
         e += 3;
     const QString text = Mantissa(a, d, e) + PrefixText(e - shift);
     return value < 0 ? QLatin1Char('-') + text : text;

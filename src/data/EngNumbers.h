@@ -26,9 +26,11 @@ double AutoStep(double range);
 double Resolution(double x);
 
 // value written to the given resolution: FormatEng(1234.5, 0.1) is "1,2345k".
-// A resolution that is zero, not finite, coarser than the value or finer than
-// a millionth of a millionth of it becomes a hundredth of the value. Prefix
-// exponents outside -18..18 are written "e21", "e-24".
+// A resolution that is zero, not finite, coarser than the value (beyond a
+// relative 1e-10) or finer than a millionth of a millionth of it becomes a
+// hundredth of the value. The prefix is chosen for the value rounded to the
+// resolution: FormatEng(999.96, 0.1) is "1,0000k". Prefix exponents outside
+// -18..18 are written "e21", "e-24".
 QString FormatEng(double value, double resolution);
 
 // A typed value: optional sign, digits with a decimal comma (the first "."

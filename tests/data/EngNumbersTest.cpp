@@ -104,6 +104,15 @@ TEST(EngNumbers, FormatEng)
         // Ties go to the even neighbour.
         {2.5, 1, "2"},
         {3.5, 1, "4"},
+        // The prefix follows the value rounded to its last digit, and a
+        // resolution a hair above the value (a 2500-point record 4 µs apart
+        // that does not start at 0) is the value.
+        {999.96, 0.1, "1,0000k"},
+        {999.5, 1, "1,000k"},
+        {-999999.7, 1, "-1,000000M"},
+        {0.0009999999999999159, 1e-3, "1m"},
+        {0.0009999999, 1e-3, "1,000m"},
+        {999.4, 1, "999"},
         // Resolutions out of range become a hundredth of the value.
         {5, 0, "5,00"},
         {1, 1e-12, "1,000000000000"},

@@ -88,7 +88,8 @@ std::string EngRoundTripFault(double value, double resolution)
     const double a = std::fabs(value);
     double r = std::fabs(resolution);
     // As FormatEng does, without underflow for the smallest values.
-    if (!std::isfinite(r) || (long double)r < (long double)a / 1e12L || r > a)
+    if (!std::isfinite(r) || (long double)r < (long double)a / 1e12L ||
+        r > a * (1 + 1e-10))
         r = a / 100;
     const double tiniest = std::numeric_limits<double>::denorm_min();
     // Half a unit of the last digit written, plus the few ulps of the value
