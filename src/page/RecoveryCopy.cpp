@@ -93,7 +93,6 @@ QByteArray RecoveryPageBytes(const TIsisGraph &page, const TRecoveryInfo &info)
     out.WriteText(info.Stamp);
     out.WriteText(info.DocumentName);
     out.WriteText(info.Time.toUTC().toString(Qt::ISODateWithMs));
-    out.WriteReal(page.Marge);
     out.WriteInt(page.Datas->Count());
     for (const std::unique_ptr<TData> &s : page.Datas->Items) {
         out.WriteText(s->Name);
@@ -129,25 +128,19 @@ QString LoadRecoveryCopy(TIsisGraph &page, std::string_view samplesPart,
     const std::optional<std::string_view> body = PageBody(pagePart);
     if (!body)
         return QStringLiteral("la copie est incomplète");
-    const double margin = page.Marge;
     try {
         DocumentReader in(*body);
         const TRecoveryInfo info = ReadInfo(in);
-        page.Marge = in.ReadReal();
         std::unique_ptr<TDatas> datas = ReadSamples(samplesPart, info.Stamp);
         ReadHeaders(in, *datas);
-        if (QString why = page.LoadLayout(std::move(datas), in); !why.isEmpty()) {
-            page.Marge = margin;
+        if (QString why = page.LoadLayout(std::move(datas), in); !why.isEmpty())
             return why;
-        }
         page.FileName = info.DocumentName;
         page.MarkUnsaved();
         return {};
     } catch (const EConvertError &e) {
-        page.Marge = margin;
         return e.Message();
     } catch (const std::bad_alloc &) {
-        page.Marge = margin;
         return QStringLiteral("Mémoire insuffisante pour lire la copie.");
     }
 }

@@ -2,8 +2,8 @@
 // The recovery copy of a page with unsaved changes, in two parts written
 // through the document writer. The samples part holds the page's series and
 // is written once per import; the page part holds the rest (the document's
-// name, the time of the copy, the series' names, units and colours, the
-// margin, and the document's lines after its series) and is written again
+// name, the time of the copy, the series' names, units and colours, and the
+// document's lines after its series) and is written again
 // after changes. Both parts name one stamp, so that parts of two different
 // copies are never read together.
 #include <QByteArray>
@@ -35,8 +35,8 @@ QByteArray RecoveryPageBytes(const TIsisGraph &page, const TRecoveryInfo &info);
 // when they cannot be read or the part is not whole.
 std::optional<TRecoveryInfo> ReadRecoveryInfo(std::string_view pagePart, QString *why);
 
-// Replaces the page by the copy's: its series, its layout and its margin,
-// under the copy's document name, counting as unsaved. A copy that cannot be
+// Replaces the page by the copy's, under the copy's document name, counting
+// as unsaved. A copy that cannot be
 // read whole leaves the page as it was; returns the French reason then,
 // empty on success.
 QString LoadRecoveryCopy(TIsisGraph &page, std::string_view samplesPart,

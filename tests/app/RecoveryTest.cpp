@@ -149,6 +149,7 @@ TEST_F(RecoveryTest, RecoveredPageIsThePageBeforeTheEndUnderItsName)
         Edit();
         Write();
         const QByteArray before = view->SaveToBytes();
+        ASSERT_TRUE(before.contains("\r\n[Scolivet]\r\nMarge=0,02\r\n"));
 
         std::unique_ptr<Restart> next = EndAndRestart();
         scripted.Answers.push_back(QMessageBox::Yes);
