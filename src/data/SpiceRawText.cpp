@@ -9,6 +9,9 @@ namespace
 {
 
 constexpr std::string_view Utf16Bom = "\xFF\xFE";
+// A header announcing more variables is refused before they are read: a
+// page shows at most 255 curves, and each variable costs a series.
+constexpr std::uint64_t MaxVariables = 65536;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // The code units of a header, one byte each or UTF-16LE pairs.
@@ -137,6 +140,10 @@ bool HeaderParser::TakeKey(const QString &key, const QString &value, bool &done)
     } else if (key == QLatin1String("no. variables")) {
         if (!ReadCount(value, m_count) || m_count == 0)
             return Refuse(QStringLiteral("nombre de variables illisible : « %1 ».").arg(value.trimmed()));
+        if (m_count > MaxVariables)
+            return Refuse(QStringLiteral("%1 variables, plus que les %2 possibles.")
+                              .arg(m_count)
+                              .arg(MaxVariables));
         m_countGiven = true;
     } else if (key == QLatin1String("no. points")) {
         if (!ReadCount(value, m_header.Points))
@@ -162,6 +169,8 @@ bool HeaderParser::TakeVariable(const QString &line)
     const QStringList fields = line.split(blanks, Qt::SkipEmptyParts);
     if (fields.size() < 3)
         return Refuse(QStringLiteral("variable incomplète : « %1 ».").arg(line.trimmed().left(40)));
+    if (m_header.Variables.size() >= MaxVariables)
+        return Refuse(QStringLiteral("plus de %1 variables.").arg(MaxVariables));
     m_header.Variables.push_back({fields[1], fields[2]});
     return true;
 }

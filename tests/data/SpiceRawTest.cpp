@@ -81,6 +81,7 @@ TEST(SpiceRaw, NgspiceFilesGiveEveryVectorWithItsUnit)
         {"rc-dc-binary.raw", dc, {"V", "V", "A"}},
         {"rc-ac-ascii.raw", ac, {"Hz", "dB", "°"}},
         {"rc-ac-binary.raw", ac, {"Hz", "dB", "°"}},
+        {"rlc-tran-binary.raw", {"time", "v(in)", "v(out)"}, {"s", "V", "V"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
@@ -374,7 +375,9 @@ TEST(SpiceRaw, DamagedFilesAreRefusedWithTheirPlace)
         {"2^40 points", Replaced(binary, "No. Points: 85", "No. Points: 1099511627776"),
          QStringLiteral("annonce 1099511627776 points")},
         {"2^31 variables", Replaced(binary, "No. Variables: 4", "No. Variables: 2147483648"),
-         QStringLiteral("Ligne 12 : l'en-tête annonce 2147483648 variables et en décrit 4.")},
+         QStringLiteral("Ligne 5 : 2147483648 variables, plus que les 65536 possibles.")},
+        {"a variable short", Replaced(binary, "No. Variables: 4", "No. Variables: 5"),
+         QStringLiteral("Ligne 12 : l'en-tête annonce 5 variables et en décrit 4.")},
         {"no count", Replaced(binary, "No. Variables: 4\n", ""),
          QStringLiteral("Ligne 11 : l'en-tête ne donne pas le nombre de variables.")},
         {"count not a number", Replaced(binary, "No. Points: 85", "No. Points: -3"),
