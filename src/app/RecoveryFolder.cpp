@@ -68,8 +68,8 @@ TRecoveryFolder::~TRecoveryFolder() = default;
 
 QString TRecoveryFolder::UserFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/recovery");
 }
 
 QString TRecoveryFolder::FilePath(const QString &name, const char *suffix) const
@@ -79,8 +79,10 @@ QString TRecoveryFolder::FilePath(const QString &name, const char *suffix) const
 
 QString TRecoveryFolder::Claim()
 {
+    if (m_path.isEmpty())
+        return QStringLiteral("le dossier de données de l'utilisateur est inconnu.");
     if (!QDir().mkpath(m_path))
-        return QStringLiteral("Impossible de créer le dossier « %1 ».").arg(m_path);
+        return QStringLiteral("impossible de créer le dossier « %1 ».").arg(m_path);
     for (int attempt = 0; attempt < 8 && !m_lock; ++attempt) {
         m_name = QStringLiteral("%1-%2")
                      .arg(QCoreApplication::applicationPid())
@@ -88,7 +90,7 @@ QString TRecoveryFolder::Claim()
         m_lock = TryLock(FilePath(m_name, LockSuffix));
     }
     if (!m_lock)
-        return QStringLiteral("Impossible de verrouiller une copie dans « %1 ».").arg(m_path);
+        return QStringLiteral("impossible de verrouiller une copie dans « %1 ».").arg(m_path);
     return {};
 }
 

@@ -44,7 +44,7 @@ public:
     TRecoveryFolder(const TRecoveryFolder &) = delete;
     TRecoveryFolder &operator=(const TRecoveryFolder &) = delete;
 
-    // AppDataLocation/recovery.
+    // AppDataLocation/recovery; empty when the system gives no such place.
     static QString UserFolder();
 
     const QString &Path() const { return m_path; }

@@ -10,6 +10,7 @@
 #include "data/TDatas.h"
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <functional>
 #include <sys/stat.h>
 
@@ -198,6 +199,32 @@ TEST_F(RecoveryTest, CopyOfARunningInstanceIsLeftAloneAndNonRemovesIt)
     EXPECT_FALSE(next->Page().Modified());
     next->recovery->Close();
     EXPECT_EQ(Files(Folder()), QStringList());
+}
+
+TEST_F(RecoveryTest, CopiesThatCannotBeWrittenAreToldInTheStatusBar)
+{
+    Restart next(*this);
+    ASSERT_FALSE(next.Offer());
+    // Where the samples part goes stands a folder.
+    ASSERT_TRUE(QDir().mkpath(next.recovery->Folder().SeriesPath()));
+    next.Page().BackColor = clRed;
+    next.Page().MarkModified(QStringLiteral("modifier la page"));
+    next.recovery->WriteNow();
+    next.recovery->Wait();
+    QApplication::processEvents();
+    const QString told = next.window.statusBar()->currentMessage();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("Copie de récupération impossible : ")) &&
+                told.contains(QStringLiteral("dossier")))
+        << told.toStdString();
+    EXPECT_FALSE(QFile::exists(next.recovery->Folder().PagePath()));
+
+    // A folder of copies that cannot be made: editing goes on without copies.
+    const QString file = WriteSampleFile(dir, QStringLiteral("fichier"), "x");
+    TForm1 window;
+    TRecovery none(*window.IsisGraph(), file + QStringLiteral("/recovery"));
+    EXPECT_FALSE(StartRecovery(window, none));
+    EXPECT_TRUE(window.statusBar()->currentMessage().startsWith(
+        QStringLiteral("Pas de copie de récupération : ")));
 }
 
 TEST_F(RecoveryTest, TornCopiesAreSetAsideAndNeverOpenedHalf)
