@@ -26,10 +26,10 @@ TLegende::TLegende(TAxe *owner, int index) : TTextBox(owner), Index(index)
     Font.Italic = false;
     Font.Underline = false;
     Font.StrikeOut = false;
-    // Rows of ten slots along the top of the graph, a tenth of the X range
+    // Rows of ten slots along the top of the graph, a tenth of the X scale
     // apart, each row two font sizes below the previous one.
     const int c = Owner->LabelCount;
-    DX = XToPage(XMin() + (XMax() - XMin()) / 10 * (c % 10)) - Left();
+    DX = XToPage(Owner->XMap().ValueAt(c % 10, 10)) - Left();
     DY = Height() - Font.Size * ((c / 10) * 2 + 2);
     Owner->LabelCount = c + 1;
 }

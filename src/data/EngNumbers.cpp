@@ -18,30 +18,6 @@ constexpr int kMaxPow = 310;
 // Smallest exponent whose power of ten is still a non-zero double.
 constexpr int kMinNonZeroPow = -323;
 
-// The double nearest 10^k, 0 below and infinity above the double range. Powers
-// of ten obtained by repeated multiplication or by exp(k ln 10) drift by an ulp,
-// and a resolution typed as 1e-7 must compare equal to the digit weight 1e-7.
-double Pow10(int k)
-{
-    static const auto table = [] {
-        std::array<double, kMaxPow - kMinPow + 1> t{};
-        for (int i = kMinPow; i <= kMaxPow; ++i) {
-            const std::string text = "1e" + std::to_string(i);
-            double v = 0;
-            const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-            if (res.ec == std::errc::result_out_of_range)
-                v = i < 0 ? 0.0 : std::numeric_limits<double>::infinity();
-            t[std::size_t(i - kMinPow)] = v;
-        }
-        return t;
-    }();
-    if (k < kMinPow)
-        return 0.0;
-    if (k > kMaxPow)
-        return std::numeric_limits<double>::infinity();
-    return table[std::size_t(k - kMinPow)];
-}
-
 // 10^k for 0 <= k <= 18.
 std::int64_t WholePow10(int k)
 {
@@ -127,6 +103,30 @@ const char *PrefixExponent(QChar c)
 }
 
 } // namespace
+
+// Powers of ten obtained by repeated multiplication or by exp(k ln 10) drift by
+// an ulp, and a resolution typed as 1e-7 must compare equal to the digit weight
+// 1e-7: they are read from their decimal text once.
+double Pow10(int k)
+{
+    static const auto table = [] {
+        std::array<double, kMaxPow - kMinPow + 1> t{};
+        for (int i = kMinPow; i <= kMaxPow; ++i) {
+            const std::string text = "1e" + std::to_string(i);
+            double v = 0;
+            const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+            if (res.ec == std::errc::result_out_of_range)
+                v = i < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+            t[std::size_t(i - kMinPow)] = v;
+        }
+        return t;
+    }();
+    if (k < kMinPow)
+        return 0.0;
+    if (k > kMaxPow)
+        return std::numeric_limits<double>::infinity();
+    return table[std::size_t(k - kMinPow)];
+}
 
 int Decade(double x)
 {

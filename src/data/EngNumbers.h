@@ -17,6 +17,9 @@ int Decade(double x);
 // the smallest representable double it gives that smallest double.
 double PowerOfTen(double x);
 
+// The double nearest 10^k; 0 below and infinity above the double range.
+double Pow10(int k);
+
 // 1-2-5 graduation step for a span of values: 7.3 -> 1, 4.2 -> 0.5, 2 -> 0.2.
 // Always > 0.
 double AutoStep(double range);

@@ -31,12 +31,14 @@ struct TGraphStyle {
     int Width = 0;
 };
 
-// One axis of an XY graph: its limits and its graduation step.
+// One axis of an XY graph: its limits, its graduation step and whether its
+// scale is logarithmic.
 struct TAxisValues {
     double Min = 0;
     double Max = 0;
     double Pas = 0;
     bool PasAuto = true;
+    bool Log = false;
 };
 
 struct TMathValues {

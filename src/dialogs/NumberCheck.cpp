@@ -3,6 +3,7 @@
 #include "dialogs/Prompts.h"
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace
 {
@@ -30,5 +31,18 @@ bool CheckEngNumber(QLineEdit &edit)
     ShowTabsHolding(edit);
     edit.setFocus();
     ShowError(QStringLiteral("Format de nombre incorrect."), edit.window());
+    return false;
+}
+
+bool CheckLogScale(QLineEdit &min, QLineEdit &max)
+{
+    const bool numbers = IsEngNumber(min.text()) && IsEngNumber(max.text());
+    if (numbers && std::min(ParseEng(min.text()), ParseEng(max.text())) > 0)
+        return true;
+    QLineEdit &lower = numbers && ParseEng(max.text()) < ParseEng(min.text()) ? max : min;
+    ShowTabsHolding(lower);
+    lower.setFocus();
+    ShowError(QStringLiteral("L'échelle logarithmique demande un minimum supérieur à zéro."),
+              lower.window());
     return false;
 }

@@ -18,19 +18,21 @@
 namespace
 {
 
-const std::array<TControlRow, 5> xRows{{
+const std::array<TControlRow, 6> xRows{{
     {TControlKind::Edit, "EXMin", "Xmin :"},
     {TControlKind::Edit, "EXMax", "Xmax :"},
     {TControlKind::Button, "BFullX", "Pleine échelle sur l'axe des X"},
     {TControlKind::Check, "CBPasXAuto", "Graduation automatique"},
     {TControlKind::Edit, "EGraduationX", "Graduation X :", "Label6"},
+    {TControlKind::Check, "CBLogX", "Échelle &logarithmique"},
 }};
-const std::array<TControlRow, 5> yRows{{
+const std::array<TControlRow, 6> yRows{{
     {TControlKind::Edit, "EYMin", "Ymin :"},
     {TControlKind::Edit, "EYMax", "Ymax :"},
     {TControlKind::Button, "BFullY", "Pleine échelle sur l'axe des Y"},
     {TControlKind::Check, "CBPasYAuto", "Graduation automatique"},
     {TControlKind::Edit, "EGraduationY", "Graduation Y :", "Label12"},
+    {TControlKind::Check, "CBLogY", "Échelle &logarithmique"},
 }};
 
 template <typename T> T *named(const char *name, T *widget)
@@ -99,8 +101,13 @@ TMathDlg::TMathDlg(QWidget *parent)
 {
     addAxeXTab();
     addAxeYTab();
-    for (Axis *a : {&m_x, &m_y})
+    for (Axis *a : {&m_x, &m_y}) {
         connect(a->Auto, &QCheckBox::clicked, this, [this, a] { autoClicked(*a); });
+        connect(a->Log, &QCheckBox::clicked, this, [a] {
+            if (a->Log->isChecked() && !CheckLogScale(*a->Min, *a->Max))
+                a->Log->setChecked(false);
+        });
+    }
     PageControl().setCurrentWidget(findChild<QWidget *>(QStringLiteral("TSQuadrillage")));
 }
 
@@ -116,7 +123,7 @@ void TMathDlg::addAxeXTab()
     });
     m_x = {&Control<QLineEdit>("EXMin"), &Control<QLineEdit>("EXMax"),
            &Control<QCheckBox>("CBPasXAuto"), &Control<QLineEdit>("EGraduationX"),
-           &Control<QLabel>("Label6")};
+           &Control<QLabel>("Label6"), &Control<QCheckBox>("CBLogX")};
     connect(&Control<QComboBox>("CBAxeX"), &QComboBox::currentIndexChanged, this,
             &TMathDlg::proposeFullX);
     connect(&Control<QPushButton>("BFullX"), &QPushButton::clicked, this, &TMathDlg::proposeFullX);
@@ -141,7 +148,7 @@ void TMathDlg::addAxeYTab()
     });
     m_y = {&Control<QLineEdit>("EYMin"), &Control<QLineEdit>("EYMax"),
            &Control<QCheckBox>("CBPasYAuto"), &Control<QLineEdit>("EGraduationY"),
-           &Control<QLabel>("Label12")};
+           &Control<QLabel>("Label12"), &Control<QCheckBox>("CBLogY")};
     auto *hidden = &Control<QListWidget>("LBYCache");
     auto *shown = &Control<QListWidget>("LBYAffiche");
     connect(&Control<QPushButton>("BAffiche"), &QPushButton::clicked, this, [this, hidden, shown] {
@@ -186,6 +193,7 @@ void TMathDlg::fillAxis(const Axis &axis, const TAxisValues &values)
     axis.Max->setText(formatted(values.Max));
     axis.Pas->setText(formatted(values.Pas));
     axis.Auto->setChecked(values.PasAuto);
+    axis.Log->setChecked(values.Log);
     axis.Pas->setEnabled(!values.PasAuto);
     axis.PasLabel->setEnabled(!values.PasAuto);
 }
@@ -205,7 +213,8 @@ TMathValues TMathDlg::Values() const
 
 TAxisValues TMathDlg::readAxis(const Axis &axis) const
 {
-    return {number(*axis.Min), number(*axis.Max), number(*axis.Pas), axis.Auto->isChecked()};
+    return {number(*axis.Min), number(*axis.Max), number(*axis.Pas), axis.Auto->isChecked(),
+            axis.Log->isChecked()};
 }
 
 void TMathDlg::autoClicked(const Axis &axis)
@@ -260,6 +269,9 @@ bool TMathDlg::CanClose()
     for (const Axis *a : {&m_x, &m_y})
         if (!CheckEngNumber(*a->Min) || !CheckEngNumber(*a->Max) ||
             (!a->Auto->isChecked() && !CheckEngNumber(*a->Pas)))
+            return false;
+    for (const Axis *a : {&m_x, &m_y})
+        if (a->Log->isChecked() && !CheckLogScale(*a->Min, *a->Max))
             return false;
     return true;
 }

@@ -3,7 +3,8 @@
 // the shown and hidden series and the Y scale, axis and grid styling, and the
 // frame size. The full-scale buttons propose limits from the page's series.
 // It opens on "Quadrillage" the first time, afterwards on the tab last used,
-// and does not close while an enabled number field holds no number.
+// and does not close while an enabled number field holds no number, nor while
+// a logarithmic scale's minimum is not above zero.
 #include "dialogs/DialogFrame.h"
 #include "dialogs/GraphStyleTabs.h"
 
@@ -29,13 +30,15 @@ protected:
     bool CanClose() override;
 
 private:
-    // The controls of one axis: limits, automatic box, step and its caption.
+    // The controls of one axis: limits, automatic box, step and its caption,
+    // logarithmic box.
     struct Axis {
         QLineEdit *Min;
         QLineEdit *Max;
         QCheckBox *Auto;
         QLineEdit *Pas;
         QLabel *PasLabel;
+        QCheckBox *Log;
     };
 
     void addAxeXTab();

@@ -94,12 +94,12 @@ double TAxe::Marge() const
 
 TAxisMap TAxe::XMap() const
 {
-    return {Left, m_width, 1, Marge(), XMin, XMax};
+    return TAxisMap::Make(Left, m_width, 1, Marge(), XMin, XMax, LogX);
 }
 
 TAxisMap TAxe::YMap() const
 {
-    return {Bottom(), m_height, -1, Marge(), YMin, YMax};
+    return TAxisMap::Make(Bottom(), m_height, -1, Marge(), YMin, YMax, LogY);
 }
 
 int TAxe::XToPage(double x) const
@@ -124,14 +124,12 @@ int TAxe::YToPageClipped(double y) const
 
 double TAxe::PageToX(int px) const
 {
-    const double m = Marge();
-    return XMin + ((double(px) - Left) / m_width - m) * (XMax - XMin) / (1 - 2 * m);
+    return XMap().FromPage(px);
 }
 
 double TAxe::PageToY(int py) const
 {
-    const double m = Marge();
-    return YMin + (m + (double(py) - Bottom()) / m_height) * (YMin - YMax) / (1 - 2 * m);
+    return YMap().FromPage(py);
 }
 
 double TAxe::ScreenToX(int sx) const

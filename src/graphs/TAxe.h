@@ -30,6 +30,10 @@ public:
     double XMin = 0;
     double YMin = 0;
     double XMax = 0;
+    // Logarithmic scales; one whose limits are not both above zero is laid
+    // out linearly until they are.
+    bool LogX = false;
+    bool LogY = false;
     int Left = 0;
     int Top = 0;
     TColor ColorQuadri = clSilver;

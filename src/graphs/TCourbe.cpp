@@ -33,13 +33,15 @@ const TDataOsc *asOsc(const TData &d)
     return d.Kind == dkOsc ? static_cast<const TDataOsc *>(&d) : nullptr;
 }
 
-// Reads the samples of a series, straight from the array for analog ones.
+// Reads the samples of a series, straight from the array for analog ones,
+// as places along an axis's scale (their logarithms on a logarithmic one).
 // With codes, an oscilloscope series gives its raw codes, as a screen
 // scaled in codes plots them.
 class TSampleReader
 {
 public:
-    explicit TSampleReader(const TData &d, bool codes = false) : m_data(d)
+    TSampleReader(const TData &d, const TAxisMap &axis, bool codes = false)
+        : m_data(d), m_log(axis.Log)
     {
         if (const auto *a = dynamic_cast<const TDataAnalog *>(&d))
             m_values = a->Values.data();
@@ -48,11 +50,15 @@ public:
     }
     double operator()(int i) const
     {
-        return m_values ? m_values[i] : m_codes ? double(m_codes[i]) : m_data.GetValue(i);
+        const double v = m_values  ? m_values[i]
+                         : m_codes ? double(m_codes[i])
+                                   : m_data.GetValue(i);
+        return m_log ? LogPlace(v) : v;
     }
 
 private:
     const TData &m_data;
+    bool m_log;
     const double *m_values = nullptr;
     const std::int32_t *m_codes = nullptr;
 };
@@ -184,17 +190,22 @@ void TCourbe::drawOsc(Canvas &canvas, const TData &x, const TDataOsc &s, int n) 
 {
     const bool codes = Owner->RawCodes();
     const TDataOsc *xo = asOsc(x);
-    const TSampleReader xr(x, codes), yr(s, codes);
     const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
+    const TSampleReader xr(x, mx, codes), yr(s, my, codes);
+    const TAxisMap px = mx.Linear(), py = my.Linear();
     {
         TCurvePath path(canvas);
+        // A sample off a logarithmic scale leaves a gap as a missing one does.
+        bool gapBefore = true;
         for (int i = 0; i < n; ++i) {
-            const QPoint p(mx.ToPageClipped(xr(i)), my.ToPageClipped(yr(i)));
-            if (i == 0 || missing(&s, i) || missing(&s, i - 1) || missing(xo, i) ||
-                missing(xo, i - 1))
+            const double vx = xr(i), vy = yr(i);
+            const bool gap = missing(&s, i) || missing(xo, i) || std::isinf(vx) || std::isinf(vy);
+            const QPoint p(px.ToPageClipped(vx), py.ToPageClipped(vy));
+            if (gap || gapBefore)
                 path.MoveTo(p);
             else
                 path.LineTo(p);
+            gapBefore = gap;
         }
     }
     if (codes)
@@ -224,10 +235,11 @@ void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) 
 {
     if (n < 2)
         return;
-    const TAxe &axe = *Owner;
-    const TScaleRect r{axe.XMin, axe.XMax, axe.YMin, axe.YMax};
-    const TSampleReader xr(x), yr(s);
-    const TAxisMap mx = axe.XMap(), my = axe.YMap();
+    // Everything below works on places along the scales: logarithmic ones
+    // are linear there.
+    const TAxisMap mx = Owner->XMap().Linear(), my = Owner->YMap().Linear();
+    const TScaleRect r{mx.Min, mx.Max, my.Min, my.Max};
+    const TSampleReader xr(x, Owner->XMap()), yr(s, Owner->YMap());
     TCurvePath path(canvas);
     // Runs of samples inside the scale are reduced per page column in value
     // space when the Y mapping allows it; the rest goes segment by segment.
@@ -242,7 +254,7 @@ void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) 
     double ax = xr(0), ay = yr(0);
     for (int i = 1; i < n; ++i) {
         const double bx = xr(i), by = yr(i);
-        // A sample that is no number leaves a gap.
+        // A sample that is no number, or lies off a logarithmic scale, leaves a gap.
         if (!finite(ax, ay, bx, by)) {
             columns.Break();
         } else if (byColumns && within(r, ax, ay) && within(r, bx, by)) {
@@ -263,9 +275,9 @@ void TCourbe::drawSteps(Canvas &canvas, const TData &x, const TData &s, int n) c
 {
     if (n < 1)
         return;
-    const TSampleReader xr(x), yr(s);
-    const TAxisMap my = Owner->YMap();
-    TColumnFinder column(Owner->XMap());
+    const TSampleReader xr(x, Owner->XMap()), yr(s, Owner->YMap());
+    const TAxisMap my = Owner->YMap().Linear();
+    TColumnFinder column(Owner->XMap().Linear());
     // Steps repeat their levels: the page y of the last value is reused.
     double lastValue = yr(0);
     int lastY = my.ToPageClipped(lastValue);
@@ -302,21 +314,22 @@ bool TCourbe::HitTest(int x, int y) const
     const int n = std::min(xs->Count(), s->Count());
     if (n < 2)
         return false;
-    const TAxisMap mx = Owner->XMap(), my = Owner->YMap();
+    // Places along the scales, mapped linearly (see AxisMap.h).
+    const TAxisMap mx = Owner->XMap().Linear(), my = Owner->YMap().Linear();
     const bool codes = Owner->RawCodes();
-    const TSampleReader xr(*xs, codes), yr(*s, codes);
+    const TSampleReader xr(*xs, Owner->XMap(), codes), yr(*s, Owner->YMap(), codes);
     const TDataOsc *xo = asOsc(*xs), *so = asOsc(*s);
     const double t = Tolerance();
     // With an order-keeping X mapping, a segment whose two ends lie at or
-    // beyond a value that maps Tolerance away from x cannot pass Between:
+    // beyond a place that maps Tolerance away from x cannot pass Between:
     // such segments are passed over without mapping their ends.
     double lo = -std::numeric_limits<double>::infinity();
     double hi = std::numeric_limits<double>::infinity();
     if (mx.KeepsOrder()) {
-        const double a = PageToX(int(std::floor(x - t)) - 1);
+        const double a = mx.FromPage(int(std::floor(x - t)) - 1);
         if (mx.ToPage(a) <= x - t)
             lo = a;
-        const double b = PageToX(int(std::ceil(x + t)) + 1);
+        const double b = mx.FromPage(int(std::ceil(x + t)) + 1);
         if (mx.ToPage(b) >= x + t)
             hi = b;
     }
@@ -325,11 +338,15 @@ bool TCourbe::HitTest(int x, int y) const
         const double x0 = xr(i), x1 = xr(i + 1);
         if ((x0 <= lo && x1 <= lo) || (x0 >= hi && x1 >= hi))
             continue;
-        // Nothing is drawn next to a missing sample.
+        // Nothing is drawn next to a missing sample, nor to one that is no
+        // number or lies off a logarithmic scale.
         if (missing(so, i) || missing(so, i + 1) || missing(xo, i) || missing(xo, i + 1))
             continue;
         const int p = mx.ToPage(x0), q = mx.ToPage(x1);
-        if (Between(x, p, q) && NearSegment(x, y, p, my.ToPage(yr(i)), q, my.ToPage(yr(i + 1))))
+        if (!Between(x, p, q))
+            continue;
+        const double y0 = yr(i), y1 = yr(i + 1);
+        if (finite(x0, y0, x1, y1) && NearSegment(x, y, p, my.ToPage(y0), q, my.ToPage(y1)))
             return true;
     }
     return false;

@@ -111,7 +111,7 @@ QString TMath::CursorXText(int sx) const
 {
     const TIsisGraph *page = Page();
     const double v = ScreenToX(sx);
-    const double resolution = (XMax - XMin) / (double(page->width()) * 10 * page->Zoom());
+    const double resolution = XMap().Spread(v, double(page->width()) * 10 * page->Zoom());
     const TData *x = Datas ? Datas->Item(AxeX()) : nullptr;
     return FormatEng(v, resolution) + (x ? x->Unit : QString());
 }
@@ -120,6 +120,6 @@ QString TMath::CursorYText(int sy) const
 {
     const TIsisGraph *page = Page();
     const double v = ScreenToY(sy);
-    const double resolution = (YMax - YMin) / (double(page->height()) * 10 * page->Zoom());
+    const double resolution = YMap().Spread(v, double(page->height()) * 10 * page->Zoom());
     return FormatEng(v, resolution);
 }

@@ -3,8 +3,7 @@
 // multiple of u, a four-hundredth of the frame width.
 #include "graphs/TMath.h"
 
-#include "data/EngNumbers.h"
-#include "graphs/Graduations.h"
+#include "graphs/AxisTicks.h"
 #include "graphs/Strokes.h"
 #include "page/TSmallGraph.h"
 #include "render/Canvas.h"
@@ -40,34 +39,30 @@ void TMath::Draw(Canvas &canvas)
 
 void TMath::drawXGraduations(Canvas &canvas, int x0, int y0, int u)
 {
-    const TGraduations g = ChooseGraduations(XMin, XMax, PasX, AutoPasX());
-    const double resolution = Resolution(g.Step);
     const int gridTop = YToPageClipped(YMax + 1);
     const int gridBottom = YToPageClipped(YMin - 1);
     int lastRight = Left;
-    for (long long k = g.First; k <= g.Last; ++k) {
-        if (k == 0)
-            continue;
-        const double v = double(k) * g.Step;
-        const int x = XToPageClipped(v);
-        if (QuadriVer) {
+    for (const TTick &tick : AxisTicks(XMap(), PasX, AutoPasX())) {
+        const int x = XToPageClipped(tick.Value);
+        if (QuadriVer && tick.Grid) {
             SetPen(canvas, EpaisQuadri, ColorQuadri);
             Stroke(canvas, x, gridTop, x, gridBottom);
         }
         SetPen(canvas, EpaisAxe, ColorAxe);
-        const QString t = FormatEng(v, resolution);
-        const QSize size = canvas.TextExtent(t);
-        const int w = size.width();
-        const int h = size.height();
-        const int ty = YMax <= 0 ? y0 - 2 * u - h : y0 + 2 * u;
-        const bool clearOfYAxis = x0 + 10 * u < x || x0 - 10 * u > x + w;
-        if (x - w / 2 > lastRight && clearOfYAxis) {
-            Stroke(canvas, x, y0 + u, x, y0 - u);
-            canvas.TextOut(x - w / 2, ty, t);
-            lastRight = x + w + fontHeight(canvas.Font);
-        } else {
-            Stroke(canvas, x, y0 + u / 2, x, y0 + u / 2 - u);
+        if (!tick.Text.isEmpty()) {
+            const QSize size = canvas.TextExtent(tick.Text);
+            const int w = size.width();
+            const int h = size.height();
+            const int ty = YMax <= 0 ? y0 - 2 * u - h : y0 + 2 * u;
+            const bool clearOfYAxis = x0 + 10 * u < x || x0 - 10 * u > x + w;
+            if (x - w / 2 > lastRight && clearOfYAxis) {
+                Stroke(canvas, x, y0 + u, x, y0 - u);
+                canvas.TextOut(x - w / 2, ty, tick.Text);
+                lastRight = x + w + fontHeight(canvas.Font);
+                continue;
+            }
         }
+        Stroke(canvas, x, y0 + u / 2, x, y0 + u / 2 - u);
     }
 }
 
@@ -79,8 +74,9 @@ void TMath::drawXAxis(Canvas &canvas, int x0, int y0, int u)
     Stroke(canvas, xr, y0, xl, y0);
     Stroke(canvas, xr, y0, xr - 4 * u, y0 - 2 * u);
     Stroke(canvas, xr, y0, xr - 4 * u, y0 + 2 * u);
-    // Break marks beside the crossing, toward the scale, when zero lies outside it.
-    for (int side : {XMax < 0 ? -1 : 0, XMin > 0 ? 1 : 0}) {
+    // Break marks beside the crossing, toward the scale, when zero lies
+    // outside it; a logarithmic scale has no zero to break from.
+    for (int side : {XMax < 0 ? -1 : 0, XMin > 0 && !XMap().Log ? 1 : 0}) {
         if (side == 0)
             continue;
         for (int c : {x0 + side * 3 * u, x0 + side * 5 * u}) {
@@ -93,34 +89,30 @@ void TMath::drawXAxis(Canvas &canvas, int x0, int y0, int u)
 
 void TMath::drawYGraduations(Canvas &canvas, int x0, int y0, int u)
 {
-    const TGraduations g = ChooseGraduations(YMin, YMax, PasY, AutoPasY());
-    const double resolution = Resolution(g.Step);
     const int gridRight = XToPageClipped(XMax + 1);
     const int gridLeft = XToPageClipped(XMin - 1);
     int lastTop = Bottom();
-    for (long long k = g.First; k <= g.Last; ++k) {
-        if (k == 0)
-            continue;
-        const double v = double(k) * g.Step;
-        const int y = YToPageClipped(v);
-        if (QuadriHor) {
+    for (const TTick &tick : AxisTicks(YMap(), PasY, AutoPasY())) {
+        const int y = YToPageClipped(tick.Value);
+        if (QuadriHor && tick.Grid) {
             SetPen(canvas, EpaisQuadri, ColorQuadri);
             Stroke(canvas, gridRight, y, gridLeft, y);
         }
         SetPen(canvas, EpaisAxe, ColorAxe);
-        const QString t = FormatEng(v, resolution);
-        const QSize size = canvas.TextExtent(t);
-        const int w = size.width();
-        const int h = size.height();
-        const int tx = XMax <= 0 ? x0 + 2 * u : x0 - u - w;
-        const bool clearOfXAxis = y0 > y + h || y0 < y - h;
-        if (y + h / 2 < lastTop && clearOfXAxis) {
-            Stroke(canvas, x0 - u, y, x0 + u, y);
-            canvas.TextOut(tx, y - h / 2, t);
-            lastTop = y - h / 2 - 10;
-        } else {
-            Stroke(canvas, x0 - u / 2, y, x0 - u / 2 + u, y);
+        if (!tick.Text.isEmpty()) {
+            const QSize size = canvas.TextExtent(tick.Text);
+            const int w = size.width();
+            const int h = size.height();
+            const int tx = XMax <= 0 ? x0 + 2 * u : x0 - u - w;
+            const bool clearOfXAxis = y0 > y + h || y0 < y - h;
+            if (y + h / 2 < lastTop && clearOfXAxis) {
+                Stroke(canvas, x0 - u, y, x0 + u, y);
+                canvas.TextOut(tx, y - h / 2, tick.Text);
+                lastTop = y - h / 2 - 10;
+                continue;
+            }
         }
+        Stroke(canvas, x0 - u / 2, y, x0 - u / 2 + u, y);
     }
 }
 
@@ -133,8 +125,8 @@ void TMath::drawYAxis(Canvas &canvas, int x0, int y0, int u)
     Stroke(canvas, x0, yt, x0 - 2 * u, yt + 4 * u);
     Stroke(canvas, x0, yt, x0 + 2 * u, yt + 4 * u);
     // Break marks: below the crossing when the scale lies below zero, above
-    // it when the scale lies above.
-    for (int side : {YMax < 0 ? 1 : 0, YMin > 0 ? -1 : 0}) {
+    // it when the scale lies above (not a logarithmic one).
+    for (int side : {YMax < 0 ? 1 : 0, YMin > 0 && !YMap().Log ? -1 : 0}) {
         if (side == 0)
             continue;
         for (int c : {y0 + side * 3 * u, y0 + side * 5 * u}) {

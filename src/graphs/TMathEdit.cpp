@@ -51,8 +51,8 @@ void TMath::Edit()
 {
     TMathDlg &dlg = Page()->Dialogs().Get<TMathDlg>();
     dlg.Fill({AxeX(),
-              {XMin, XMax, PasX, PasXAuto},
-              {YMin, YMax, PasY, PasYAuto},
+              {XMin, XMax, PasX, PasXAuto, LogX},
+              {YMin, YMax, PasY, PasYAuto, LogY},
               m_affiches,
               QuadriHor,
               QuadriVer,
@@ -70,12 +70,14 @@ void TMath::apply(const TMathValues &v)
     std::tie(XMin, XMax) = keptLimits(v.X.Min, v.X.Max, x ? x->Min : XMin, x ? x->Max : XMax);
     PasXAuto = v.X.PasAuto;
     PasX = keptStep(v.X, XMax - XMin, AutoPasX(), "X");
+    LogX = v.X.Log;
 
     SetAffiches(v.Affiches);
     std::tie(YMin, YMax) =
         keptLimits(v.Y.Min, v.Y.Max, Datas->MinOf(m_affiches), Datas->MaxOf(m_affiches));
     PasYAuto = v.Y.PasAuto;
     PasY = keptStep(v.Y, YMax - YMin, AutoPasY(), "Y");
+    LogY = v.Y.Log;
 
     ColorAxe = v.Style.ColorAxe;
     EpaisAxe = v.Style.EpaisAxe;

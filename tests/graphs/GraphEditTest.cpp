@@ -112,6 +112,37 @@ TEST_F(GraphEditTest, TypedLimitsAndStepsAreKeptWithinReason)
     }
 }
 
+// The logarithmic box is refused while the scale's minimum is not above zero:
+// when it is ticked, and again on OK once the minimum went back to zero.
+TEST_F(GraphEditTest, LogarithmicScaleNeedsItsMinimumAboveZero)
+{
+    TMath *g = xyGraph();
+    editWith(*g, [](QDialog &d) {
+        auto &tabs = *d.findChild<QTabWidget *>("PageControl1");
+        auto &logX = *d.findChild<QCheckBox *>("CBLogX");
+        auto &logY = *d.findChild<QCheckBox *>("CBLogY");
+        d.show();
+        logX.click();
+        EXPECT_FALSE(logX.isChecked()) << "Xmin is 0";
+        edit(d, "EXMin").setText(QStringLiteral("1"));
+        logX.click();
+        edit(d, "EYMin").setText(QStringLiteral("100m"));
+        logY.click();
+        EXPECT_TRUE(logX.isChecked() && logY.isChecked());
+        edit(d, "EYMin").setText(QStringLiteral("-1"));
+        tabs.setCurrentIndex(0);
+        d.findChild<QPushButton *>("BOK")->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(tabs.currentWidget()->objectName(), "TSAxeY");
+        EXPECT_EQ(d.focusWidget(), &edit(d, "EYMin"));
+        logY.click();
+    });
+    const QString refusal = QStringLiteral("L'échelle logarithmique demande un minimum supérieur à zéro.");
+    EXPECT_EQ(prompts.MessageTexts(), QStringList({refusal, refusal}));
+    EXPECT_EQ(std::tuple(g->LogX, g->LogY, g->XMin, g->YMin), std::tuple(true, false, 1.0, -1.0));
+    editWith(*g, [](QDialog &d) { EXPECT_TRUE(d.findChild<QCheckBox *>("CBLogX")->isChecked()); });
+}
+
 TEST_F(GraphEditTest, SeriesListsMoveCurvesInAndOut)
 {
     TMath *g = xyGraph();

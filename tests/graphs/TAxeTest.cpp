@@ -1,6 +1,8 @@
 #include "support/GraphPageFixture.h"
 
+#include "annotations/Marker.h"
 #include "annotations/TLegende.h"
+#include "data/EngNumbers.h"
 #include "annotations/TTexte.h"
 #include "graphs/TCourbe.h"
 #include "render/Canvas.h"
@@ -103,6 +105,48 @@ TEST_F(TAxeTest, ScalesWiderThanTheDoublesMapInOrder)
               std::vector<int>({300, 1500, 2700}));
     EXPECT_EQ(std::vector<int>({g->YToPage(-top), g->YToPage(0), g->YToPage(top)}),
               std::vector<int>({1350, 750, 150}));
+}
+
+// Decades evenly apart; nothing at or below zero lies on the scale, so such
+// values keep to the low margin line; readings, markers and the way back
+// follow the same mapping.
+TEST_F(TAxeTest, LogarithmicScalesMapDecadesEvenly)
+{
+    AddAnalog({10, 1e6}, QStringLiteral("f"), clBlack, QStringLiteral("Hz"));
+    g->XMin = 10;
+    g->XMax = 1e6;
+    g->YMin = 1e-15;
+    g->YMax = 1e-12;
+    g->LogX = g->LogY = true;
+    const std::vector<double> xs{10, 100, 1e3, 1e4, 1e5, 1e6, 3162.2776601683795, 0, -5, 1e7};
+    std::vector<int> pages, clipped;
+    for (double x : xs) {
+        pages.push_back(g->XToPage(x));
+        clipped.push_back(g->XToPageClipped(x));
+    }
+    EXPECT_EQ(pages, (std::vector<int>{300, 780, 1260, 1740, 2220, 2700, 1500, 300, 300, 3180}));
+    EXPECT_EQ(clipped, (std::vector<int>{300, 780, 1260, 1740, 2220, 2700, 1500, 300, 300, 2700}));
+    EXPECT_EQ(std::tuple(g->YToPage(1e-15), g->YToPage(1e-14), g->YToPage(1e-12), g->YToPage(0)),
+              std::tuple(1350, 950, 150, 1350));
+    EXPECT_NEAR(g->PageToX(1260), 1000, 1e-9);
+    EXPECT_NEAR(g->PageToY(950), 1e-14, 1e-27);
+    EXPECT_NEAR(g->PageToX(1261) / 1000, 1.0048, 1e-4) << "one unit is 1/480 decade";
+
+    // The reading under the pointer: a tenth of a pixel's worth of digits.
+    const int sx = page.ScreenX(g->XToPage(2000));
+    EXPECT_EQ(g->CursorXText(sx).right(2), "Hz");
+    EXPECT_NEAR(ParseEng(g->CursorXText(sx).chopped(2)), 2000, 2000 * 0.03);
+    EXPECT_NEAR(ParseEng(g->CursorYText(page.ScreenY(950))), 1e-14, 1e-14 * 0.03);
+
+    auto *marker = g->AddElement(std::make_unique<TVMarker>(g));
+    marker->RefX = 1000;
+    EXPECT_EQ(marker->GetX(), 1260);
+    marker->SetDX(480);
+    EXPECT_NEAR(marker->RefX, 10000, 1e-6);
+
+    // Limits not both above zero: laid out linearly until they are.
+    g->XMin = 0;
+    EXPECT_EQ(g->XToPage(5e5), 1500);
 }
 
 TEST_F(TAxeTest, ElementListKeepsDrawingOrderAndFreesWhatItOwns)

@@ -88,19 +88,22 @@ TEST_F(TCourbeTest, DeletingACurveDeletesItsLabelOnly)
 }
 
 // The curve drawn the plain way: every segment clipped and drawn on its own,
-// nothing reduced.
+// nothing reduced; on logarithmic scales, between the logarithms.
 PagePicture referenceDrawing(const TAxe &g, const std::vector<double> &xs,
                              const std::vector<double> &ys)
 {
     PagePicture picture(3000, 2000);
     RecordingCanvas canvas(picture);
-    const TScaleRect r{g.XMin, g.XMax, g.YMin, g.YMax};
+    const TAxisMap mx = g.XMap(), my = g.YMap();
+    const TAxisMap px = mx.Linear(), py = my.Linear();
+    const TScaleRect r{px.Min, px.Max, py.Min, py.Max};
     for (std::size_t i = 1; i < xs.size(); ++i) {
-        double x1 = xs[i - 1], y1 = ys[i - 1], x2 = xs[i], y2 = ys[i];
+        double x1 = mx.Scaled(xs[i - 1]), y1 = my.Scaled(ys[i - 1]);
+        double x2 = mx.Scaled(xs[i]), y2 = my.Scaled(ys[i]);
         if (!std::isfinite(x1 + y1 + x2 + y2) || !ClipSegment(r, x1, y1, x2, y2))
             continue;
-        canvas.MoveTo(g.XToPageClipped(x1), g.YToPageClipped(y1));
-        canvas.LineTo(g.XToPageClipped(x2), g.YToPageClipped(y2));
+        canvas.MoveTo(px.ToPageClipped(x1), py.ToPageClipped(y1));
+        canvas.LineTo(px.ToPageClipped(x2), py.ToPageClipped(y2));
     }
     return picture;
 }
@@ -109,7 +112,8 @@ TEST_F(TCourbeTest, DrawsTheSamePagePointsAsThePlainDrawing)
 {
     // Dense noisy curves partly beyond the scale (clipped pieces must not be
     // joined), with a few gaps at NaN, from under one sample per page x to
-    // dozens.
+    // dozens; every fourth on logarithmic scales, with gaps at the samples
+    // at or below zero.
     for (quint32 seed = 1; seed <= 12; ++seed) {
         QRandomGenerator rng(seed);
         const int n = 200 * int(seed * seed);
@@ -124,12 +128,34 @@ TEST_F(TCourbeTest, DrawsTheSamePagePointsAsThePlainDrawing)
         page.SetGraphCount(0);
         page.Datas->Clear();
         TCourbe *c = curveOf(xs, ys);
-        graph->YMin = 0;
+        graph->LogX = graph->LogY = seed % 4 == 1;
+        graph->YMin = graph->LogY ? 0.5 : 0;
         graph->YMax = 10 + seed % 4;
         graph->XMin = 1;
         EXPECT_EQ(drawnSet(Record(*c)), drawnSet(referenceDrawing(*graph, xs, ys)))
             << "seed " << seed;
     }
+}
+
+// On logarithmic scales a sample at or below zero breaks the curve, and the
+// curve is hit where its segments are drawn, between the logarithms.
+TEST_F(TCourbeTest, LogarithmicScalesBreakAtZeroAndHitWhereDrawn)
+{
+    TCourbe *c = curveOf({1, 10, 100, 1000, 10000}, {1, 10, 0, 1000, 10000});
+    graph->XMin = graph->YMin = 1;
+    graph->XMax = graph->YMax = 10000;
+    graph->LogX = graph->LogY = true;
+    // Decades 600 units apart across, 300 up.
+    PagePicture expected(3000, 2000);
+    RecordingCanvas canvas(expected);
+    canvas.MoveTo(300, 1350);
+    canvas.LineTo(900, 1050);
+    canvas.MoveTo(2100, 450);
+    canvas.LineTo(2700, 150);
+    EXPECT_EQ(drawnSet(Record(*c)), drawnSet(expected));
+    EXPECT_TRUE(c->HitTest(600, 1200));
+    EXPECT_FALSE(c->HitTest(1200, 900)) << "beside the gap";
+    EXPECT_TRUE(c->HitTest(2400, 300));
 }
 
 TEST_F(TCourbeTest, MillionSamplesRecordInProportionToTheWidth)

@@ -107,4 +107,34 @@ TEST_F(TMathTest, ScalesWiderThanTheDoublesAreGraduated)
                                            "150e306"}));
 }
 
+// Logarithmic scales: the axes run along the low margin lines without break
+// marks; decades are labelled but where the other axis stands, the ticks
+// between them are short and, over three decades, on the grid.
+TEST_F(TMathTest, LogarithmicAxesRunAlongTheEdgesWithDecadeLabels)
+{
+    TMath *g = AddGraph(10, 1e4, 1e-15, 1e-12);
+    g->LogX = g->LogY = true;
+    const PagePicture p = Record(*g);
+    std::vector<QString> texts;
+    for (const PictureRecord &r : RecordsOf(p, TPictureOp::Text))
+        texts.push_back(r.Text);
+    EXPECT_EQ(texts, (std::vector<QString>{"100", "1k", "10k", "10f", "100f", "1p"}));
+    EXPECT_TRUE(RecordsOf(p, TPictureOp::PolyBezier).empty());
+    int grid = 0, shortTicks = 0;
+    for (const PictureRecord &r : RecordsOf(p, TPictureOp::Line)) {
+        const QLine l(r.Points[0], r.Points[1]);
+        grid += r.Pen.Color == clSilver;
+        shortTicks += r.Pen.Color == clBlack && std::abs(l.dx() + l.dy()) == 7 && l.dx() * l.dy() == 0;
+    }
+    EXPECT_EQ(grid, 2 * 28);
+    EXPECT_EQ(shortTicks, 2 * (24 + 1)) << "the ticks between decades, and 10 and 1f at the corner";
+    g->XMin = 3;
+    g->XMax = 3000;
+    g->YMax = 1e-11;
+    grid = 0;
+    for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Line))
+        grid += r.Pen.Color == clSilver;
+    EXPECT_EQ(grid, 28 + 5) << "four decades: the grid keeps to them on Y";
+}
+
 } // namespace
