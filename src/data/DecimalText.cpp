@@ -101,7 +101,7 @@ constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
 
 } // namespace
 
-const char *ScanPlainDecimal(const char *begin, const char *end, double &value)
+const char *ScanPlainDecimal(const char *begin, const char *end, double &value, char point)
 {
     const char *p = begin;
     const bool negative = p != end && *p == '-';
@@ -112,7 +112,7 @@ const char *ScanPlainDecimal(const char *begin, const char *end, double &value)
     int exponent = 0;
     for (; p != end && IsDigit(*p); ++p, ++digits)
         mantissa = mantissa * 10 + std::uint64_t(*p - '0');
-    if (p != end && *p == '.') {
+    if (p != end && *p == point) {
         for (++p; p != end && IsDigit(*p); ++p, ++digits, --exponent)
             mantissa = mantissa * 10 + std::uint64_t(*p - '0');
     }

@@ -8,9 +8,14 @@
 
 // The common case, fast: -?digits[.digits][(e|E)[+-]digits] read from the
 // start of [begin, end) when at most 19 digits give a value that one correctly
-// rounded step makes exact. Returns where the number stopped, or null when it
-// cannot decide (then the full conversion must).
-const char *ScanPlainDecimal(const char *begin, const char *end, double &value);
+// rounded step makes exact; `point` is the decimal point ('.' or ','). Returns
+// where the number stopped, or null when it cannot decide (then the full
+// conversion must).
+const char *ScanPlainDecimal(const char *begin, const char *end, double &value, char point);
+inline const char *ScanPlainDecimal(const char *begin, const char *end, double &value)
+{
+    return ScanPlainDecimal(begin, end, value, '.');
+}
 
 // Every accepted form; std::from_chars does the conversion.
 bool ParseDecimalSlow(const char *begin, const char *end, double &value);

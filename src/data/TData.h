@@ -3,6 +3,7 @@
 // of the values stored so far. The concrete kinds own the samples.
 #include "data/TColor.h"
 #include <QString>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -51,8 +52,12 @@ public:
     void SetKind(TDataKind k) { Kind = k; }
     void SetRangeValid(bool b);
 
+    // A value that is not finite (a gap, stored as NaN) takes no part in
+    // the range.
     void UpdateMin(double v)
     {
+        if (!std::isfinite(v))
+            return;
         if (!FRangeValid)
             StartRange(v);
         else if (v < Min)
@@ -60,6 +65,8 @@ public:
     }
     void UpdateMax(double v)
     {
+        if (!std::isfinite(v))
+            return;
         if (!FRangeValid)
             StartRange(v);
         else if (v > Max)

@@ -1,6 +1,7 @@
 #include "data/EConvertError.h"
 #include "data/UData.h"
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace
 {
@@ -20,6 +21,21 @@ TEST(TData, RangeWidensAndOnlySetRangeValidFalseResetsIt)
     EXPECT_EQ(std::tuple(a.RangeValid(), a.Min, a.Max), std::tuple(false, 0.0, 0.0));
     a.UpdateMax(-7.0); // an invalid range restarts at the first value
     EXPECT_EQ(std::pair(a.Min, a.Max), std::pair(-7.0, -7.0));
+}
+
+TEST(TData, GapsAndInfinitiesTakeNoPartInTheRange)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    TDataAnalog a;
+    a.SetCount(5);
+    a.SetValue(0, nan); // a gap first must not start the range
+    EXPECT_FALSE(a.RangeValid());
+    a.SetValue(1, 2.0);
+    a.SetValue(2, -inf);
+    a.SetValue(3, nan);
+    a.SetValue(4, 3.0);
+    EXPECT_EQ(std::tuple(a.RangeValid(), a.Min, a.Max), std::tuple(true, 2.0, 3.0));
 }
 
 TEST(TData, LogicCellsStoreStateCodesAndKeepTheRangeAtZeroToOne)

@@ -36,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P(Targets, CorpusReplay,
                                          Target{"EngNumbersFuzz", EngNumbersFuzz},
                                          Target{"DocumentReaderFuzz", DocumentReaderFuzz},
                                          Target{"ReplyParserFuzz", ReplyParserFuzz},
-                                         Target{"SpiceRawFuzz", SpiceRawFuzz}),
+                                         Target{"SpiceRawFuzz", SpiceRawFuzz},
+                                         Target{"TableReaderFuzz", TableReaderFuzz},
+                                         Target{"ScopeCsvReaderFuzz", ScopeCsvReaderFuzz}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

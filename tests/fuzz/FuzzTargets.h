@@ -6,6 +6,10 @@
 
 // The bytes as a simulator graph export.
 std::string IsisReaderFuzz(std::string_view bytes);
+// The bytes as a table of numbers.
+std::string TableReaderFuzz(std::string_view bytes);
+// The bytes as one channel file of an oscilloscope capture.
+std::string ScopeCsvReaderFuzz(std::string_view bytes);
 // The first 16 bytes as a value and a resolution to write and read back,
 // the rest as a typed number.
 std::string EngNumbersFuzz(std::string_view bytes);

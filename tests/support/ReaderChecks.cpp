@@ -1,6 +1,8 @@
 #include "support/ReaderChecks.h"
 #include "data/EConvertError.h"
 #include "data/EngNumbers.h"
+#include "data/ScopeCsvReader.h"
+#include "data/TableReader.h"
 #include "data/UData.h"
 #include <cmath>
 #include <limits>
@@ -79,6 +81,34 @@ std::string GappedSeriesFault(const TDatas &datas, bool read, const QString &why
             return "a range without samples, or samples without a range";
     }
     return why.isEmpty() ? "" : "an accepted file gave a reason";
+}
+
+std::string TableWellFormedOrEmptyFault(TDatas &datas, std::string_view text)
+{
+    QString why;
+    const bool read = LoadTable(text, datas, &why);
+    if (!read && why.isEmpty())
+        return "a refused table gave no reason";
+    return GappedSeriesFault(datas, read, read ? QString() : why);
+}
+
+std::string ScopeCsvWellFormedOrReasonFault(std::string_view text)
+{
+    TScopeCsv channel;
+    QString why;
+    if (!LoadScopeCsv(text, channel, &why))
+        return why.isEmpty() ? "a refused file gave no reason" : "";
+    const TChannelData &r = channel.Record;
+    if (!r.Present || r.NrPt < 1 || r.NrPt > TChannelData::MaxPoints || channel.Tag == '\0')
+        return "an accepted file gave no channel";
+    if (!(r.YMult > 0) || !std::isfinite(r.YMult) || !std::isfinite(r.YOff) ||
+        !std::isfinite(r.YZero))
+        return "an accepted file gave no usable scale";
+    if (!(r.XIncr > 0) || !std::isfinite(r.XZero) ||
+        !std::isfinite((r.NrPt - r.PtOff) * r.XIncr + r.XZero) ||
+        !std::isfinite(-r.PtOff * r.XIncr + r.XZero))
+        return "an accepted file gave times that are not numbers";
+    return {};
 }
 
 std::string EngRoundTripFault(double value, double resolution)

@@ -13,6 +13,14 @@ class TDatas;
 // range, or gives an empty collection and a reason.
 std::string WellFormedOrEmptyFault(TDatas &datas, std::string_view text);
 
+// Reading a table keeps GappedSeriesFault's property, and a refusal says why.
+std::string TableWellFormedOrEmptyFault(TDatas &datas, std::string_view text);
+
+// Reading an oscilloscope channel file either gives a present record of 1 to
+// MaxPoints codes, a positive scale and finite zero level and time base, or
+// a reason.
+std::string ScopeCsvWellFormedOrReasonFault(std::string_view text);
+
 // A finite value written at any resolution reads back within half the
 // resolution actually used (one step at the very top of the doubles).
 std::string EngRoundTripFault(double value, double resolution);
