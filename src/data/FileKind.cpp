@@ -1,7 +1,9 @@
 #include "data/FileKind.h"
 #include "data/DocumentReader.h"
 #include "data/ReadableFile.h"
+#include "data/ScopeCsvReader.h"
 #include "data/SpiceRawText.h"
+#include "data/TableReader.h"
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -29,11 +31,25 @@ TSniff SniffSpiceRaw(std::string_view head)
     return LooksLikeSpiceRaw(head) ? TSniff::Yes : TSniff::No;
 }
 
+TSniff SniffScopeCsv(std::string_view head)
+{
+    return LooksLikeScopeCsv(head) ? TSniff::Yes : TSniff::No;
+}
+
+// Lines of numbers: an export of quoted names may hold them too, and comes
+// first among equals.
+TSniff SniffTable(std::string_view head)
+{
+    return LooksLikeTable(head) ? TSniff::Maybe : TSniff::No;
+}
+
 // clang-format off
-constexpr std::array<TFileFormat, 3> Formats{{
+constexpr std::array<TFileFormat, 5> Formats{{
     {TFileKind::Document, "Document Scolivet", "*.scv", SniffDocument},
     {TFileKind::SpiceRaw, "Simulation SPICE", "*.raw;*.bin", SniffSpiceRaw},
+    {TFileKind::ScopeCsv, "Oscillogramme enregistré par l'oscilloscope", "*.csv", SniffScopeCsv},
     {TFileKind::IsisExport, "Graphe Isis", "*.dat", SniffIsisExport},
+    {TFileKind::Table, "Tableau de valeurs", "*.csv;*.tsv;*.txt", SniffTable},
 }};
 // clang-format on
 
@@ -90,7 +106,10 @@ QString ImportFileFilter()
         if (format.Kind == TFileKind::Document)
             continue;
         const QString patterns = QString::fromLatin1(format.Patterns);
-        all << patterns;
+        for (const QString &pattern : patterns.split(QLatin1Char(';'))) {
+            if (!all.contains(pattern))
+                all << pattern;
+        }
         each << QString::fromUtf8(format.Label) << patterns;
     }
     return (QStringList{QStringLiteral("Tous les fichiers pris en charge"), all.join(QLatin1Char(';'))} +

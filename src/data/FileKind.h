@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-enum class TFileKind { Unknown, Document, IsisExport, SpiceRaw };
+enum class TFileKind { Unknown, Document, IsisExport, SpiceRaw, ScopeCsv, Table };
 
 // How sure a format is, from the first bytes alone, that a file is its own.
 enum class TSniff { No, Maybe, Yes };

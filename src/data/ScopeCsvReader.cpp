@@ -6,6 +6,7 @@
 #include "data/DecimalText.h"
 #include "data/EngNumbers.h"
 #include "data/IsisText.h"
+#include "data/ReadableFile.h"
 #include "data/Windows1252.h"
 #include <QStringList>
 #include <algorithm>
@@ -74,6 +75,8 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 // Codes of the screen: 25 per division around the centre code.
 constexpr double CodesPerDivision = 25;
 constexpr double CentreCode = 128;
+// Room for every row of the largest record, however its numbers are written.
+constexpr std::uint64_t LargestFile = std::uint64_t(TChannelData::MaxPoints) * 512;
 // Trigger points beyond this many records from the start are not a capture.
 constexpr double FarthestTrigger = 1e6;
 
@@ -331,6 +334,29 @@ bool LoadScopeCsv(std::string_view bytes, TScopeCsv &out, QString *why)
     QString reason;
     if (reader.Read(bytes, reason) && reader.Fill(out, reason))
         return true;
+    if (why)
+        *why = reason;
+    return false;
+}
+
+bool LoadScopeCsvFile(const QString &fileName, TScopeCsv &out, QString *why)
+{
+    TReadableFile file;
+    QString reason;
+    std::string bytes;
+    if (file.Open(fileName, reason)) {
+        if (file.Size() > LargestFile) {
+            reason = QStringLiteral("Le fichier fait %1 octets, plus qu'un oscillogramme de %2 points "
+                                    "n'en demande.")
+                         .arg(file.Size())
+                         .arg(TChannelData::MaxPoints);
+        } else {
+            bytes.resize(std::size_t(file.Size()));
+            const std::int64_t got = file.ReadAt(0, bytes.data(), bytes.size(), reason);
+            if (got >= 0)
+                return LoadScopeCsv(std::string_view(bytes.data(), std::size_t(got)), out, why);
+        }
+    }
     if (why)
         *why = reason;
     return false;

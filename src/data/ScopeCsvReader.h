@@ -22,5 +22,9 @@ struct TScopeCsv {
 // with the line at fault.
 bool LoadScopeCsv(std::string_view bytes, TScopeCsv &out, QString *why = nullptr);
 
+// The same from a file; files larger than any channel file are refused
+// unread.
+bool LoadScopeCsvFile(const QString &fileName, TScopeCsv &out, QString *why = nullptr);
+
 // Whether the first bytes of a file start the preamble of such a file.
 bool LooksLikeScopeCsv(std::string_view head);

@@ -6,6 +6,7 @@
 #include "data/TableReader.h"
 #include "data/DecimalText.h"
 #include "data/DocumentReader.h"
+#include "data/FileText.h"
 #include "data/HugePages.h"
 #include "data/IsisPalette.h"
 #include "data/IsisText.h"
@@ -327,6 +328,16 @@ bool LoadTable(std::string_view bytes, TDatas &datas, QString *why)
     } catch (const std::bad_alloc &) {
         return Refuse(why, QStringLiteral("Mémoire insuffisante pour lire le fichier."));
     }
+}
+
+bool LoadTableFile(const QString &fileName, TDatas &datas, QString *why)
+{
+    datas.Clear();
+    TFileText text;
+    QString reason;
+    if (!text.Read(fileName, reason))
+        return Refuse(why, reason);
+    return LoadTable(text.View(), datas, why);
 }
 
 bool LooksLikeTable(std::string_view head)

@@ -14,6 +14,9 @@ class TDatas;
 // empty and why, when given, holds the French reason with the line at fault.
 bool LoadTable(std::string_view bytes, TDatas &datas, QString *why = nullptr);
 
+// The same from a file.
+bool LoadTableFile(const QString &fileName, TDatas &datas, QString *why = nullptr);
+
 // Whether the first bytes of a file hold a line of numbers that a table
 // layout explains.
 bool LooksLikeTable(std::string_view head);

@@ -1,9 +1,12 @@
 // The page view's imports of series files: a simulator graph export, or any
-// file FileKind recognises, each read aside and shown as one XY graph.
+// file FileKind recognises, each read aside and shown as one XY graph (an
+// oscilloscope's capture as one oscilloscope screen).
 #include "data/FileKind.h"
 #include "data/SpiceRaw.h"
+#include "data/TableReader.h"
 #include "data/UData.h"
 #include "graphs/TMath.h"
+#include "page/ScopeCsvImport.h"
 #include "page/TIsisGraph.h"
 #include <algorithm>
 #include <array>
@@ -24,14 +27,20 @@ bool ReadSpiceRaw(const QString &fileName, TDatas &datas, QString &why,
     return LoadSpiceRawFile(fileName, datas, &why, nullptr, choose);
 }
 
+bool ReadTable(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &)
+{
+    return LoadTableFile(fileName, datas, &why);
+}
+
 struct SeriesReader {
     TFileKind Kind;
     bool (*Read)(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &choose);
 };
 
-constexpr std::array<SeriesReader, 2> SeriesReaders{{
+constexpr std::array<SeriesReader, 3> SeriesReaders{{
     {TFileKind::IsisExport, ReadIsisExport},
     {TFileKind::SpiceRaw, ReadSpiceRaw},
+    {TFileKind::Table, ReadTable},
 }};
 
 QString Unsupported()
@@ -84,6 +93,11 @@ bool TIsisGraph::ImportFile(const QString &fileName, QString *why, const TPartCh
                                       [kind](const SeriesReader &r) { return r.Kind == kind; });
     TDatas fresh;
     if (!reason.isEmpty()) {
+        reason.prepend(NotRecognised);
+    } else if (kind == TFileKind::ScopeCsv) {
+        // One oscilloscope screen, with the other channel files of the capture.
+        if (ImportScopeCsv(*this, fileName, reason))
+            return true;
         reason.prepend(NotRecognised);
     } else if (reader == SeriesReaders.end()) {
         reason = Unsupported();

@@ -66,9 +66,11 @@ TEST_F(ImportCommandTest, OffersEveryFormatTogetherThenEachOne)
     EXPECT_TRUE(Run(SpiceSample(QStringLiteral("rc-dc-binary.raw"))));
     ASSERT_EQ(prompts.FileDialogs.size(), 1u);
     const QStringList filter = prompts.FileDialogs[0].Filter.split(QLatin1Char('|'));
-    EXPECT_EQ(filter.mid(0, 2), QStringList({"Tous les fichiers pris en charge", "*.raw;*.bin;*.dat"}));
+    EXPECT_EQ(filter.mid(0, 2), QStringList({"Tous les fichiers pris en charge",
+                                              "*.raw;*.bin;*.csv;*.dat;*.tsv;*.txt"}));
     EXPECT_TRUE(filter.contains(QStringLiteral("Simulation SPICE")));
     EXPECT_TRUE(filter.contains(QStringLiteral("Graphe Isis")));
+    EXPECT_TRUE(filter.contains(QStringLiteral("Tableau de valeurs")));
     EXPECT_EQ(Names(), QStringList({"v(v-sweep)", "v(out)", "i(v1)"}));
     EXPECT_EQ(window.windowTitle(), ImportCaption());
     EXPECT_TRUE(addGraph.isEnabled());

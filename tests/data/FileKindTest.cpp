@@ -23,7 +23,12 @@ TEST(FileKind, ContentDecidesBeforeTheName)
         {"\xFF\xFE" + Utf16(QStringLiteral("Title: x\n")), "x.txt", TFileKind::SpiceRaw},
         {"\"Time\",\"V(OUT)\"\r\n0,1\r\n", "rc.dat", TFileKind::IsisExport},
         {"\xEF\xBB\xBF\"Time\",\"V(OUT)\"\r\n", "rc.txt", TFileKind::IsisExport},
-        {"Time,V(OUT)\r\n0,1\r\n", "rc.dat", TFileKind::Unknown},
+        {"Time,V(OUT)\r\n0,1\r\n", "rc.dat", TFileKind::Table},
+        {"\"t\",\"v\"\r\n0,1\r\n", "mesure.csv", TFileKind::Table},
+        {"\"t\",\"v\"\r\n0,1\r\n", "sans-nom", TFileKind::IsisExport},
+        {"Temps;Tension\r\n0;1,5\r\n", "mesure.dat", TFileKind::Table},
+        {"Record Length,2.500000e+03,,-0.005,0.1,\r\n", "F0001CH1.CSV", TFileKind::ScopeCsv},
+        {"Bonjour.\n", "mesure.csv", TFileKind::Unknown},
         {"", "vide.raw", TFileKind::Unknown},
     };
     for (const Case &c : cases) {

@@ -4,10 +4,15 @@
 #include "data/UData.h"
 #include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
+#include "render/PageExport.h"
 #include "scope/TdsImport.h"
+#include "support/SampleFiles.h"
+#include "support/ScopeCsvFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/SimulatedScope.h"
+#include <QBuffer>
 #include <QComboBox>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -93,4 +98,50 @@ TEST_F(TdsImportTest, EveryFailureLeavesThePageAsItWas)
         }
         EXPECT_EQ(page.PortName, PortOf(*simulator));
     }
+}
+
+namespace
+{
+
+QByteArray Svg(TIsisGraph &page)
+{
+    page.RenderPage();
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WritePageSvg(out, page.Metafile(), page.BackColor));
+    return out.data();
+}
+
+} // namespace
+
+// The channel files hold what the simulated instrument sends: the values of
+// its codes at 2 V/div (its Y multiplier 0.08, zero level at code 128), its
+// time base of 4 µs steps from -5 ms. Both pages are drawn alike.
+TEST_F(TdsImportTest, ASavedCaptureGivesTheScreenOfATransferOfTheSameWaveforms)
+{
+    TdsSimOptions o;
+    o.Displayed = "12";
+    o.YUnit = "V";
+    ASSERT_TRUE(Import(o));
+    const QByteArray transferred = Svg(page);
+
+    QTemporaryDir dir;
+    QString first;
+    for (const char source : {'1', '2'}) {
+        ScopeCsvChannel c;
+        const std::string name = std::string("CH") + source;
+        c.Source = name.c_str();
+        c.VerticalScale = 2.0;
+        c.SampleInterval = 4e-6;
+        c.FirstTime = -5e-3;
+        c.Values = ValuesOfCodes(TdsInstrument::CurveCodes(source, 2500), c.VerticalScale, 0);
+        const QString file = WriteSampleFile(
+            dir, QStringLiteral("F0007%1.CSV").arg(QString::fromStdString(name)), ScopeCsvText(c));
+        first = first.isEmpty() ? file : first;
+    }
+    TIsisGraph saved;
+    QString why;
+    ASSERT_TRUE(saved.ImportFile(first, &why)) << why.toStdString();
+    EXPECT_EQ(Svg(saved), transferred);
+    EXPECT_TRUE(transferred.contains("CH1 : 2V/div")) << "the scale labels are drawn";
 }
