@@ -26,6 +26,15 @@ void TFilledShape::SetStyle(Canvas &canvas) const
                                : TBrush{canvas.Brush.Color, TBrushStyle::bsClear};
 }
 
+bool TFilledShape::DrawFlat(Canvas &canvas, int x1, int y1, int x2, int y2)
+{
+    if ((x1 == x2) == (y1 == y2))
+        return false;
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y2);
+    return true;
+}
+
 void TFilledShape::SaveShape(DocumentWriter &out, std::string_view keyword) const
 {
     out.WriteLine(keyword);

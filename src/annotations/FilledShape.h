@@ -20,6 +20,9 @@ public:
 protected:
     // Pen and brush for drawing the shape.
     void SetStyle(Canvas &canvas) const;
+    // A box of no width or no height (not both) is the line between its
+    // corners: draws it with the pen and returns true.
+    static bool DrawFlat(Canvas &canvas, int x1, int y1, int x2, int y2);
     // The document block: keyword, common lines, Epais, Remplissage, colour.
     void SaveShape(DocumentWriter &out, std::string_view keyword) const;
 };

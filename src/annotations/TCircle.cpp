@@ -14,7 +14,8 @@ void TCircle::Draw(Canvas &canvas)
         return;
     SetStyle(canvas);
     const int x1 = GetX(), y1 = GetY(), x2 = GetX2(), y2 = GetY2();
-    canvas.Ellipse(2 * x1 - x2, 2 * y1 - y2, x2, y2);
+    if (!DrawFlat(canvas, 2 * x1 - x2, 2 * y1 - y2, x2, y2))
+        canvas.Ellipse(2 * x1 - x2, 2 * y1 - y2, x2, y2);
 }
 
 bool TCircle::HitTest(int x, int y) const

@@ -12,7 +12,9 @@ void TRecta::Draw(Canvas &canvas)
     if (!IsVisible())
         return;
     SetStyle(canvas);
-    canvas.Rectangle(GetX(), GetY(), GetX2(), GetY2());
+    const int x1 = GetX(), y1 = GetY(), x2 = GetX2(), y2 = GetY2();
+    if (!DrawFlat(canvas, x1, y1, x2, y2))
+        canvas.Rectangle(x1, y1, x2, y2);
 }
 
 bool TRecta::HitTest(int x, int y) const

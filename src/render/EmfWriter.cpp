@@ -16,6 +16,9 @@ enum EmfType : std::uint32_t {
     emrPolygon = 3,
     emrPolyline = 4,
     emrEof = 14,
+    emrSetWindowExtEx = 9,
+    emrSetViewportExtEx = 11,
+    emrSetMapMode = 17,
     emrSetBkMode = 18,
     emrSetTextAlign = 22,
     emrSetTextColor = 24,
@@ -41,6 +44,13 @@ constexpr int deviceWidth = 1920;
 constexpr int deviceHeight = 1440;
 constexpr int deviceWidthMm = 508;
 constexpr int deviceHeightMm = 381;
+
+// Logical units per page unit, at most: readers that make polygons of
+// ellipses in logical units round their vertices to the unit, which a
+// page unit (a pixel) makes visible.
+constexpr int finestSubdivision = 16;
+// The stock object that is the null brush.
+constexpr std::uint32_t nullBrush = 0x80000005;
 
 void Head(LeBuffer &b, std::uint32_t type, std::uint32_t size)
 {
@@ -139,17 +149,35 @@ void Poly(LeBuffer &b, std::uint32_t type32, std::uint32_t type16, std::span<con
     }
 }
 
+// The finest subdivision of the page unit that keeps every coordinate and
+// pen width of the picture within 32 bits.
+int Subdivision(const PagePicture &picture)
+{
+    std::int64_t largest = std::max({picture.MFWidth(), picture.MFHeight(), 1});
+    for (int i = 0; i < picture.Count(); ++i) {
+        const PagePicture::Entry &e = picture.EntryAt(i);
+        largest = std::max<std::int64_t>(largest, picture.StyleAt(e.StyleIndex).Pen.Width);
+        for (const QPoint p : picture.PointsOf(e))
+            largest = std::max({largest, std::abs(std::int64_t(p.x())),
+                                std::abs(std::int64_t(p.y()))});
+    }
+    int k = finestSubdivision;
+    while (k > 1 && largest * k > std::numeric_limits<std::int32_t>::max() / 2)
+        k /= 2;
+    return k;
+}
+
 class EmfRecords : public MetafileRecords
 {
 public:
-    explicit EmfRecords(LeBuffer &out) : b(out) {}
+    EmfRecords(LeBuffer &out, int subdivision) : b(out), k(subdivision) {}
 
     void CreatePen(int slot, const TPen &pen) override
     {
         Head(b, emrCreatePen, 28);
         b.U32(std::uint32_t(slot));
         b.U32(0); // solid
-        b.I32(std::max(pen.Width, 1));
+        b.I32(std::max(pen.Width, 1) * k);
         b.I32(0);
         b.U32(PlainColor(pen.Color));
     }
@@ -161,11 +189,16 @@ public:
         b.U32(PlainColor(brush.Color));
         b.U32(0);
     }
+    bool SelectNullBrush() override
+    {
+        Value(b, emrSelectObject, nullBrush);
+        return true;
+    }
     void CreateFont(int slot, const TFont &font) override
     {
         Head(b, emrExtCreateFontIndirectW, 104);
         b.U32(std::uint32_t(slot));
-        const TLogFont f = LogFont(font, 1.0);
+        const TLogFont f = LogFont(font, k);
         for (const int v : {f.Height, 0, 0, 0, f.Weight})
             b.I32(v);
         for (const std::uint8_t v : {f.Italic, f.Underline, f.StrikeOut})
@@ -181,30 +214,40 @@ public:
 
     void Polyline(std::span<const QPoint> points) override
     {
-        Poly(b, emrPolyline, emrPolyline16, points);
+        Poly(b, emrPolyline, emrPolyline16, scaled(points));
     }
     void Polygon(std::span<const QPoint> points) override
     {
-        Poly(b, emrPolygon, emrPolygon16, points);
+        Poly(b, emrPolygon, emrPolygon16, scaled(points));
     }
     void PolyBezier(std::span<const QPoint> points) override
     {
-        Poly(b, emrPolyBezier, emrPolyBezier16, points);
+        Poly(b, emrPolyBezier, emrPolyBezier16, scaled(points));
     }
     void Rectangle(int left, int top, int right, int bottom) override
     {
         Head(b, emrRectangle, 24);
-        Rect(b, left, top, right, bottom);
+        Rect(b, left * k, top * k, right * k, bottom * k);
     }
     void Ellipse(int left, int top, int right, int bottom) override
     {
         Head(b, emrEllipse, 24);
-        Rect(b, left, top, right, bottom);
+        Rect(b, left * k, top * k, right * k, bottom * k);
     }
     void TextOut(QPoint baseline, QStringView text, std::span<const int> advances) override;
 
 private:
+    std::span<const QPoint> scaled(std::span<const QPoint> points)
+    {
+        m_points.resize(points.size());
+        std::transform(points.begin(), points.end(), m_points.begin(),
+                       [this](QPoint p) { return p * k; });
+        return m_points;
+    }
+
     LeBuffer &b;
+    int k;
+    std::vector<QPoint> m_points;
 };
 
 void EmfRecords::TextOut(QPoint baseline, QStringView text, std::span<const int> advances)
@@ -217,8 +260,8 @@ void EmfRecords::TextOut(QPoint baseline, QStringView text, std::span<const int>
     b.U32(1);              // compatible graphics mode
     b.F32(0);
     b.F32(0);
-    b.I32(baseline.x());
-    b.I32(baseline.y());
+    b.I32(baseline.x() * k);
+    b.I32(baseline.y() * k);
     b.U32(n);
     b.U32(stringAt);
     b.U32(0); // no clipping, no opaque box
@@ -228,7 +271,7 @@ void EmfRecords::TextOut(QPoint baseline, QStringView text, std::span<const int>
         b.U16(c.unicode());
     b.PadTo(4);
     for (const int dx : advances)
-        b.I32(dx);
+        b.I32(dx * k);
 }
 
 // Counts the records by their sizes, from the header on.
@@ -249,9 +292,20 @@ QByteArray WriteEmf(const PagePicture &picture)
     LeBuffer b;
     b.Reserve(qsizetype(4096 + picture.PointCount() * 4 + picture.Count() * 40));
     Header(b, picture.MFWidth(), picture.MFHeight());
+    // The page in logical units k times finer than the device's pixels.
+    const int k = Subdivision(picture);
+    const int width = std::max(picture.MFWidth(), 1);
+    const int height = std::max(picture.MFHeight(), 1);
+    Value(b, emrSetMapMode, 8); // anisotropic
+    Head(b, emrSetWindowExtEx, 16);
+    b.I32(width * k);
+    b.I32(height * k);
+    Head(b, emrSetViewportExtEx, 16);
+    b.I32(width);
+    b.I32(height);
     Value(b, emrSetBkMode, 1);     // transparent
     Value(b, emrSetTextAlign, 24); // left, baseline
-    EmfRecords records(b);
+    EmfRecords records(b, k);
     const int objects = WalkPicture(picture, records, 1);
     Eof(b);
     b.PatchU32(nBytesAt, std::uint32_t(b.Size()));

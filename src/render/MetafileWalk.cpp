@@ -169,9 +169,14 @@ private:
 
     void useBrush(const TBrush &brush)
     {
-        if (m_brush && *m_brush == brush)
+        const bool clear = brush.Style == TBrushStyle::bsClear;
+        if (m_brush && (*m_brush == brush || (clear && m_brush->Style == brush.Style)))
             return;
         m_brush = brush;
+        if (clear && m_out.SelectNullBrush()) {
+            release(m_brushSlot);
+            return;
+        }
         replace(m_brushSlot, [&](int slot) { m_out.CreateBrush(slot, brush); });
     }
 
@@ -196,11 +201,18 @@ private:
             *free = true;
         create(m_firstSlot + index);
         m_out.SelectObject(m_firstSlot + index);
-        if (current >= 0) {
-            m_out.DeleteObject(current);
-            m_used[std::size_t(current - m_firstSlot)] = false;
-        }
+        release(current);
         current = m_firstSlot + index;
+    }
+
+    // Deletes the object in the slot, once another took its place.
+    void release(int &slot)
+    {
+        if (slot < 0)
+            return;
+        m_out.DeleteObject(slot);
+        m_used[std::size_t(slot - m_firstSlot)] = false;
+        slot = -1;
     }
 
     const PagePicture &m_picture;

@@ -6,12 +6,14 @@
 // decides which calls, so the two formats always carry the same drawing.
 //
 // The walk follows the page's drawing model, which is the metafiles' own:
-// - coordinates are page units as recorded, one unit per logical unit;
+// - coordinates are page units as recorded, which each writer maps to
+//   its own logical units;
 // - Rectangle and Ellipse get left < right and top < bottom, right and
 //   bottom excluded; empty ones are skipped;
 // - connected lines in one style come as one Polyline;
 // - a pen is selected before every shape, a brush (a null brush when
-//   clear) before every filled shape: Rectangle, Ellipse and Polygon;
+//   clear, the format's stock one where it has one) before every filled
+//   shape: Rectangle, Ellipse and Polygon;
 // - text comes at its baseline (the writer sets baseline alignment and a
 //   transparent background once): a solid brush first fills the text cell
 //   with a Rectangle, then the font is selected and the text colour set.
@@ -46,6 +48,9 @@ public:
 
     virtual void CreatePen(int slot, const TPen &pen) = 0;
     virtual void CreateBrush(int slot, const TBrush &brush) = 0;
+    // Selects the format's own null brush, when it has one; false when not
+    // (a clear brush is then created like any other).
+    virtual bool SelectNullBrush() { return false; }
     // Font.Color is not part of a font object: SetTextColor carries it.
     virtual void CreateFont(int slot, const TFont &font) = 0;
     virtual void SelectObject(int slot) = 0;

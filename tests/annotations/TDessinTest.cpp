@@ -145,6 +145,43 @@ TEST_F(TDessinTest, SelectionFramesFollowTheDragAndSizingKeepsTheAnchor)
     }
 }
 
+// A box dragged flat is the line between its corners, drawn with the pen;
+// a box with some width and height, or with neither, stays a box.
+TEST_F(TDessinTest, FlatShapesAreDrawnAsTheLineTheyAre)
+{
+    struct Case {
+        bool circle;
+        QPoint corner;
+        TPictureOp kind;
+        std::vector<QPoint> points;
+    };
+    const Case cases[] = {
+        {false, {1800, 750}, TPictureOp::Line, {{1500, 750}, {1800, 750}}},
+        {false, {1500, 960}, TPictureOp::Line, {{1500, 750}, {1500, 960}}},
+        {true, {1800, 750}, TPictureOp::Line, {{1200, 750}, {1800, 750}}},
+        {true, {1500, 960}, TPictureOp::Line, {{1500, 540}, {1500, 960}}},
+        {true, {1800, 960}, TPictureOp::Ellipse, {{1200, 540}, {1800, 960}}},
+        {false, {1500, 750}, TPictureOp::Rectangle, {{1500, 750}, {1500, 750}}},
+    };
+    for (const Case &c : cases) {
+        TDessin *d = c.circle ? static_cast<TDessin *>(new TCircle(graph)) : new TRecta(graph);
+        Add(d);
+        d->Epais = 3;
+        d->MoveX(1500);
+        d->MoveY(750);
+        d->SetX2(c.corner.x());
+        d->SetY2(c.corner.y());
+        PagePicture picture(3000, 1500);
+        RecordingCanvas canvas(picture);
+        d->Draw(canvas);
+        ASSERT_EQ(picture.Count(), 1);
+        const PictureRecord r = picture.At(0);
+        EXPECT_EQ(std::tuple(r.Kind, std::vector<QPoint>(r.Points.begin(), r.Points.end()), r.Pen.Width),
+                  std::tuple(c.kind, c.points, 3))
+            << c.circle << " " << c.corner.x() << "," << c.corner.y();
+    }
+}
+
 TEST_F(TDessinTest, EachKindExchangesItsOwnStyleFields)
 {
     auto *line = Add(new TLine(graph));

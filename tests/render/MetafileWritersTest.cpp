@@ -17,17 +17,26 @@ std::int32_t I32At(const QByteArray &bytes, qsizetype at)
     return qFromLittleEndian<std::int32_t>(bytes.constData() + at);
 }
 
-// The advances of the first EXTTEXTOUTW record.
-std::vector<int> EmfAdvances(const QByteArray &emf)
+// Where the first record of the type starts.
+qsizetype RecordAt(const QByteArray &emf, std::int32_t type)
 {
     qsizetype at = 0;
-    while (I32At(emf, at) != 84)
+    while (I32At(emf, at) != type)
         at += I32At(emf, at + 4);
+    return at;
+}
+
+// The advances of the first EXTTEXTOUTW record, in page units: logical
+// units divided by the window's extent over the viewport's.
+std::vector<int> EmfAdvances(const QByteArray &emf)
+{
+    const int k = I32At(emf, RecordAt(emf, 9) + 8) / I32At(emf, RecordAt(emf, 11) + 8);
+    const qsizetype at = RecordAt(emf, 84);
     const int count = I32At(emf, at + 44);
     const qsizetype dx = at + I32At(emf, at + 72);
     std::vector<int> advances;
     for (int i = 0; i < count; ++i)
-        advances.push_back(I32At(emf, dx + 4 * i));
+        advances.push_back(I32At(emf, dx + 4 * i) / k);
     return advances;
 }
 
@@ -83,6 +92,8 @@ protected:
 // Every kind of drawing, pen, brush and font changes (objects reusing their
 // slots), texts in both character sets with a surrogate pair: the headers,
 // record table, coordinates and texts compared at once with reference files.
+// The EMF outlines its hollow ellipse with the stock null brush, in logical
+// units finer than the page's.
 TEST_F(MetafileWritersTest, SamplePageIsWrittenExactly)
 {
     DrawSample();
