@@ -1,6 +1,7 @@
 // The program itself, run with no display at all: what it prints, and the
 // export of a small simulator export to SVG, failing with a French
 // message and status 1.
+#include "TestPaths.h"
 #include "support/Processes.h"
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
@@ -80,6 +81,28 @@ TEST_F(ProgramTest, ExportsTheProposedSimulationOfARawFile)
     const QString content = QString::fromUtf8(ReadSampleFile(svg));
     for (const char *label : {">time(s)<", ">v(out)(V)<", ">i(v1)(A)<"})
         EXPECT_TRUE(content.contains(QString::fromLatin1(label))) << label;
+}
+
+// A French spreadsheet's CSV gives its XY page; one channel file of a
+// capture gives the screen of every channel of its acquisition.
+TEST_F(ProgramTest, ExportsATableAndAnOscilloscopeCapture)
+{
+    const struct {
+        const char *input;
+        std::vector<const char *> texts;
+    } cases[] = {
+        {"tables/charge-rc.csv", {">Temps(ms)<", ">Intensité(mA)<", ">Tension(V)<", ">2,5<"}},
+        {"scope/F0001CH2.CSV", {">t : 1ms/div<", ">CH1 : 500mV/div<", ">CH2 : 200mV/div<"}},
+    };
+    for (const auto &c : cases) {
+        const QString svg = dir.filePath(QStringLiteral("page.svg"));
+        const ProcessRun out = Run(
+            {"--export", svg, QStringLiteral(SCOLIVET_SOURCE_DIR "/tests/data/") + c.input});
+        ASSERT_EQ(out.status, 0) << out.errors.toStdString();
+        const QString content = QString::fromUtf8(ReadSampleFile(svg));
+        for (const char *text : c.texts)
+            EXPECT_TRUE(content.contains(QString::fromUtf8(text))) << c.input << " " << text;
+    }
 }
 
 TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
