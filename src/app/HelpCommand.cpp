@@ -1,6 +1,7 @@
 #include "app/HelpCommand.h"
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -16,6 +17,24 @@ QString HelpFilePath()
     return {};
 }
 
+namespace
+{
+
+// 760 by 600 where the screen allows, and never beyond the screen whatever
+// its scale: centred on the owner's screen with room left for the frame.
+void FitOnScreen(QWidget &window, const QWidget &owner)
+{
+    const QScreen *screen = owner.screen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    QRect placed(QPoint(), QSize(760, 600).boundedTo(free.size() * 0.9));
+    placed.moveCenter(free.center());
+    window.setGeometry(placed);
+}
+
+} // namespace
+
 void ShowHelp(QWidget &owner)
 {
     const QString path = HelpFilePath();
@@ -27,7 +46,7 @@ void ShowHelp(QWidget &owner)
         browser->setObjectName(QStringLiteral("HelpWindow"));
         browser->setWindowFlag(Qt::Window);
         browser->setOpenExternalLinks(true);
-        browser->resize(760, 600);
+        FitOnScreen(*browser, owner);
         browser->setSource(QUrl::fromLocalFile(path));
         browser->setWindowTitle(browser->documentTitle());
     }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <cerrno>
 #include <sys/stat.h>
@@ -24,13 +25,44 @@ void PrepareRuntimeDir()
     qputenv("XDG_RUNTIME_DIR", dir);
 }
 
+namespace
+{
+
+// The file dialogs ask for the kind of each file ("Folder") under a context
+// that Qt's French translation does not know; it holds the same words under
+// the file dialog's own context.
+class FileKindWords final : public QTranslator
+{
+public:
+    FileKindWords(const QTranslator &qtbase, QObject *parent)
+        : QTranslator(parent), m_qtbase(qtbase)
+    {
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *,
+                      int n) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        return m_qtbase.translate("QFileDialog", sourceText, nullptr, n);
+    }
+
+private:
+    const QTranslator &m_qtbase;
+};
+
+} // namespace
+
 bool InstallFrenchToolkit(QCoreApplication &app)
 {
+    // Dates, and the kinds of files that the system describes, in French.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     auto *translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_fr"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    return QCoreApplication::installTranslator(translator) &&
+           QCoreApplication::installTranslator(new FileKindWords(*translator, translator));
 }

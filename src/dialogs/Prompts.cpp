@@ -1,11 +1,11 @@
 #include "dialogs/Prompts.h"
+#include "dialogs/FileDialog.h"
 #include "render/QtColor.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QStringList>
 #include <utility>
@@ -49,25 +49,11 @@ QString CaptionOr(const QString &caption)
     return caption.isEmpty() ? QApplication::applicationName() : caption;
 }
 
-// Applies the options Qt's static helpers cannot express, then runs the dialog.
+// Runs the file dialog set up from the options.
 QString RunFileDialog(QWidget *parent, const TFileDialogOptions &o, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, o.Title);
-    dialog.setAcceptMode(mode);
-    dialog.setNameFilter(QtFileFilter(o.Filter));
-    dialog.setDefaultSuffix(o.DefaultExt);
-    if (!o.FileName.isEmpty()) {
-        const QFileInfo info(o.FileName);
-        if (info.isDir()) {
-            dialog.setDirectory(info.absoluteFilePath());
-        } else {
-            dialog.setDirectory(info.absolutePath());
-            dialog.selectFile(info.fileName());
-        }
-    }
-    if (mode == QFileDialog::AcceptOpen)
-        dialog.setFileMode(o.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !o.OverwritePrompt);
+    SetUpFileDialog(dialog, o, mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -347,6 +347,7 @@ TEST_F(MainWindowTest, HelpOpensOnF1AndDocumentsEveryMenuCommand)
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), QStringLiteral("Aide de Scolivet"));
+    EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
     EXPECT_TRUE(scripted.Messages.empty());
 
     const QString text = help->toPlainText();
