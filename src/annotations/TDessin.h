@@ -11,6 +11,7 @@ class QDialog;
 class DocumentReader;
 class TAxe;
 class TDessinDlg;
+class TLegende;
 class TMarker;
 
 class TDessin : public TSmallGraph
@@ -30,8 +31,9 @@ public:
     int Epais = 0;
 
     TDessin *AsDessin() override { return this; }
-    // The marker this annotation is, or nullptr.
+    // The marker (series label) this annotation is, or nullptr.
     virtual TMarker *AsMarker() { return nullptr; }
+    virtual TLegende *AsLegende() { return nullptr; }
     // Whether the user may delete it (legends go with their curve only).
     virtual bool Deletable() const { return true; }
 

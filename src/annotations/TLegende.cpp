@@ -10,6 +10,7 @@
 #include "page/PointerShapes.h"
 #include "render/Canvas.h"
 #include "render/DocumentFont.h"
+#include "render/PageFont.h"
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -32,6 +33,27 @@ TLegende::TLegende(TAxe *owner, int index) : TTextBox(owner), Index(index)
     DX = XToPage(Owner->XMap().ValueAt(c % 10, 10)) - Left();
     DY = Height() - Font.Size * ((c / 10) * 2 + 2);
     Owner->LabelCount = c + 1;
+    // Long names would run into each other: the label then starts after the
+    // one before, half a font size away.
+    if (const TLegende *before = LastSeriesLabel(); before && Box().intersects(before->Box()))
+        DX = before->DX + before->Box().width() + Font.Size / 2;
+}
+
+QRect TLegende::Box() const
+{
+    const QSize size = MeasureText(Font, LegendText());
+    return QRect(DX, -DY - size.height(), size.width(), size.height());
+}
+
+const TLegende *TLegende::LastSeriesLabel() const
+{
+    const std::vector<TSmallGraph *> &elements = Owner->Elements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        TDessin *d = *it ? (*it)->AsDessin() : nullptr;
+        if (const TLegende *label = d ? d->AsLegende() : nullptr; label && !label->IsAxeX)
+            return label;
+    }
+    return nullptr;
 }
 
 TLegende::TLegende(TAxe *owner) : TTextBox(owner) {}

@@ -98,7 +98,8 @@ TCourbe::~TCourbe()
 {
     const auto &elements = Owner->Elements();
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-        auto *label = dynamic_cast<TLegende *>(*it);
+        TDessin *d = *it ? (*it)->AsDessin() : nullptr;
+        TLegende *label = d ? d->AsLegende() : nullptr;
         if (label && !label->IsAxeX && label->Index == SerieIndex) {
             Owner->DeleteElement(label);
             break;

@@ -8,7 +8,9 @@
 #include "graphs/Strokes.h"
 #include "page/TSmallGraph.h"
 #include "render/Canvas.h"
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace
 {
@@ -24,6 +26,55 @@ double perDivision(const TData &s)
     if (n < 2)
         return 0;
     return (s.GetValue(1) - s.GetValue(0)) * (n == 1024 ? 1013 : n) / 10;
+}
+
+struct ScaleLabel {
+    QString Text;
+    TColor Color;
+};
+
+// "name : scale/div" for every series with a unit other than "Undefine".
+std::vector<ScaleLabel> scaleLabels(const TDatas *datas)
+{
+    std::vector<ScaleLabel> labels;
+    const int count = datas ? datas->Count() : 0;
+    for (int i = 0; i < count; ++i) {
+        const TData *s = datas->Item(i);
+        if (!s || s->Unit == QLatin1String("Undefine"))
+            continue;
+        const double d = perDivision(*s);
+        const QString scale = FormatEng(d, Resolution(d));
+        labels.push_back({s->Name + QStringLiteral(" : ") + scale + s->Unit + QStringLiteral("/div"),
+                          s->Color});
+    }
+    return labels;
+}
+
+struct PlacedLabels {
+    std::vector<QPoint> Corners; // top-left corner of each label
+    int Bottom;                  // the lowest text edge
+};
+
+// Labels one after the other from (x0, top), a twentieth of the width
+// apart, in the canvas's font; a label that would pass xr starts a new row
+// 1.2 text heights lower at x0.
+PlacedLabels placeLabels(const Canvas &canvas, const std::vector<ScaleLabel> &labels, int x0,
+                         int xr, int top)
+{
+    PlacedLabels placed{{}, top};
+    int x = x0;
+    int y = top;
+    for (const ScaleLabel &label : labels) {
+        const QSize size = canvas.TextExtent(label.Text);
+        if (x != x0 && x + size.width() > xr) {
+            x = x0;
+            y += size.height() * 12 / 10;
+        }
+        placed.Corners.emplace_back(x, y);
+        placed.Bottom = std::max(placed.Bottom, y + size.height());
+        x += size.width() + (xr - x0) / 20;
+    }
+    return placed;
 }
 
 } // namespace
@@ -87,26 +138,27 @@ void TOsc::drawScaleLabels(Canvas &canvas) const
     const int xr = XToPageClipped(XMax + 1);
     const int yb = YToPageClipped(YMin - 1);
     const int yt = YToPageClipped(YMax + 1);
-    int x = x0;
-    int y = yb - (yt - yb) / 100;
+    const std::vector<ScaleLabel> labels = scaleLabels(Datas);
     canvas.Font = FontGrad;
     canvas.Brush.Style = TBrushStyle::bsClear;
-    const int count = Datas ? Datas->Count() : 0;
-    for (int i = 0; i < count; ++i) {
-        const TData *s = Datas->Item(i);
-        if (!s || s->Unit == QLatin1String("Undefine"))
-            continue;
-        canvas.Font.Color = s->Color;
-        const double d = perDivision(*s);
-        const QString text =
-            s->Name + QStringLiteral(" : ") + FormatEng(d, Resolution(d)) + s->Unit + QStringLiteral("/div");
-        const QSize size = canvas.TextExtent(text);
-        // A label that would pass the right margin line starts a new row.
-        if (x != x0 && x + size.width() > xr) {
-            x = x0;
-            y += size.height() * 12 / 10;
+    const auto placedAt = [&](int size) {
+        canvas.Font.Size = size;
+        return placeLabels(canvas, labels, x0, xr, yb - (yt - yb) / 100);
+    };
+    PlacedLabels placed = placedAt(FontGrad.Size);
+    // Rows that would run past the graph's bottom, over the graph below,
+    // take the largest smaller font that keeps them above it.
+    if (placed.Bottom > Bottom()) {
+        int fits = 1;
+        int tooLarge = FontGrad.Size;
+        while (tooLarge - fits > 1) {
+            const int size = fits + (tooLarge - fits) / 2;
+            (placedAt(size).Bottom <= Bottom() ? fits : tooLarge) = size;
         }
-        canvas.TextOut(x, y, text);
-        x += size.width() + (xr - x0) / 20;
+        placed = placedAt(fits);
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        canvas.Font.Color = labels[i].Color;
+        canvas.TextOut(placed.Corners[i].x(), placed.Corners[i].y(), labels[i].Text);
     }
 }

@@ -31,3 +31,8 @@ QSize TextCell(const QFontMetricsF &metrics, const QString &text)
     const int width = text.isEmpty() ? 0 : int(std::ceil(metrics.horizontalAdvance(text)));
     return QSize(width, TextAscent(metrics) + int(std::ceil(metrics.descent())));
 }
+
+QSize MeasureText(const TFont &font, const QString &text)
+{
+    return TextCell(QFontMetricsF(PageFont(font)), text);
+}

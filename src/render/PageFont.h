@@ -20,3 +20,5 @@ QFont PageFont(const TFont &font);
 // each rounded up. The baseline lies TextAscent below the cell's top.
 QSize TextCell(const QFontMetricsF &metrics, const QString &text);
 int TextAscent(const QFontMetricsF &metrics);
+// The text cell of text written in font, as a canvas measures it.
+QSize MeasureText(const TFont &font, const QString &text);

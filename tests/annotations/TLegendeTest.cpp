@@ -73,6 +73,26 @@ TEST_F(TLegendeTest, LegendsFillRowsOfTenAlongTheTopTwoFontSizesApart)
             << c.slot;
 }
 
+TEST_F(TLegendeTest, ALabelThatWouldOverlapTheOneBeforeOnItsRowStartsJustAfterIt)
+{
+    const char *const names[] = {"Vs", "Tension de sortie", "Ve", "I", "Courant d'entrée",
+                                 "Ic", "Ib", "Puissance dissipée", "P", "Vce", "Tension de sortie"};
+    std::vector<TLegende *> labels;
+    for (const char *name : names)
+        labels.push_back(Add(new TLegende(graph, AddAnalog({0, 1}, QString::fromUtf8(name)))));
+    Record(*graph); // the labels measure themselves
+    // Slot k at 300 + 240 k (as above); half a 36-point font between labels.
+    int moved = 0;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const int slot = 300 + 240 * int(i % 10);
+        const TLegende *before = i % 10 ? labels[i - 1] : nullptr;
+        const bool overlaps = before && before->DX + before->Largeur > slot;
+        EXPECT_EQ(labels[i]->DX, overlaps ? before->DX + before->Largeur + 18 : slot) << i;
+        moved += overlaps;
+    }
+    EXPECT_EQ(moved, 3); // Ve, Ic and P, after the long names
+}
+
 TEST_F(TLegendeTest, TheFontGrowsByAFifthOfItsPixelHeight)
 {
     // Points -> pixels at 96 per inch, times 1.2 rounded, back to points:

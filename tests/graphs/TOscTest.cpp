@@ -7,6 +7,7 @@
 #include "graphs/TCourbe.h"
 #include "graphs/TOsc.h"
 #include "page/OscImport.h"
+#include "render/PageFont.h"
 #include "support/ScriptedPrompts.h"
 #include <QRegularExpression>
 
@@ -62,6 +63,24 @@ TEST_F(TOscTest, DialogRestylesTheScreenAndOnlyShowsItsSize)
     });
     g->Edit();
     EXPECT_EQ(std::tuple(g->EpaisQuadri, g->ColorAxe, g->Height()), std::tuple(3, clBlue, 2400));
+}
+
+TEST_F(TOscTest, ScaleLabelsKeepTheirFontUnlessTheirRowsWouldRunOverTheGraphBelow)
+{
+    TOsc *g = screen({ChannelRecord("CH1", 0.02, 128, {}), ChannelRecord("CH2", 0.5, 128, {}),
+                      ChannelRecord("CH3", 2e-3, 128, {}), ChannelRecord("CH4", 0.02, 128, {})});
+    for (const auto &[width, shrinks] : {std::pair(3000, false), std::pair(1000, true)}) {
+        page.SetMFWidth(width);
+        int scales = 0;
+        for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Text)) {
+            if (!r.Text.endsWith(QStringLiteral("/div")))
+                continue; // the curves' name labels
+            ++scales;
+            EXPECT_EQ(r.Font.Size < g->FontGrad.Size, shrinks) << width;
+            EXPECT_LE(r.Points[0].y() + MeasureText(r.Font, r.Text).height(), g->Bottom()) << width;
+        }
+        EXPECT_EQ(scales, 5) << width; // the time base and four channels
+    }
 }
 
 } // namespace
