@@ -15,8 +15,14 @@ namespace
 
 // A header is read in pieces that double until it ends.
 constexpr std::size_t FirstHeaderPiece = std::size_t(64) << 10;
-// The most values that the runs of a stepped plot may take once side by side.
-constexpr std::uint64_t SpreadLimit = std::uint64_t(1) << 27;
+// The most values that the runs of a stepped plot may take once side by side:
+// a bounded multiple of the values read (runs on different grids take the
+// union of them all), and never less than 16 million.
+std::uint64_t SpreadLimit(const TRawColumns &columns)
+{
+    const std::uint64_t read = std::uint64_t(columns.size()) * columns.front().size();
+    return std::max<std::uint64_t>(std::uint64_t(1) << 24, 64 * read);
+}
 
 struct TPlot {
     TRawHeader Header;
@@ -282,7 +288,7 @@ bool ReadPlot(TByteSource &source, const TPlot &plot, TDatas &datas, QString &wh
     std::vector<std::size_t> runs{0};
     if (h.Stepped)
         runs = RunStarts(columns.front());
-    if (runs.size() > 1 && !SpreadRuns(columns, h.Complex ? 2 : 1, runs, SpreadLimit, why))
+    if (runs.size() > 1 && !SpreadRuns(columns, h.Complex ? 2 : 1, runs, SpreadLimit(columns), why))
         return false;
     const std::vector<TColumnName> names = ColumnNames(h, runs.size());
     std::vector<std::unique_ptr<TData>> series;

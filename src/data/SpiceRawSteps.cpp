@@ -26,28 +26,25 @@ bool SameAbscissas(const std::vector<Run> &runs)
 }
 
 // Every abscissa of every run once, in order; a value that a run holds k
-// times in a row appears k times.
+// times in a row appears k times. Each value is paired with its rank among
+// the equal values of its run, so that sorting the pairs of all runs and
+// keeping each pair once gives that union.
 std::vector<double> Union(const std::vector<Run> &runs)
 {
-    std::vector<std::size_t> at(runs.size(), 0);
-    std::vector<double> merged;
-    for (;;) {
-        double next = 0;
-        bool any = false;
-        for (std::size_t r = 0; r < runs.size(); ++r) {
-            if (at[r] < runs[r].size() && (!any || runs[r][at[r]] < next)) {
-                next = runs[r][at[r]];
-                any = true;
-            }
-        }
-        if (!any)
-            return merged;
-        merged.push_back(next);
-        for (std::size_t r = 0; r < runs.size(); ++r) {
-            if (at[r] < runs[r].size() && runs[r][at[r]] == next)
-                ++at[r];
+    std::vector<std::pair<double, std::size_t>> ranked;
+    for (const Run run : runs) {
+        for (std::size_t i = 0; i < run.size(); ++i) {
+            const std::size_t rank = i > 0 && run[i] == run[i - 1] ? ranked.back().second + 1 : 0;
+            ranked.emplace_back(run[i], rank);
         }
     }
+    std::sort(ranked.begin(), ranked.end());
+    ranked.erase(std::unique(ranked.begin(), ranked.end()), ranked.end());
+    std::vector<double> merged;
+    ResizeSamples(merged, int(ranked.size()));
+    std::transform(ranked.begin(), ranked.end(), merged.begin(),
+                   [](const std::pair<double, std::size_t> &p) { return p.first; });
+    return merged;
 }
 
 // A run's values at the abscissas xs, drawn as its curve draws them.

@@ -361,6 +361,14 @@ TEST(SpiceRaw, DamagedFilesAreRefusedWithTheirPlace)
     falling.Points = 4;
     falling.Values = Doubles({0, 0, 2, 1, 0, 0, -1, 1});
 
+    // Ten thousand runs of two points each, every run on its own grid: the
+    // union would hold ten thousand times the values read.
+    TRawFileSpec scattered = falling;
+    scattered.Values.clear();
+    scattered.Points = 20000;
+    for (int run = 0; run < 10000; ++run)
+        scattered.Values += Doubles({0, 0, 1.0 + run, 1});
+
     struct Case {
         const char *what;
         QByteArray bytes;
@@ -395,6 +403,8 @@ TEST(SpiceRaw, DamagedFilesAreRefusedWithTheirPlace)
                                   "Plotname: DC transfer characteristic\nFlags real\n"),
          QStringLiteral("Ligne 4 de l'en-tête qui commence à l'octet")},
         {"runs that go back", RawFile(falling), QStringLiteral("ne croît pas")},
+        {"runs on scattered grids", RawFile(scattered),
+         QStringLiteral("Les 10000 pas réunis sur un même axe feraient plus de 16777216 valeurs.")},
         {"empty", QByteArray(), QStringLiteral("Ligne 1 : le fichier s'arrête avant la fin de l'en-tête.")},
     };
     for (const Case &c : cases) {
