@@ -94,12 +94,12 @@ double TAxe::Marge() const
 
 TAxisMap TAxe::XMap() const
 {
-    return TAxisMap::Make(Left, m_width, 1, Marge(), XMin, XMax, LogX);
+    return TAxisMap::Make(Left, m_width, 1, Marge(), XMin, XMax, LogX && !RawCodes());
 }
 
 TAxisMap TAxe::YMap() const
 {
-    return TAxisMap::Make(Bottom(), m_height, -1, Marge(), YMin, YMax, LogY);
+    return TAxisMap::Make(Bottom(), m_height, -1, Marge(), YMin, YMax, LogY && !RawCodes());
 }
 
 int TAxe::XToPage(double x) const

@@ -31,7 +31,7 @@ public:
     double YMin = 0;
     double XMax = 0;
     // Logarithmic scales; one whose limits are not both above zero is laid
-    // out linearly until they are.
+    // out linearly until they are, and a screen in raw codes always is.
     bool LogX = false;
     bool LogY = false;
     int Left = 0;

@@ -154,7 +154,7 @@ QString TIsisGraph::restore(const QByteArray &state)
             s.Unit = headers[i].Unit;
             s.Color = headers[i].Color;
         }
-        ApplyPageExtras(*this, extras);
+        ApplyPageExtras(*this, graphs, extras);
         BackColor = back;
         HandOverRecordings(m_graphs, m_replaced, graphs);
         m_replaced = std::move(m_graphs);

@@ -143,7 +143,7 @@ void TIsisGraph::installDocument(std::unique_ptr<TDatas> datas, int width, TColo
     SetGraphCount(0);
     Datas = std::move(datas);
     BackColor = back;
-    ApplyPageExtras(*this, extras);
+    ApplyPageExtras(*this, graphs, extras);
     SetMFWidth(width);
     for (std::unique_ptr<TAxe> &g : graphs)
         AppendGraph(std::move(g));

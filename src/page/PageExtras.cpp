@@ -6,6 +6,7 @@
 #include "page/TIsisGraph.h"
 #include <charconv>
 #include <string>
+#include <tuple>
 
 namespace
 {
@@ -43,10 +44,14 @@ TKey ParseKey(std::string_view key)
     return k;
 }
 
+std::string GraphKey(std::size_t graph, std::string_view name)
+{
+    return "Graphe " + std::to_string(graph) + ' ' + std::string(name);
+}
+
 std::string ElementKey(std::size_t graph, std::size_t element, std::string_view name)
 {
-    return "Graphe " + std::to_string(graph) + " Element " + std::to_string(element) + ' ' +
-           std::string(name);
+    return GraphKey(graph, "Element " + std::to_string(element) + ' ' + std::string(name));
 }
 
 // Graphs and elements as the document lists them: the empty places left out.
@@ -87,6 +92,17 @@ std::vector<TSectionEntry> PageExtraEntries(const TIsisGraph &page)
     std::vector<TSectionEntry> entries;
     if (page.Marge != TIsisGraph::DefaultMarge)
         entries.push_back({"Marge", page.Marge});
+    std::size_t g = 0;
+    for (int i = 0; i < page.GraphCount(); ++i) {
+        const TAxe *graph = page.Graphs(i);
+        if (!graph)
+            continue;
+        ++g;
+        if (graph->LogX)
+            entries.push_back({GraphKey(g, "LogX"), 1});
+        if (graph->LogY)
+            entries.push_back({GraphKey(g, "LogY"), 1});
+    }
     ForEachElement(page, [&](std::size_t g, std::size_t e, TSmallGraph &element) {
         // NaN differs from itself: such a value is kept too.
         if (const TMarker *m = MarkerOf(element); m && !(m->StackedValue() == m->MarkedValue()))
@@ -97,20 +113,32 @@ std::vector<TSectionEntry> PageExtraEntries(const TIsisGraph &page)
 
 TPageExtras ReadPageExtras(DocumentReader &in)
 {
-    TPageExtras extras{TIsisGraph::DefaultMarge, {}};
+    TPageExtras extras{TIsisGraph::DefaultMarge, {}, {}};
     ReadSection(in, [&](std::string_view key, std::string_view value) {
         const TKey k = ParseKey(key);
         if (k.Graph == 0 && k.Name == "Marge")
             extras.Marge = Margin(in, value);
+        else if (k.Graph > 0 && k.Element == 0 && k.Name == "LogX")
+            extras.LogScales[k.Graph - 1].first = in.RealOf(value) != 0;
+        else if (k.Graph > 0 && k.Element == 0 && k.Name == "LogY")
+            extras.LogScales[k.Graph - 1].second = in.RealOf(value) != 0;
         else if (k.Element > 0 && k.Name == "Valeur")
             extras.Values[{k.Graph - 1, k.Element - 1}] = in.RealOf(value);
     });
     return extras;
 }
 
-void ApplyPageExtras(TIsisGraph &page, const TPageExtras &extras)
+void ApplyPageExtras(TIsisGraph &page, const std::vector<std::unique_ptr<TAxe>> &graphs,
+                     const TPageExtras &extras)
 {
     page.Marge = extras.Marge;
+    std::size_t g = 0;
+    for (const std::unique_ptr<TAxe> &graph : graphs) {
+        if (!graph)
+            continue;
+        if (const auto log = extras.LogScales.find(g++); log != extras.LogScales.end())
+            std::tie(graph->LogX, graph->LogY) = log->second;
+    }
 }
 
 void ApplyMarkedValues(TIsisGraph &page, const TPageExtras &extras)

@@ -200,6 +200,33 @@ TEST_F(PageDocument, TheMarginAndExactMarkerLevelsReopenAsTheyWereDrawn)
     EXPECT_EQ(read.Marge, TIsisGraph::DefaultMarge);
 }
 
+TEST_F(PageDocument, LogarithmicScalesReopenAsTheyWereDrawn)
+{
+    FillEveryKind();
+    TAxe *g = page.Graphs(1);
+    g->XMin = 0.01;
+    g->YMin = 0.5;
+    g->LogX = g->LogY = true;
+    g->SetHeight(701);
+    page.SetMFHeight(page.MFHeight());
+    g->AddElement(std::make_unique<THMarker>(g))->RefY = 2;
+    page.Graphs(2)->LogY = true; // kept, though a screen stays linear
+    const QByteArray drawn = Drawing(page);
+    const QByteArray document = page.SaveToBytes();
+    const QByteArray formatLines = document.left(document.lastIndexOf("[Scolivet]"));
+    EXPECT_EQ(document.mid(formatLines.size()).toStdString(),
+              "[Scolivet]\r\nGraphe 2 LogX=1\r\nGraphe 2 LogY=1\r\nGraphe 3 LogY=1\r\n"
+              "Graphe 2 Element 1 Valeur=2\r\n[Scolivet End]\r\n");
+    TIsisGraph read;
+    ASSERT_EQ(read.LoadFromBytes(View(document)), QString());
+    EXPECT_TRUE(Drawing(read) == drawn);
+    EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
+    // Readers that stop at the format's end see linear scales.
+    ASSERT_EQ(read.LoadFromBytes(View(formatLines)), QString());
+    EXPECT_FALSE(read.Graphs(1)->LogX || read.Graphs(1)->LogY);
+    EXPECT_FALSE(Drawing(read) == drawn);
+}
+
 TEST_F(PageDocument, DocumentsWithFullStopsAndAnyBannerOpen)
 {
     FillEveryKind();
