@@ -198,16 +198,16 @@ QByteArray Doubles(std::initializer_list<double> values)
 // 32-bit floats.
 TEST(SpiceRaw, WideTransientTakesTimeAsDoublesAndTheRestAsFloats)
 {
-    TRawFileSpec spec;
-    spec.Variables = {"time time", "V(out) voltage", "I(R1) device_current", "Ix(u1:in) subckt_current"};
-    spec.Points = 3;
+    TRawFileSpec layout;
+    layout.Variables = {"time time", "V(out) voltage", "I(R1) device_current", "Ix(u1:in) subckt_current"};
+    layout.Points = 3;
     for (const auto &[t, v, i] : {std::tuple{0.0, 0.5f, 1e-3f}, {-1e-3, 1.25f, -2e-3f}, {2e-3, -3.0f, 0.0f}}) {
-        AppendDouble(spec.Values, t);
-        AppendFloat(spec.Values, v);
-        AppendFloat(spec.Values, i);
-        AppendFloat(spec.Values, 2 * i);
+        AppendDouble(layout.Values, t);
+        AppendFloat(layout.Values, v);
+        AppendFloat(layout.Values, i);
+        AppendFloat(layout.Values, 2 * i);
     }
-    const Loaded l = Load(RawFile(spec));
+    const Loaded l = Load(RawFile(layout));
     ASSERT_TRUE(l.ok) << l.why.toStdString();
     EXPECT_EQ(l.Names(), QStringList({"time", "V(out)", "I(R1)", "Ix(u1:in)"}));
     EXPECT_EQ(l.Units(), QStringList({"s", "V", "A", "A"}));
@@ -240,9 +240,9 @@ TEST(SpiceRaw, WideLayoutsGiveTheSameSeries)
     narrowText.Wide = false;
     narrowText.Values = "0\t0.0\n\t1.5\n1\t1e-3\n\t2.5\n";
 
-    for (const TRawFileSpec &spec : {doubles, byVector, text, narrowText}) {
-        SCOPED_TRACE(spec.Flags.toStdString() + (spec.Binary ? " binary" : " text"));
-        const Loaded l = Load(RawFile(spec));
+    for (const TRawFileSpec &layout : {doubles, byVector, text, narrowText}) {
+        SCOPED_TRACE(layout.Flags.toStdString() + (layout.Binary ? " binary" : " text"));
+        const Loaded l = Load(RawFile(layout));
         ASSERT_TRUE(l.ok) << l.why.toStdString();
         ExpectSamples(l.Values(0), {0, 1e-3});
         ExpectSamples(l.Values(1), {1.5, 2.5});
@@ -251,14 +251,14 @@ TEST(SpiceRaw, WideLayoutsGiveTheSameSeries)
 
 TEST(SpiceRaw, WideComplexRunTakesFrequencyFromTheRealPart)
 {
-    TRawFileSpec spec;
-    spec.Plotname = QStringLiteral("AC Analysis");
-    spec.Flags = QStringLiteral("complex forward log");
-    spec.Variables = {"frequency frequency", "V(out) voltage"};
-    spec.Points = 4;
+    TRawFileSpec layout;
+    layout.Plotname = QStringLiteral("AC Analysis");
+    layout.Flags = QStringLiteral("complex forward log");
+    layout.Variables = {"frequency frequency", "V(out) voltage"};
+    layout.Points = 4;
     // 1, 10j, -0.1, -j: the phase goes on from 180 to 270, not back to -90.
-    spec.Values = Doubles({10, 0, 1, 0, 100, 0, 0, 10, 1000, 0, -0.1, 0, 1e4, 0, 0, -1});
-    const Loaded l = Load(RawFile(spec));
+    layout.Values = Doubles({10, 0, 1, 0, 100, 0, 0, 10, 1000, 0, -0.1, 0, 1e4, 0, 0, -1});
+    const Loaded l = Load(RawFile(layout));
     ASSERT_TRUE(l.ok) << l.why.toStdString();
     EXPECT_EQ(l.Units(), QStringList({"Hz", "dB", "°"}));
     ExpectSamples(l.Values(0), {10, 100, 1000, 1e4});
@@ -268,19 +268,19 @@ TEST(SpiceRaw, WideComplexRunTakesFrequencyFromTheRealPart)
 
 TEST(SpiceRaw, SteppedRunsOnOneGridBecomeOneCurveEach)
 {
-    TRawFileSpec spec;
-    spec.Plotname = QStringLiteral("DC transfer characteristic");
-    spec.Flags = QStringLiteral("real forward stepped");
-    spec.Variables = {"V1 voltage", "V(out) voltage", "I(R1) device_current"};
-    spec.Points = 6;
+    TRawFileSpec layout;
+    layout.Plotname = QStringLiteral("DC transfer characteristic");
+    layout.Flags = QStringLiteral("real forward stepped");
+    layout.Variables = {"V1 voltage", "V(out) voltage", "I(R1) device_current"};
+    layout.Points = 6;
     for (int run = 0; run < 2; ++run) {
         for (int x = 0; x < 3; ++x) {
-            AppendDouble(spec.Values, x);
-            AppendFloat(spec.Values, float(x * (run + 1)));
-            AppendFloat(spec.Values, float(-x));
+            AppendDouble(layout.Values, x);
+            AppendFloat(layout.Values, float(x * (run + 1)));
+            AppendFloat(layout.Values, float(-x));
         }
     }
-    const Loaded l = Load(RawFile(spec));
+    const Loaded l = Load(RawFile(layout));
     ASSERT_TRUE(l.ok) << l.why.toStdString();
     EXPECT_EQ(l.Names(), QStringList({"V1", "V(out) pas 1", "V(out) pas 2", "I(R1) pas 1", "I(R1) pas 2"}));
     ExpectSamples(l.Values(0), {0, 1, 2});
@@ -294,17 +294,17 @@ TEST(SpiceRaw, SteppedRunsOnOneGridBecomeOneCurveEach)
 // step in the waveform) keeps both values.
 TEST(SpiceRaw, SteppedRunsOnDifferentGridsShareTheUnionOfTheirTimes)
 {
-    TRawFileSpec spec;
-    spec.Flags = QStringLiteral("real forward stepped");
-    spec.Variables = {"time time", "V(out) voltage"};
+    TRawFileSpec layout;
+    layout.Flags = QStringLiteral("real forward stepped");
+    layout.Variables = {"time time", "V(out) voltage"};
     const std::vector<std::pair<double, float>> points{
         {0, 0}, {1, 10}, {1, 30}, {2, 40}, {0, 5}, {-0.5, 6}, {-1.5, 7}};
-    spec.Points = qint64(points.size());
+    layout.Points = qint64(points.size());
     for (const auto &[t, v] : points) {
-        AppendDouble(spec.Values, t);
-        AppendFloat(spec.Values, v);
+        AppendDouble(layout.Values, t);
+        AppendFloat(layout.Values, v);
     }
-    const Loaded l = Load(RawFile(spec));
+    const Loaded l = Load(RawFile(layout));
     ASSERT_TRUE(l.ok) << l.why.toStdString();
     ExpectSamples(l.Values(0), {0, 0.5, 1, 1, 1.5, 2});
     ExpectSamples(l.Values(1), {0, 5, 10, 30, 35, 40});

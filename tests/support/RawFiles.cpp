@@ -19,21 +19,21 @@ QByteArray Utf16(const QString &text)
 
 // The header as the wide layout writes it: tab-indented variables, a few
 // lines no reader needs, LF line ends.
-QByteArray RawFile(const TRawFileSpec &spec)
+QByteArray RawFile(const TRawFileSpec &layout)
 {
     QString text = QStringLiteral("Title: * C:\\mesures\\filtre.asc\n"
                                   "Date: Tue Mar  4 10:20:30 2025\n");
-    text += QStringLiteral("Plotname: %1\nFlags: %2\n").arg(spec.Plotname, spec.Flags);
-    text += QStringLiteral("No. Variables: %1\n").arg(spec.Variables.size());
+    text += QStringLiteral("Plotname: %1\nFlags: %2\n").arg(layout.Plotname, layout.Flags);
+    text += QStringLiteral("No. Variables: %1\n").arg(layout.Variables.size());
     text += QStringLiteral("No. Points: %1\n")
-                .arg(spec.PointsText.isEmpty() ? QString::number(spec.Points) : spec.PointsText);
+                .arg(layout.PointsText.isEmpty() ? QString::number(layout.Points) : layout.PointsText);
     text += QStringLiteral("Offset:   0.0000000000000000e+000\nVariables:\n");
-    for (int i = 0; i < spec.Variables.size(); ++i) {
-        const QStringList parts = spec.Variables[i].split(QLatin1Char(' '));
+    for (int i = 0; i < layout.Variables.size(); ++i) {
+        const QStringList parts = layout.Variables[i].split(QLatin1Char(' '));
         text += QStringLiteral("\t%1\t%2\t%3\n").arg(i).arg(parts.value(0), parts.value(1));
     }
-    text += spec.Binary ? QStringLiteral("Binary:\n") : QStringLiteral("Values:\n");
-    return (spec.Wide ? Utf16(text) : text.toUtf8()) + spec.Values;
+    text += layout.Binary ? QStringLiteral("Binary:\n") : QStringLiteral("Values:\n");
+    return (layout.Wide ? Utf16(text) : text.toUtf8()) + layout.Values;
 }
 
 void AppendDouble(QByteArray &bytes, double v)

@@ -24,7 +24,7 @@ struct TRawFileSpec {
     QString PointsText;        // the count as written, when not Points
 };
 
-QByteArray RawFile(const TRawFileSpec &spec);
+QByteArray RawFile(const TRawFileSpec &layout);
 
 // Little-endian values, appended.
 void AppendDouble(QByteArray &bytes, double v);
