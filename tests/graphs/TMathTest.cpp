@@ -132,7 +132,8 @@ TEST_F(TMathTest, LogarithmicAxesRunAlongTheEdgesWithDecadeLabels)
     g->XMax = 3000;
     g->YMax = 1e-11;
     grid = 0;
-    for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Line))
+    const PagePicture picture = Record(*g); // the records point into it
+    for (const PictureRecord &r : RecordsOf(picture, TPictureOp::Line))
         grid += r.Pen.Color == clSilver;
     EXPECT_EQ(grid, 28 + 5) << "four decades: the grid keeps to them on Y";
 }

@@ -72,7 +72,8 @@ TEST_F(TOscTest, ScaleLabelsKeepTheirFontUnlessTheirRowsWouldRunOverTheGraphBelo
     for (const auto &[width, shrinks] : {std::pair(3000, false), std::pair(1000, true)}) {
         page.SetMFWidth(width);
         int scales = 0;
-        for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Text)) {
+        const PagePicture picture = Record(*g); // the records point into it
+        for (const PictureRecord &r : RecordsOf(picture, TPictureOp::Text)) {
             if (!r.Text.endsWith(QStringLiteral("/div")))
                 continue; // the curves' name labels
             ++scales;
