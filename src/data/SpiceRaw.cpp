@@ -125,9 +125,18 @@ bool PlotList::ReadHeader(TPlot &plot, QString &why)
 
 bool PlotList::MeasureBinary(TPlot &plot, QString &why)
 {
-    const TRawHeader &h = plot.Header;
+    TRawHeader &h = plot.Header;
     const std::uint64_t record = RawPointBytes(h);
     const std::uint64_t available = m_source.Size() - std::min(m_source.Size(), plot.Values);
+    // Without its count the block takes the rest of the file, a last point
+    // cut short included.
+    const bool counted = h.Points != 0;
+    if (!counted)
+        h.Points = available / record;
+    if (h.Points == 0) {
+        why = QStringLiteral("Octet %1 : « %2 » n'a aucun point.").arg(plot.Values).arg(h.Plotname);
+        return false;
+    }
     if (h.Points > available / record) {
         why = QStringLiteral("Octet %1 : « %2 » annonce %3 points de %4 octets, mais le fichier "
                              "n'a que %5 octets de valeurs.")
@@ -138,7 +147,7 @@ bool PlotList::MeasureBinary(TPlot &plot, QString &why)
                   .arg(available);
         return false;
     }
-    plot.End = plot.Values + h.Points * record;
+    plot.End = counted ? plot.Values + h.Points * record : m_source.Size();
     return true;
 }
 

@@ -185,7 +185,9 @@ bool HeaderParser::Finish()
         return Refuse(QStringLiteral("l'en-tête annonce %1 variables et en décrit %2.")
                           .arg(m_count)
                           .arg(m_header.Variables.size()));
-    if (m_header.Points == 0)
+    // A binary block says how many points it holds by its size: a run
+    // stopped before its writer put the count in the header still reads.
+    if (m_header.Points == 0 && !m_header.Binary)
         return Refuse(QStringLiteral("la courbe « %1 » n'a aucun point.").arg(m_header.Plotname));
     return true;
 }

@@ -27,7 +27,7 @@ struct TRawHeader {
     bool Double = false;     // every real value on 8 bytes in a wide file
     bool Stepped = false;    // several runs one after the other
     bool FastAccess = false; // binary values vector by vector instead of point by point
-    std::uint64_t Points = 0;
+    std::uint64_t Points = 0; // 0 in a binary header: as many as the block holds
     std::vector<TRawVariable> Variables;
     std::size_t Lines = 0;   // lines of the header, the "Binary:" or "Values:" one included
     std::size_t Length = 0;  // bytes from the header's start to its values

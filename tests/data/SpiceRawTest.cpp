@@ -416,6 +416,24 @@ TEST(SpiceRaw, DamagedFilesAreRefusedWithTheirPlace)
     }
 }
 
+// A run stopped before its writer put the count in the header: the binary
+// block holds as many whole points as its size allows.
+TEST(SpiceRaw, ABinaryBlockWithoutItsCountHoldsItsWholePoints)
+{
+    const QByteArray binary = ReadSampleFile(SpiceSample(QStringLiteral("rc-tran-binary.raw")));
+    const Loaded whole = Load(binary);
+    QByteArray stopped = Replaced(binary, "No. Points: 85", "No. Points: 0 ");
+    stopped.chop(32 * 10 + 5);
+    const Loaded l = Load(stopped);
+    ASSERT_TRUE(l.ok) << l.why.toStdString();
+    ASSERT_EQ(l.datas.Item(0)->Count(), 74);
+    for (int s = 0; s < l.datas.Count(); ++s)
+        EXPECT_EQ(l.Values(s), std::vector<double>(whole.Values(s).begin(), whole.Values(s).begin() + 74));
+
+    const QByteArray empty = Replaced(binary.left(binary.indexOf("Binary:\n") + 8), "No. Points: 85", "No. Points: 0");
+    EXPECT_TRUE(Load(empty).why.endsWith(QStringLiteral("« Transient Analysis » n'a aucun point.")));
+}
+
 TEST(SpiceRaw, FilesAreReadFromDiskInPieces)
 {
     TDatas datas;
