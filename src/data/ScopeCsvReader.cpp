@@ -125,8 +125,10 @@ public:
 
 private:
     bool ReadRow(std::string_view row, QString &why);
+    bool TakeRecordLength(QString &why);
     bool Number(Field f, double &v, QString &why) const;
     bool Scale(double &yMult, QString &why) const;
+    bool Scales(TChannelData &r, QString &why) const;
     QString Description(double yMult) const;
     std::uint8_t Code(double v, const TChannelData &r) const;
 
@@ -173,44 +175,53 @@ bool ScopeCsvReader::ReadRow(std::string_view row, QString &why)
 {
     std::array<std::string_view, 5> cells;
     const std::size_t n = SplitRow(row, cells);
-    for (std::size_t f = 0; f < FieldCount && !cells[0].empty(); ++f) {
-        if (SameLabel(cells[0], Fields[f].Label) && m_line[f] == 0 && n > 1) {
+    for (std::size_t f = 0; f < FieldCount && n > 1; ++f) {
+        if (m_line[f] == 0 && SameLabel(cells[0], Fields[f].Label)) {
             m_text[f] = cells[1];
             m_line[f] = m_lineNumber;
         }
     }
-    if (m_points == 0) {
-        double count = 0;
-        if (!Number(RecordLength, count, why))
-            return false;
-        if (!(count >= 1 && count <= TChannelData::MaxPoints && count == std::floor(count))) {
-            why = QStringLiteral("Ligne %1 : « Record Length » vaut « %2 », il faut un nombre "
-                                 "entier de points de 1 à %3.")
-                      .arg(m_lineNumber)
-                      .arg(Shown(m_text[RecordLength]))
-                      .arg(TChannelData::MaxPoints);
-            return false;
-        }
-        m_points = std::size_t(count);
-        m_values.reserve(m_points);
-    }
+    if (m_points == 0 && !TakeRecordLength(why))
+        return false;
     if (m_values.size() == m_points) {
         why = QStringLiteral("Ligne %1 : plus de points que les %2 annoncés par « Record Length ».")
                   .arg(m_lineNumber)
                   .arg(m_points);
         return false;
     }
+    if (n < 5) {
+        why = QStringLiteral("Ligne %1 : la ligne n'a pas de colonne de valeurs.").arg(m_lineNumber);
+        return false;
+    }
+    // A blank value is a missing sample; the first time dates the record.
     double v = std::nan("");
-    if (n < 5 || !(cells[4].empty() || ParseDecimal(cells[4], v)) ||
-        (m_values.empty() && !ParseDecimal(cells[3], m_firstTime))) {
-        why = n < 5 ? QStringLiteral("Ligne %1 : la ligne n'a pas de colonne de valeurs.")
-                          .arg(m_lineNumber)
-                    : QStringLiteral("Ligne %1 : « %2 » n'est pas un nombre.")
-                          .arg(m_lineNumber)
-                          .arg(Shown(m_values.empty() ? cells[3] : cells[4]));
+    const bool valueRead = cells[4].empty() || ParseDecimal(cells[4], v);
+    if (!valueRead || (m_values.empty() && !ParseDecimal(cells[3], m_firstTime))) {
+        why = QStringLiteral("Ligne %1 : « %2 » n'est pas un nombre.")
+                  .arg(m_lineNumber)
+                  .arg(Shown(valueRead ? cells[3] : cells[4]));
         return false;
     }
     m_values.push_back(v);
+    return true;
+}
+
+// The record length, from the first row.
+bool ScopeCsvReader::TakeRecordLength(QString &why)
+{
+    double count = 0;
+    if (!Number(RecordLength, count, why))
+        return false;
+    if (!(count >= 1 && count <= TChannelData::MaxPoints && count == std::floor(count))) {
+        why = QStringLiteral("Ligne %1 : « Record Length » vaut « %2 », il faut un nombre entier "
+                             "de points de 1 à %3.")
+                  .arg(m_lineNumber)
+                  .arg(Shown(m_text[RecordLength]))
+                  .arg(TChannelData::MaxPoints);
+        return false;
+    }
+    m_points = std::size_t(count);
+    m_values.reserve(m_points);
     return true;
 }
 
@@ -274,6 +285,33 @@ std::uint8_t ScopeCsvReader::Code(double v, const TChannelData &r) const
     return std::uint8_t(std::clamp(std::nearbyint((v - r.YZero) / r.YMult + r.YOff), 1.0, 255.0));
 }
 
+// The scale, zero level and time base of the record; every time of the
+// record and the zero level must be numbers.
+bool ScopeCsvReader::Scales(TChannelData &r, QString &why) const
+{
+    double interval = 0, trigger = 0, offset = 0;
+    if (!Scale(r.YMult, why) || !Number(SampleInterval, interval, why) ||
+        !Number(TriggerPoint, trigger, why) || !Number(VerticalOffset, offset, why) ||
+        (m_line[Yzero] && !Number(Yzero, r.YZero, why)))
+        return false;
+    r.XIncr = interval;
+    r.PtOff = std::int32_t(std::clamp(std::nearbyint(trigger), -FarthestTrigger, FarthestTrigger));
+    r.XZero = m_firstTime + r.PtOff * interval;
+    r.YOff = CentreCode + offset / r.YMult;
+    const double lastTime = (double(m_points) - r.PtOff) * interval + r.XZero;
+    const Field wrong = !(interval > 0) || !std::isfinite(lastTime) ? SampleInterval
+                        : std::fabs(trigger) > FarthestTrigger      ? TriggerPoint
+                        : !std::isfinite(r.YOff)                    ? VerticalOffset
+                                                                    : FieldCount;
+    if (wrong == FieldCount)
+        return true;
+    why = QStringLiteral("Ligne %1 : « %2 » vaut « %3 », hors des valeurs possibles.")
+              .arg(m_line[wrong])
+              .arg(QLatin1String(Fields[wrong].Label))
+              .arg(Shown(m_text[wrong]));
+    return false;
+}
+
 bool ScopeCsvReader::Fill(TScopeCsv &out, QString &why) const
 {
     const auto source = std::find_if(Sources.begin(), Sources.end(), [&](const SourceRow &s) {
@@ -286,28 +324,8 @@ bool ScopeCsvReader::Fill(TScopeCsv &out, QString &why) const
         return false;
     }
     TChannelData r;
-    double interval = 0, trigger = 0, offset = 0;
-    if (!Scale(r.YMult, why) || !Number(SampleInterval, interval, why) ||
-        !Number(TriggerPoint, trigger, why) || !Number(VerticalOffset, offset, why) ||
-        (m_line[Yzero] && !Number(Yzero, r.YZero, why)))
+    if (!Scales(r, why))
         return false;
-    r.XIncr = interval;
-    r.PtOff = std::int32_t(std::clamp(std::nearbyint(trigger), -FarthestTrigger, FarthestTrigger));
-    r.XZero = m_firstTime + r.PtOff * interval;
-    r.YOff = CentreCode + offset / r.YMult;
-    // Every time of the record and the zero level must be numbers.
-    const double lastTime = (double(m_points) - r.PtOff) * interval + r.XZero;
-    const Field wrong = !(interval > 0) || !std::isfinite(lastTime) ? SampleInterval
-                        : std::fabs(trigger) > FarthestTrigger      ? TriggerPoint
-                        : !std::isfinite(r.YOff)                    ? VerticalOffset
-                                                                    : FieldCount;
-    if (wrong != FieldCount) {
-        why = QStringLiteral("Ligne %1 : « %2 » vaut « %3 », hors des valeurs possibles.")
-                  .arg(m_line[wrong])
-                  .arg(QLatin1String(Fields[wrong].Label))
-                  .arg(Shown(m_text[wrong]));
-        return false;
-    }
     r.Present = true;
     r.Name = QLatin1String(source->Name);
     r.NrPt = std::int32_t(m_points);

@@ -164,7 +164,8 @@ TColumnName SplitUnit(const QString &text)
     return {before, name.mid(open + 1, name.size() - open - 2).trimmed()};
 }
 
-std::vector<TColumnName> ColumnNames(std::string_view header, char separator, bool utf8)
+std::vector<TColumnName> ColumnNames(std::string_view header, char separator, bool utf8,
+                                     std::size_t most)
 {
     header = Trimmed(header, true);
     if (header.starts_with('#'))
@@ -172,7 +173,7 @@ std::vector<TColumnName> ColumnNames(std::string_view header, char separator, bo
     std::vector<TColumnName> names;
     TableCells cells(header, separator);
     std::string_view cell;
-    while (cells.Next(cell)) {
+    while (names.size() < most && cells.Next(cell)) {
         QString text = utf8 ? QString::fromUtf8(cell.data(), qsizetype(cell.size()))
                             : FromWindows1252(cell);
         text.replace(QStringLiteral("\"\""), QStringLiteral("\""));

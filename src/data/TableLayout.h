@@ -55,7 +55,8 @@ struct TColumnName {
 // before them).
 TColumnName SplitUnit(const QString &text);
 
-// The names and units of a header line, decoded as UTF-8 or Windows-1252.
-// A leading '#' (a commented header) is dropped; with a blank separator a
-// lone bracketed unit belongs to the name before it.
-std::vector<TColumnName> ColumnNames(std::string_view header, char separator, bool utf8);
+// The names and units of a header line, decoded as UTF-8 or Windows-1252,
+// the first `most` of them. A leading '#' (a commented header) is dropped;
+// with a blank separator a lone bracketed unit belongs to the name before it.
+std::vector<TColumnName> ColumnNames(std::string_view header, char separator, bool utf8,
+                                     std::size_t most);

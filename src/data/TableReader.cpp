@@ -51,17 +51,21 @@ bool IsBreak(char c)
 }
 
 // Stores every row of numbers, one sample per row in each column; a cell
-// beyond the columns that holds a number adds columns, gaps above it.
+// beyond the columns that holds a number adds columns, gaps above it. A name
+// of the header goes to its column once the column exists: a named column
+// that never holds a number is no series.
 class TableRows
 {
 public:
     TableRows(std::vector<std::unique_ptr<TData>> &series, const TTableLayout &layout,
-              std::size_t lines, std::size_t maxSamples)
-        : m_series(series), m_separator(layout.Separator), m_point(layout.Point),
-          m_lines(lines), m_maxSamples(maxSamples), m_line(layout.DataLine)
+              std::vector<TColumnName> names, std::size_t lines, std::size_t maxSamples)
+        : m_series(series), m_names(std::move(names)), m_separator(layout.Separator),
+          m_point(layout.Point), m_lines(lines), m_maxSamples(maxSamples), m_line(layout.DataLine)
     {
     }
-    void AddSeries(const TColumnName &name);
+    // Columns up to count, gaps in the rows read so far; false, with the
+    // fault, when the table cannot hold them.
+    bool AddColumns(std::size_t count);
     // Reads the rows from p; on false, why names the line and the cell.
     bool Read(const char *p, const char *end, QString &why);
     // Gives every series its count and range.
@@ -78,10 +82,11 @@ private:
         return m_separator == BlankSeparator ? (*p == ' ' || *p == '\t') : *p == m_separator;
     }
     bool Store(std::size_t c, double v);
-    bool AddColumns(std::size_t count);
+    void AddSeries();
     void Grow();
 
     std::vector<std::unique_ptr<TData>> &m_series;
+    const std::vector<TColumnName> m_names;
     std::vector<std::vector<double> *> m_values;
     std::vector<double> m_min, m_max;
     const char m_separator;
@@ -95,9 +100,10 @@ private:
     QString m_fault;
 };
 
-void TableRows::AddSeries(const TColumnName &name)
+void TableRows::AddSeries()
 {
     const std::size_t c = m_series.size();
+    const TColumnName name = c < m_names.size() ? m_names[c] : TColumnName{};
     auto s = std::make_unique<TDataAnalog>();
     s->SetName(name.Name.isEmpty() ? QStringLiteral("Colonne %1").arg(c + 1) : name.Name);
     s->Unit = name.Unit;
@@ -221,8 +227,12 @@ bool TableRows::Store(std::size_t c, double v)
         // Gaps beyond the columns are only the end of the line.
         if (std::isnan(v))
             return true;
+        const std::size_t first = m_values.size();
         if (!AddColumns(c + 1))
             return false;
+        // The new columns before this cell had gaps on this row.
+        for (std::size_t k = first; k < c; ++k)
+            m_values[k]->push_back(Gap);
     }
     m_values[c]->push_back(v);
     m_min[c] = v < m_min[c] ? v : m_min[c];
@@ -230,8 +240,6 @@ bool TableRows::Store(std::size_t c, double v)
     return true;
 }
 
-// Columns up to count, their samples of the rows read so far and the cells
-// before the last one on this row being gaps.
 bool TableRows::AddColumns(std::size_t count)
 {
     if (count > MaxColumns) {
@@ -245,11 +253,8 @@ bool TableRows::AddColumns(std::size_t count)
                       .arg(m_lines);
         return false;
     }
-    while (m_values.size() < count) {
-        AddSeries({});
-        if (m_values.size() < count)
-            m_values.back()->push_back(Gap);
-    }
+    while (m_values.size() < count)
+        AddSeries();
     return true;
 }
 
@@ -310,17 +315,15 @@ bool LoadTable(std::string_view bytes, TDatas &datas, QString *why)
         return Refuse(why, reason);
     const char *const end = bytes.data() + bytes.size();
     const std::size_t lines = CountLines(std::string_view(layout.Data, std::size_t(end - layout.Data)));
-    const std::vector<TColumnName> names =
-        ColumnNames(layout.Header, layout.Separator, bom || IsUtf8(layout.Header));
-    const std::size_t columns = std::max(layout.Columns, names.size());
-    if (QString fault = ShapeFault(layout, columns, lines, bytes.size()); !fault.isEmpty())
+    if (QString fault = ShapeFault(layout, layout.Columns, lines, bytes.size()); !fault.isEmpty())
         return Refuse(why, fault);
     try {
         std::vector<std::unique_ptr<TData>> series;
-        TableRows rows(series, layout, lines, MaxSamples(bytes.size()));
-        for (std::size_t c = 0; c < columns; ++c)
-            rows.AddSeries(c < names.size() ? names[c] : TColumnName{});
-        if (!rows.Read(layout.Data, end, reason))
+        TableRows rows(series, layout,
+                       ColumnNames(layout.Header, layout.Separator, bom || IsUtf8(layout.Header),
+                                   MaxColumns),
+                       lines, MaxSamples(bytes.size()));
+        if (!rows.AddColumns(layout.Columns) || !rows.Read(layout.Data, end, reason))
             return Refuse(why, reason);
         rows.Finish();
         datas.Items = std::move(series);

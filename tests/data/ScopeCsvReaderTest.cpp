@@ -110,6 +110,7 @@ TEST(ScopeCsvReader, RefusalsNameTheLine)
         {replaced("Vertical Units,V", "Unités,V"), "Lignes 1 à 20 : le champ « Vertical Units » manque."},
         {replaced(",,,-0.004988000000,", ",,,-0.004988000000,abc\r\n,,,0,"),
          "Ligne 4 : « abc » n'est pas un nombre."},
+        {replaced("-0.005000000000", "t0"), "Ligne 1 : « t0 » n'est pas un nombre."},
         {replaced(",,,-0.004984000000,", ",,,-0.004984000000\r\n"),
          "Ligne 5 : la ligne n'a pas de colonne de valeurs."},
         {replaced("Record Length", "Longueur"), "Ligne 1 : le champ « Record Length » manque."},
