@@ -15,8 +15,8 @@ std::optional<TFigureValues> EditFigure(TDessin &figure, TFigureDlg &dlg, TFigur
         return std::nullopt;
     figure.ReadDialog(dlg);
     const TFigureValues v = dlg.Read();
-    figure.Hauteur = SaturatedInt(-1LL * (v.Hauteur / factor));
-    figure.Largeur = v.Largeur / factor;
+    figure.Hauteur = ClampPage(-1LL * (v.Hauteur / factor));
+    figure.Largeur = ClampPage(v.Largeur / factor);
     figure.Epais = v.Epais;
     figure.SetColor(v.Color);
     return v;

@@ -47,7 +47,7 @@ void TFilledShape::SaveShape(DocumentWriter &out, std::string_view keyword) cons
 void TFilledShape::LoadFromStrings(DocumentReader &in)
 {
     LoadCommon(in);
-    Epais = in.ReadInt();
+    Epais = in.ReadInt(PageSize);
     Remplissage = in.ReadBool();
     SetColor(in.ReadColor());
 }

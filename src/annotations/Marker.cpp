@@ -53,7 +53,7 @@ double TMarker::LoadMarker(DocumentReader &in)
 {
     LoadCommon(in);
     const double value = in.ReadReal();
-    Epais = in.ReadInt();
+    Epais = in.ReadInt(PageSize);
     SetColor(in.ReadColor());
     Reserved = in.ReadInt();
     return value;

@@ -67,7 +67,7 @@ void TArrow::Edit()
     own.ArrowSize = ArrowSize;
     own.DoubleArrow = DoubleArrow;
     if (const auto v = EditFigure(*this, Page()->Dialogs().Get<TArrowDlg>(), own, 1)) {
-        ArrowSize = v->ArrowSize;
+        ArrowSize = ClampPage(v->ArrowSize);
         DoubleArrow = v->DoubleArrow;
     }
 }
@@ -85,8 +85,8 @@ void TArrow::SaveToStrings(DocumentWriter &out) const
 void TArrow::LoadFromStrings(DocumentReader &in)
 {
     LoadCommon(in);
-    Epais = in.ReadInt();
-    ArrowSize = in.ReadInt();
+    Epais = in.ReadInt(PageSize);
+    ArrowSize = in.ReadInt(PagePosition);
     DoubleArrow = in.ReadBool();
     SetColor(in.ReadColor());
 }

@@ -12,12 +12,12 @@ TDessin::TDessin(TAxe *owner) : TSmallGraph(owner), Epais(Page()->DefEpais) {}
 
 void TDessin::SetDX(int value)
 {
-    DX = value;
+    DX = ClampPage(value);
 }
 
 void TDessin::SetDY(int value)
 {
-    DY = value;
+    DY = ClampPage(value);
 }
 
 int TDessin::GetX() const
@@ -163,10 +163,10 @@ void TDessin::SaveCommon(DocumentWriter &out) const
 
 void TDessin::LoadCommon(DocumentReader &in)
 {
-    SetDX(in.ReadInt());
-    SetDY(in.ReadInt());
-    Hauteur = in.ReadInt();
-    Largeur = in.ReadInt();
+    SetDX(in.ReadInt(PagePosition));
+    SetDY(in.ReadInt(PagePosition));
+    Hauteur = in.ReadInt(PagePosition);
+    Largeur = in.ReadInt(PagePosition);
     RefX = in.ReadReal();
     RefY = in.ReadReal();
     LockXY = in.ReadBool();

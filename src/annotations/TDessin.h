@@ -3,6 +3,7 @@
 // point in graph values or to the graph's lower-left corner, a signed second
 // point, a pen thickness, and the on-screen selection marks.
 #include "annotations/OwnerMapping.h"
+#include "data/PageUnits.h"
 #include "page/TSmallGraph.h"
 #include <QPoint>
 
@@ -37,6 +38,7 @@ public:
     // Whether the user may delete it (legends go with their curve only).
     virtual bool Deletable() const { return true; }
 
+    // Offsets are held within the page's limits.
     virtual void SetDX(int value);
     virtual void SetDY(int value);
     // Page position of the anchor.
@@ -65,8 +67,8 @@ public:
     void MoveX(int x);
     void MoveY(int y);
     // Second point to page X (or Y); the anchor stays.
-    void SetX2(int x) { Largeur = x - GetX(); }
-    void SetY2(int y) { Hauteur = y - GetY(); }
+    void SetX2(int x) { Largeur = ClampPage(1LL * x - GetX()); }
+    void SetY2(int y) { Hauteur = ClampPage(1LL * y - GetY()); }
     // Stretch offsets and extents with the graph (ties to even).
     void ScaleX(double f) override;
     void ScaleY(double f) override;

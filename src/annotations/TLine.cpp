@@ -43,6 +43,6 @@ void TLine::SaveToStrings(DocumentWriter &out) const
 void TLine::LoadFromStrings(DocumentReader &in)
 {
     LoadCommon(in);
-    Epais = in.ReadInt();
+    Epais = in.ReadInt(PageSize);
     SetColor(in.ReadColor());
 }

@@ -179,9 +179,19 @@ std::string_view DocumentReader::NextPiece(std::string_view &rest)
     return piece;
 }
 
-void DocumentReader::Fail(const QString &what) const
+int DocumentReader::InRange(int value, TIntRange range) const
 {
-    throw EConvertError(QStringLiteral("Ligne %1 : %2").arg(m_line).arg(what));
+    if (value < range.Min || value > range.Max)
+        Fail(QStringLiteral("la valeur %1 sort des limites de la page (de %2 à %3)")
+                 .arg(value)
+                 .arg(range.Min)
+                 .arg(range.Max));
+    return value;
+}
+
+void DocumentReader::FailAt(std::size_t line, const QString &what) const
+{
+    throw EConvertError(QStringLiteral("Ligne %1 : %2").arg(line).arg(what));
 }
 
 void DocumentReader::Truncated() const

@@ -7,6 +7,7 @@
 // The text is Windows-1252 unless it is valid UTF-8 or starts with a UTF-8
 // byte-order mark. Line ends are CR LF, LF or CR. Reals take a decimal comma
 // or a full stop.
+#include "data/PageUnits.h"
 #include "data/TColor.h"
 #include <QString>
 #include <cstddef>
@@ -49,6 +50,8 @@ public:
 
     QString ReadText() { return Decode(NextLine()); }
     int ReadInt() { return IntOf(NextLine()); }
+    // An integer within the range: a value outside it is named with its line.
+    int ReadInt(TIntRange range) { return InRange(IntOf(NextLine()), range); }
     double ReadReal() { return RealOf(NextLine()); }
     // Exactly "True" is true; any other line is false.
     bool ReadBool() { return NextLine() == "True"; }
@@ -65,13 +68,15 @@ public:
     int IntOf(std::string_view text) const;
     double RealOf(std::string_view text) const;
     int CountOf(std::string_view text) const;
+    int InRange(int value, TIntRange range) const;
 
     // The text of rest up to its first ";", or all of it; rest loses that
     // text and the ";".
     static std::string_view NextPiece(std::string_view &rest);
 
-    // Throws the message for the line last taken.
-    [[noreturn]] void Fail(const QString &what) const;
+    // Throws the message for the line last taken, or for the given one.
+    [[noreturn]] void Fail(const QString &what) const { FailAt(m_line, what); }
+    [[noreturn]] void FailAt(std::size_t line, const QString &what) const;
 
 private:
     [[noreturn]] void Truncated() const;

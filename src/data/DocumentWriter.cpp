@@ -45,8 +45,18 @@ Decimal Split(const char *p, const char *end)
     return d;
 }
 
+// Whether rounding carried the text of a finite value past the largest
+// double: such a text would not read back.
+bool BeyondDoubles(const char *begin, const char *end)
+{
+    double back = 0;
+    return std::from_chars(begin, end, back).ec == std::errc::result_out_of_range;
+}
+
 // The shortest digits that read back as the value, or the value rounded to
 // 15 digits when that takes more: both are what 15-digit rounding gives.
+// Next to the largest double, where rounding up would leave the doubles,
+// the 15 digits are cut instead.
 Decimal Digits(double value)
 {
     char text[40];
@@ -54,9 +64,16 @@ Decimal Digits(double value)
     Decimal d = Split(text, r.ptr);
     if (d.Count <= MaxDigits)
         return d;
-    r = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                      MaxDigits - 1);
-    return Split(text, r.ptr);
+    char rounded[40];
+    const auto end = std::to_chars(rounded, rounded + sizeof rounded, value,
+                                   std::chars_format::scientific, MaxDigits - 1)
+                         .ptr;
+    if (!BeyondDoubles(rounded, end))
+        return Split(rounded, end);
+    d.Count = MaxDigits;
+    while (d.Count > 1 && d.Digits[d.Count - 1] == '0')
+        --d.Count;
+    return d;
 }
 
 char *Fixed(const Decimal &d, char *out)

@@ -1,9 +1,9 @@
 #pragma once
 // Rounding of page positions: to the nearest integer with halves to the even
 // neighbour. Values beyond the page coordinate range (a value far outside the
-// scale, an overflowing product) are held at a bound that drawing survives,
-// and NaN maps to 0, instead of the undefined conversion to int.
-constexpr double PageCoordLimit = 1 << 28;
+// scale, an overflowing product) are held at its bound, and NaN maps to 0,
+// instead of the undefined conversion to int.
+#include "data/PageUnits.h"
 
 inline int RoundPage(double v)
 {

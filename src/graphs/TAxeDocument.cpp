@@ -89,12 +89,12 @@ void TAxe::LoadAxe(DocumentReader &in)
     ReadFont(in, FontGrad);
     ColorAxe = in.ReadColor();
     ColorQuadri = in.ReadColor();
-    EpaisAxe = in.ReadInt();
-    EpaisQuadri = in.ReadInt();
-    Left = in.ReadInt();
-    Top = in.ReadInt();
-    SetHeight(in.ReadInt());
-    SetWidth(in.ReadInt());
+    EpaisAxe = in.ReadInt(PageSize);
+    EpaisQuadri = in.ReadInt(PageSize);
+    Left = in.ReadInt(PagePosition);
+    Top = in.ReadInt(PagePosition);
+    SetHeight(in.ReadInt(PageSize));
+    SetWidth(in.ReadInt(PageSize));
     XMax = in.ReadReal();
     XMin = in.ReadReal();
     YMax = in.ReadReal();

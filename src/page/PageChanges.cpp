@@ -142,7 +142,7 @@ QString TIsisGraph::restore(const QByteArray &state)
         std::vector<SeriesHeader> headers(std::size_t(Datas->Count()));
         for (SeriesHeader &h : headers)
             h = {in.ReadText(), in.ReadText(), in.ReadColor()};
-        const int width = in.ReadInt();
+        const int width = in.ReadInt(PageSize);
         const TColor back = in.ReadColor();
         std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(Datas.get(), in);
         const TPageExtras extras = ReadPageExtras(in);

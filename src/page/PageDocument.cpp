@@ -97,8 +97,17 @@ void TIsisGraph::writeAxes(DocumentWriter &out) const
 std::vector<std::unique_ptr<TAxe>> TIsisGraph::readGraphs(TDatas *datas, DocumentReader &in)
 {
     std::vector<std::unique_ptr<TAxe>> graphs(std::size_t(in.ReadCount()));
-    for (std::unique_ptr<TAxe> &g : graphs)
+    long long height = 0;
+    for (std::unique_ptr<TAxe> &g : graphs) {
+        const std::size_t line = in.LineNumber() + 1;
         g = LoadGraph(this, datas, in);
+        height += g->Height();
+        if (height > PageCoordLimit)
+            in.FailAt(line, QStringLiteral("avec ce graphe, la page mesurerait %1 points de haut, "
+                                           "plus que les %2 qu'elle peut tenir")
+                                .arg(height)
+                                .arg(PageCoordLimit));
+    }
     return graphs;
 }
 
@@ -126,7 +135,7 @@ QString TIsisGraph::LoadLayout(std::unique_ptr<TDatas> datas, DocumentReader &in
 void TIsisGraph::readLayout(std::unique_ptr<TDatas> datas, DocumentReader &in)
 {
     in.Skip();
-    const int width = in.ReadInt();
+    const int width = in.ReadInt(PageSize);
     const TColor back = in.ReadColor();
     std::vector<std::unique_ptr<TAxe>> graphs = readGraphs(datas.get(), in);
     in.Skip();

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 
 namespace
@@ -51,6 +52,11 @@ TEST(DocumentLines, RealsTakeTheGeneralFormatWithADecimalComma)
         {1e15, "1E15"},
         {999999999999999.9, "1E15"},
         {-6.02214076e23, "-6,02214076E23"},
+        {std::numeric_limits<double>::denorm_min(), "5E-324"},
+        // Rounded up, the largest doubles would read back as out of range.
+        {std::numeric_limits<double>::max(), "1,79769313486231E308"},
+        {-std::numeric_limits<double>::max(), "-1,79769313486231E308"},
+        {1.7976931348623e308, "1,7976931348623E308"},
     };
     QStringList expected;
     for (const auto &c : cases)
@@ -67,7 +73,9 @@ TEST(DocumentLines, EveryWrittenRealReadsBackTo15Digits)
     std::mt19937_64 random(12);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-300, 300);
-    std::vector<double> values;
+    std::vector<double> values{std::numeric_limits<double>::max(),
+                               std::numeric_limits<double>::min(),
+                               std::numeric_limits<double>::denorm_min()};
     for (int i = 0; i < 20000; ++i)
         values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
     const QByteArray document = DocumentBytes([&](DocumentWriter &out) {
@@ -143,6 +151,15 @@ TEST(DocumentLines, ConversionErrorsNameTheLineAndItsText)
         QStringLiteral("Ligne 1 : '1.5,2' n'est pas une valeur en virgule flottante correcte"));
     EXPECT_EQ(FailureOf("clBleu\n", [](DocumentReader &in) { in.ReadColor(); }),
               QStringLiteral("Ligne 1 : 'clBleu' n'est pas une valeur entière correcte"));
+    EXPECT_EQ(FailureOf("-268435456\n268435457\n", [](DocumentReader &in) {
+                  in.ReadInt(PagePosition);
+                  in.ReadInt(PagePosition);
+              }),
+              QStringLiteral("Ligne 2 : la valeur 268435457 sort des limites de la page "
+                             "(de -268435456 à 268435456)"));
+    EXPECT_EQ(FailureOf("-1\n3\na\nb\n", [](DocumentReader &in) { in.ReadInt(PageSize); }),
+              QStringLiteral("Ligne 1 : la valeur -1 sort des limites de la page "
+                             "(de 0 à 268435456)"));
     EXPECT_EQ(FailureOf("3\na\nb\n", [](DocumentReader &in) { in.ReadCount(); }),
               QStringLiteral("Ligne 1 : le document annonce 3 éléments mais s'arrête avant : "
                              "il est tronqué"));

@@ -1,6 +1,8 @@
 #include "fuzz/FuzzTargets.h"
 #include "page/TIsisGraph.h"
+#include "render/PagePicture.h"
 #include <QApplication>
+#include <algorithm>
 
 namespace
 {
@@ -32,6 +34,20 @@ std::string FirstDifference(const QByteArray &a, const QByteArray &b)
            "\" then \"" + y.value(i).trimmed().toStdString() + "\"";
 }
 
+// Whether two pictures hold the same drawing, record for record.
+bool SameDrawing(const PagePicture &a, const PagePicture &b)
+{
+    if (a.MFWidth() != b.MFWidth() || a.MFHeight() != b.MFHeight() || a.Count() != b.Count())
+        return false;
+    for (int i = 0; i < a.Count(); ++i) {
+        const PictureRecord x = a.At(i), y = b.At(i);
+        if (x.Kind != y.Kind || !std::ranges::equal(x.Points, y.Points) || x.Text != y.Text ||
+            !(x.Pen == y.Pen) || !(x.Brush == y.Brush) || !(x.Font == y.Font))
+            return false;
+    }
+    return true;
+}
+
 std::string_view View(const QByteArray &bytes)
 {
     return std::string_view(bytes.constData(), std::size_t(bytes.size()));
@@ -46,7 +62,8 @@ std::string DocumentReaderFuzz(std::string_view bytes)
     const QByteArray empty = page.SaveToBytes();
     if (const QString why = page.LoadFromBytes(bytes); !why.isEmpty())
         return page.SaveToBytes() == empty ? "" : "a refused document changed the page";
-    // What an accepted document gives is written and read back unchanged.
+    // What an accepted document gives is written and read back unchanged,
+    // and draws the same page.
     const QByteArray written = page.SaveToBytes();
     TIsisGraph again;
     if (const QString why = again.LoadFromBytes(View(written)); !why.isEmpty())
@@ -54,5 +71,7 @@ std::string DocumentReaderFuzz(std::string_view bytes)
     if (const QByteArray rewritten = again.SaveToBytes(); rewritten != written)
         return "the document written from an accepted one reads back otherwise, " +
                FirstDifference(written, rewritten);
+    if (!SameDrawing(page.Metafile(), again.Metafile()))
+        return "the page read back from an accepted document draws otherwise";
     return {};
 }

@@ -265,6 +265,10 @@ TEST_F(PageDocument, ADocumentThatCannotBeReadLeavesThePageAsItWas)
         return copy.join('\n');
     };
     const int graph = int(lines.indexOf("Math\r"));
+    const int second = int(lines.indexOf("Math\r", graph + 1));
+    const int text = int(lines.indexOf("Texte\r"));
+    QList<QByteArray> tall = lines;
+    tall[graph + 16] = tall[second + 16] = "200000000\r";
     const QByteArray formatLines = good.left(good.lastIndexOf("[Axes End]")) + "[Axes End]\r\n";
     const auto section = [&](const char *entries) {
         return formatLines + "[Scolivet]\r\n" + entries + "[Scolivet End]\r\n";
@@ -283,12 +287,19 @@ TEST_F(PageDocument, ADocumentThatCannotBeReadLeavesThePageAsItWas)
         {section("Graphe 1 Element 2 Valeur=haut\r\n"),
          "'haut' n'est pas une valeur en virgule flottante correcte"},
         {formatLines + "[Scolivet]\r\nMarge=0,05\r\n", "il est tronqué"},
+        {edited(graph + 16, "2147483647"), "la valeur 2147483647 sort des limites de la page"},
+        {edited(graph + 16, "-2147483648"), "la valeur -2147483648 sort des limites"},
+        {edited(text + 1, "268435457"), "la valeur 268435457 sort des limites"},
+        {tall.join('\n'), "la page mesurerait 400000000 points de haut"},
     };
     for (const auto &[document, message] : cases) {
         EXPECT_TRUE(page.LoadFromBytes(View(document)).contains(QString::fromUtf8(message)))
             << message;
         EXPECT_TRUE(Take() == before) << message;
     }
+    // The height that passes the limit is named with its graph's first line.
+    EXPECT_TRUE(page.LoadFromBytes(View(tall.join('\n')))
+                    .startsWith(QStringLiteral("Ligne %1 : avec ce graphe").arg(second + 1)));
 }
 
 TEST_F(PageDocument, AFailedSaveLeavesTheFileAndTheFileNameAsTheyWere)
