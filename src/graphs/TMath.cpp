@@ -9,14 +9,17 @@
 #include "graphs/Graduations.h"
 #include "graphs/TCourbe.h"
 #include "page/TIsisGraph.h"
+#include <cmath>
 
 TMath::TMath(TIsisGraph *page) : TAxe(page) {}
 
-TMath *TMath::CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX)
+TMath *TMath::CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX,
+                              const TNewScales &scales)
 {
     auto *g = new TMath(page);
     g->LabelCount = 0;
     g->m_axeX = axeX;
+    g->LogX = scales.LogX;
     if (const TData *x = g->Datas ? g->Datas->Item(axeX) : nullptr) {
         g->XMin = x->Min;
         g->XMax = x->Max;
@@ -25,11 +28,25 @@ TMath *TMath::CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axe
         g->YMin = g->Datas->MinOf(shown);
         g->YMax = g->Datas->MaxOf(shown);
     }
+    if (scales.WholeStepsY)
+        g->widenYToSteps();
     g->PasX = g->AutoPasX();
     g->PasY = g->AutoPasY();
     g->addAxisLegend();
     g->SetAffiches(shown);
     return g;
+}
+
+void TMath::widenYToSteps()
+{
+    const double step = AutoPasY();
+    const double lo = std::floor(YMin / step) * step;
+    // Adding zero turns -0 into 0.
+    const double hi = std::ceil(YMax / step) * step + 0.0;
+    if (std::isfinite(lo) && std::isfinite(hi)) {
+        YMin = lo;
+        YMax = hi;
+    }
 }
 
 void TMath::addAxisLegend()

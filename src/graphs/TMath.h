@@ -10,6 +10,14 @@
 
 struct TMathValues;
 
+// How a graph built from series lays out its scales beyond fitting them to
+// the data: a logarithmic X scale; a Y scale widened to whole graduation
+// steps, so that it starts and ends on a graduation.
+struct TNewScales {
+    bool LogX = false;
+    bool WholeStepsY = false;
+};
+
 class TMath : public TAxe
 {
 public:
@@ -18,7 +26,8 @@ public:
     explicit TMath(TIsisGraph *page);
     // A ready graph of the page's series: scales fitted to the data, automatic
     // steps, both grids, the X-axis legend and one curve per shown series.
-    static TMath *CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX);
+    static TMath *CreateFromDatas(TIsisGraph *page, const TSeriesSet &shown, int axeX,
+                                  const TNewScales &scales = {});
     // A graph read from the lines after its keyword, drawing the series of
     // datas (the page's collection or one read with the graph).
     static std::unique_ptr<TAxe> CreateFromStrings(TIsisGraph *page, TDatas *datas,
@@ -54,6 +63,7 @@ private:
     void drawYGraduations(Canvas &canvas, int x0, int y0, int u);
     void drawXAxis(Canvas &canvas, int x0, int y0, int u);
     void drawYAxis(Canvas &canvas, int x0, int y0, int u);
+    void widenYToSteps();
     void addAxisLegend();
     // The dialog's values on OK: limits and steps kept within reason.
     void apply(const TMathValues &values);

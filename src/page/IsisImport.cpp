@@ -1,6 +1,7 @@
 // The page view's imports of series files: a simulator graph export, or any
 // file FileKind recognises, each read aside and shown as one XY graph (an
-// oscilloscope's capture as one oscilloscope screen).
+// oscilloscope's capture as one oscilloscope screen, an AC analysis as a
+// Bode page).
 #include "data/FileKind.h"
 #include "data/SpiceRaw.h"
 #include "data/TableReader.h"
@@ -16,25 +17,29 @@ namespace
 
 const QString NotRecognised = QStringLiteral("Format de fichier non reconnu\n");
 
-bool ReadIsisExport(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &)
+bool ReadIsisExport(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &,
+                    TSpiceRawInfo &)
 {
     return datas.LoadFromIsisFile(fileName, &why);
 }
 
 bool ReadSpiceRaw(const QString &fileName, TDatas &datas, QString &why,
-                  const TPartChooser &choose)
+                  const TPartChooser &choose, TSpiceRawInfo &info)
 {
-    return LoadSpiceRawFile(fileName, datas, &why, nullptr, choose);
+    return LoadSpiceRawFile(fileName, datas, &why, &info, choose);
 }
 
-bool ReadTable(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &)
+bool ReadTable(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &,
+               TSpiceRawInfo &)
 {
     return LoadTableFile(fileName, datas, &why);
 }
 
+// Each reader may tell what the series are (an AC analysis) through info.
 struct SeriesReader {
     TFileKind Kind;
-    bool (*Read)(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &choose);
+    bool (*Read)(const QString &fileName, TDatas &datas, QString &why, const TPartChooser &choose,
+                 TSpiceRawInfo &info);
 };
 
 constexpr std::array<SeriesReader, 3> SeriesReaders{{
@@ -92,6 +97,7 @@ bool TIsisGraph::ImportFile(const QString &fileName, QString *why, const TPartCh
     const auto reader = std::find_if(SeriesReaders.begin(), SeriesReaders.end(),
                                       [kind](const SeriesReader &r) { return r.Kind == kind; });
     TDatas fresh;
+    TSpiceRawInfo info;
     if (!reason.isEmpty()) {
         reason.prepend(NotRecognised);
     } else if (kind == TFileKind::ScopeCsv) {
@@ -101,8 +107,11 @@ bool TIsisGraph::ImportFile(const QString &fileName, QString *why, const TPartCh
         reason.prepend(NotRecognised);
     } else if (reader == SeriesReaders.end()) {
         reason = Unsupported();
-    } else if (reader->Read(fileName, fresh, reason, choose)) {
-        ImportSeries(std::move(fresh));
+    } else if (reader->Read(fileName, fresh, reason, choose, info)) {
+        if (info.Ac && !info.GainPhase.empty())
+            ImportBode(std::move(fresh), info.GainPhase);
+        else
+            ImportSeries(std::move(fresh));
         return true;
     } else if (!reason.isEmpty()) {
         reason.prepend(NotRecognised);

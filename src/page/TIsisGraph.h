@@ -18,6 +18,7 @@ class TAxe;
 class TDatas;
 class TDessin;
 class TDialogSet;
+struct TGainPhase;
 struct TPageExtras;
 
 class TIsisGraph : public TGraphEMF
@@ -93,6 +94,10 @@ public:
     // Replaces the page by one XY graph of the series: series 0 as abscissa,
     // one curve for each of the others (up to 255), 2000 by 1500 points.
     void ImportSeries(TDatas series);
+    // Replaces the page by the Bode plot of an AC analysis: two graphs on a
+    // logarithmic scale of series 0, the gains of the pairs above their
+    // phases, each phase in its gain's colour, 2000 by 2000 points.
+    void ImportBode(TDatas series, const std::vector<TGainPhase> &pairs);
     // Replaces the page by one oscilloscope screen of the given series (made
     // by OscSeries). With fewer than two series it says that the instrument
     // shows nothing and leaves the page as it was.
