@@ -198,7 +198,7 @@ QByteArray Doubles(std::initializer_list<double> values)
 // 32-bit floats.
 TEST(SpiceRaw, WideTransientTakesTimeAsDoublesAndTheRestAsFloats)
 {
-    TRawFileSpec layout;
+    TRawLayout layout;
     layout.Variables = {"time time", "V(out) voltage", "I(R1) device_current", "Ix(u1:in) subckt_current"};
     layout.Points = 3;
     for (const auto &[t, v, i] : {std::tuple{0.0, 0.5f, 1e-3f}, {-1e-3, 1.25f, -2e-3f}, {2e-3, -3.0f, 0.0f}}) {
@@ -220,27 +220,27 @@ TEST(SpiceRaw, WideTransientTakesTimeAsDoublesAndTheRestAsFloats)
 
 TEST(SpiceRaw, WideLayoutsGiveTheSameSeries)
 {
-    TRawFileSpec doubles;
+    TRawLayout doubles;
     doubles.Flags = QStringLiteral("real forward double");
     doubles.Variables = {"time time", "V(out) voltage"};
     doubles.Points = 2;
     doubles.Values = Doubles({0, 1.5, 1e-3, 2.5});
 
-    TRawFileSpec byVector = doubles;
+    TRawLayout byVector = doubles;
     byVector.Flags = QStringLiteral("real forward double fastaccess");
     byVector.Values = Doubles({0, 1e-3, 1.5, 2.5});
 
-    TRawFileSpec text = doubles;
+    TRawLayout text = doubles;
     text.Flags = QStringLiteral("real forward");
     text.Binary = false;
     text.Values = Utf16(QStringLiteral("0\t0.000000000000000e+000\n\t1.5e+000\n\n"
                                        "1\t1.000000000000000e-003\n\t2.5e+000\n\n"));
 
-    TRawFileSpec narrowText = text;
+    TRawLayout narrowText = text;
     narrowText.Wide = false;
     narrowText.Values = "0\t0.0\n\t1.5\n1\t1e-3\n\t2.5\n";
 
-    for (const TRawFileSpec &layout : {doubles, byVector, text, narrowText}) {
+    for (const TRawLayout &layout : {doubles, byVector, text, narrowText}) {
         SCOPED_TRACE(layout.Flags.toStdString() + (layout.Binary ? " binary" : " text"));
         const Loaded l = Load(RawFile(layout));
         ASSERT_TRUE(l.ok) << l.why.toStdString();
@@ -251,7 +251,7 @@ TEST(SpiceRaw, WideLayoutsGiveTheSameSeries)
 
 TEST(SpiceRaw, WideComplexRunTakesFrequencyFromTheRealPart)
 {
-    TRawFileSpec layout;
+    TRawLayout layout;
     layout.Plotname = QStringLiteral("AC Analysis");
     layout.Flags = QStringLiteral("complex forward log");
     layout.Variables = {"frequency frequency", "V(out) voltage"};
@@ -268,7 +268,7 @@ TEST(SpiceRaw, WideComplexRunTakesFrequencyFromTheRealPart)
 
 TEST(SpiceRaw, SteppedRunsOnOneGridBecomeOneCurveEach)
 {
-    TRawFileSpec layout;
+    TRawLayout layout;
     layout.Plotname = QStringLiteral("DC transfer characteristic");
     layout.Flags = QStringLiteral("real forward stepped");
     layout.Variables = {"V1 voltage", "V(out) voltage", "I(R1) device_current"};
@@ -294,7 +294,7 @@ TEST(SpiceRaw, SteppedRunsOnOneGridBecomeOneCurveEach)
 // step in the waveform) keeps both values.
 TEST(SpiceRaw, SteppedRunsOnDifferentGridsShareTheUnionOfTheirTimes)
 {
-    TRawFileSpec layout;
+    TRawLayout layout;
     layout.Flags = QStringLiteral("real forward stepped");
     layout.Variables = {"time time", "V(out) voltage"};
     const std::vector<std::pair<double, float>> points{
@@ -327,7 +327,7 @@ TEST(SpiceRaw, SamplesThatAreNotNumbersAreGaps)
     EXPECT_DOUBLE_EQ(l.datas.Item(1)->Min, 0);
     EXPECT_DOUBLE_EQ(l.datas.Item(1)->Max, 5);
 
-    TRawFileSpec binary;
+    TRawLayout binary;
     binary.Flags = QStringLiteral("real forward double");
     binary.Variables = {"time time", "V(out) voltage"};
     binary.Points = 3;
@@ -354,7 +354,7 @@ TEST(SpiceRaw, DamagedFilesAreRefusedWithTheirPlace)
     const QByteArray several = ReadSampleFile(SpiceSample(QStringLiteral("analyses.raw")));
     const qsizetype dataStart = binary.indexOf("Binary:\n") + 8;
     // The second run's sweep goes down where the first one's goes up.
-    TRawFileSpec falling;
+    TRawLayout falling;
     falling.Plotname = QStringLiteral("DC transfer characteristic");
     falling.Flags = QStringLiteral("real forward stepped double");
     falling.Variables = {"V1 voltage", "V(out) voltage"};
@@ -363,7 +363,7 @@ TEST(SpiceRaw, DamagedFilesAreRefusedWithTheirPlace)
 
     // Ten thousand runs of two points each, every run on its own grid: the
     // union would hold ten thousand times the values read.
-    TRawFileSpec scattered = falling;
+    TRawLayout scattered = falling;
     scattered.Values.clear();
     scattered.Points = 20000;
     for (int run = 0; run < 10000; ++run)

@@ -19,7 +19,7 @@ QByteArray Utf16(const QString &text)
 
 // The header as the wide layout writes it: tab-indented variables, a few
 // lines no reader needs, LF line ends.
-QByteArray RawFile(const TRawFileSpec &layout)
+QByteArray RawFile(const TRawLayout &layout)
 {
     QString text = QStringLiteral("Title: * C:\\mesures\\filtre.asc\n"
                                   "Date: Tue Mar  4 10:20:30 2025\n");

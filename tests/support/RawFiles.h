@@ -12,7 +12,7 @@
 // The path of a file under tests/data/spice.
 QString SpiceSample(const QString &name);
 
-struct TRawFileSpec {
+struct TRawLayout {
     QString Plotname = QStringLiteral("Transient Analysis");
     QString Flags = QStringLiteral("real forward");
     // "name type" per variable, the abscissa first.
@@ -24,7 +24,7 @@ struct TRawFileSpec {
     QString PointsText;        // the count as written, when not Points
 };
 
-QByteArray RawFile(const TRawFileSpec &layout);
+QByteArray RawFile(const TRawLayout &layout);
 
 // Little-endian values, appended.
 void AppendDouble(QByteArray &bytes, double v);
