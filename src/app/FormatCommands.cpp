@@ -84,9 +84,18 @@ void TFormatCommands::ApplyFontName(const QString &name)
 
 void TFormatCommands::GiveBackKeyboard(const QWidget *control)
 {
-    // A box left for another control keeps nothing: the keyboard is elsewhere.
-    if (!Updating && control->hasFocus())
-        m_view.setFocus(Qt::OtherFocusReason);
+    if (Updating)
+        return;
+    // Once the box has finished with the value (a spin box selects its text
+    // after a step), so that it shows no selection once left. A box already
+    // left for another control keeps nothing: the keyboard is elsewhere.
+    QMetaObject::invokeMethod(
+        this,
+        [this, control] {
+            if (control->hasFocus())
+                m_view.setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 }
 
 template <class Change> void TFormatCommands::Apply(Change change)

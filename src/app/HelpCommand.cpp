@@ -20,7 +20,7 @@ QString HelpFilePath()
 namespace
 {
 
-// 760 by 600 where the screen allows, and never beyond the screen whatever
+// 820 by 640 where the screen allows, and never beyond the screen whatever
 // its scale: centred on the owner's screen with room left for the frame.
 void FitOnScreen(QWidget &window, const QWidget &owner)
 {
@@ -28,7 +28,7 @@ void FitOnScreen(QWidget &window, const QWidget &owner)
     if (!screen)
         return;
     const QRect free = screen->availableGeometry();
-    QRect placed(QPoint(), QSize(760, 600).boundedTo(free.size() * 0.9));
+    QRect placed(QPoint(), QSize(820, 640).boundedTo(free.size() * 0.9));
     placed.moveCenter(free.center());
     window.setGeometry(placed);
 }

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLayout>
 #include <QToolButton>
-#include <algorithm>
 
 namespace
 {
@@ -41,15 +40,14 @@ TStandardToolBar::TStandardToolBar(const TMainActions &a, QWidget *parent) : QTo
     AddSeparator();
     for (QAction *action : {a.DrawDown, a.DrawUp})
         AddButton(action);
-    m_drawUp = widgetForAction(a.DrawUp);
 
-    m_stretch = new QWidget(this);
-    m_stretch->setObjectName(QStringLiteral("ToolButton25"));
-    m_stretch->setFixedSize(ButtonWidth, buttonHeight);
-    addWidget(m_stretch);
+    auto *stretch = new QWidget(this);
+    stretch->setObjectName(QStringLiteral("ToolButton25"));
+    stretch->setMinimumSize(ButtonWidth, buttonHeight);
+    stretch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    addWidget(stretch);
 
     AddButton(a.HelpAbout);
-    m_helpAbout = widgetForAction(a.HelpAbout);
 }
 
 void TStandardToolBar::AddButton(QAction *action)
@@ -67,17 +65,4 @@ void TStandardToolBar::AddSeparator()
     line->setFrameShadow(QFrame::Sunken);
     line->setFixedSize(SeparatorWidth, buttonHeight);
     addWidget(line);
-}
-
-void TStandardToolBar::resizeEvent(QResizeEvent *event)
-{
-    QToolBar::resizeEvent(event);
-    StretchSeparator();
-}
-
-void TStandardToolBar::StretchSeparator()
-{
-    const int width = std::max(ButtonWidth, this->width() - m_drawUp->x() - m_drawUp->width() -
-                                                m_helpAbout->width());
-    m_stretch->setFixedWidth(width);
 }

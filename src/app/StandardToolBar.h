@@ -1,6 +1,7 @@
 #pragma once
 // The standard tool bar ToolBar1: the action buttons in groups, and the
-// stretchable separator ToolButton25 that keeps HelpAbout at the right end.
+// stretchable separator ToolButton25 (never narrower than a button) that
+// keeps HelpAbout at the right end, whether the bar grows or shrinks.
 #include <QToolBar>
 
 struct TMainActions;
@@ -17,15 +18,7 @@ public:
     static constexpr int ButtonWidth = 23;
     static constexpr int SeparatorWidth = 8;
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void AddButton(QAction *action);
     void AddSeparator();
-    void StretchSeparator();
-
-    QWidget *m_stretch = nullptr;
-    QWidget *m_drawUp = nullptr;
-    QWidget *m_helpAbout = nullptr;
 };

@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, StretchableSeparatorKeepsHelpAboutAtTheRightEnd)
     auto *bar = Find<QToolBar>("ToolBar1");
     auto *stretch = Find<QWidget>("ToolButton25");
     auto *help = Find<QWidget>("HelpAboutButton");
-    for (int width : {700, 1000, 1280}) {
+    for (int width : {700, 1000, 1280, 640}) {
         form->resize(width, 480);
         Settle();
         SCOPED_TRACE(width);

@@ -4,6 +4,7 @@
 #include "annotations/TTexte.h"
 #include "dialogs/ColorSwatch.h"
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 
@@ -41,7 +42,9 @@ protected:
         QTest::keyClicks(epais, QStringLiteral("9"));
         EXPECT_EQ(Line()->Epais, 4); // nothing applied while typing
         Key(Qt::Key_Return);
+        QApplication::processEvents();
         ASSERT_EQ(Line()->Epais, 9);
+        EXPECT_FALSE(epais->findChild<QLineEdit *>()->hasSelectedText());
     }
     // Undo and redo rebuild the graphs: always the page's own.
     int Count() const { return view->Graphs(0)->ElementCount(); }
