@@ -25,11 +25,11 @@ void TIsisGraph::ImportBode(TDatas series, const std::vector<TGainPhase> &pairs)
     SetGraphCount(0);
     *Datas = std::move(series);
     SetZoom(1);
+    // Two graphs of 2000 by 1000 points; labels are placed at the final width.
+    SetMFWidth(2000);
     for (const TSeriesSet &shown : {gains, phases})
         AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, shown, 0, {true, true})));
-    // Two graphs of 2000 by 1000 points.
     SetMFHeight(2000);
-    SetMFWidth(2000);
     startHistory();
     Redraw();
 }

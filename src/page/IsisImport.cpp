@@ -67,10 +67,12 @@ void TIsisGraph::ImportSeries(TDatas series)
     SetGraphCount(0);
     *Datas = std::move(series);
     SetZoom(1);
+    // Labels are placed at the final width: widening the page later would
+    // stretch the gaps between them but not the labels.
+    SetMFWidth(2000);
     AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, Datas->AllButFirst(), 0)));
     // The one graph takes the whole height.
     SetMFHeight(1500);
-    SetMFWidth(2000);
     startHistory();
     Redraw();
 }

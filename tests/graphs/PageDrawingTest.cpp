@@ -4,10 +4,13 @@
 // curves clipped onto the margin lines, legends, arrow heads either way,
 // markers and a text. The oscilloscope page: graticule, scale labels wrapping
 // onto rows, a gap at a missing sample on both graph kinds, zero-level arrows
-// above, on and below the screen.
+// above, on and below the screen. The Bode page: decades and the ticks
+// between them on a logarithmic frequency scale shared by two graphs, two
+// vectors in the same colours in both, a phase below -180 degrees.
 #include "support/GraphPageFixture.h"
 #include "support/Golden.h"
 #include "support/OscRecords.h"
+#include "support/RawFiles.h"
 
 #include "annotations/Marker.h"
 #include "annotations/TArrow.h"
@@ -91,6 +94,12 @@ TEST_F(PageDrawingTest, OscilloscopePageAndTheSameChannelOnAnXYGraph)
     page.AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(&page, {1}, 0)));
     page.SetMFHeight(page.MFHeight());
     ExpectGolden(QStringLiteral("graphs/golden/oscilloscope-page.svg"), Svg());
+}
+
+TEST_F(PageDrawingTest, BodePageOfAThreeStageLadder)
+{
+    ASSERT_TRUE(page.ImportFile(SpiceSample(QStringLiteral("ladder-ac-binary.raw"))));
+    ExpectGolden(QStringLiteral("graphs/golden/bode-page.svg"), Svg());
 }
 
 } // namespace
