@@ -3,6 +3,7 @@
 #include "data/DocumentWriter.h"
 #include "data/DecimalText.h"
 #include "data/HugePages.h"
+#include <QList>
 #include <cmath>
 #include <limits>
 
@@ -47,7 +48,7 @@ bool TDataOsc::SetValueBytes(int i, std::string_view cell)
 // The channel's fields, then the raw codes.
 void TDataOsc::SaveOwnLines(DocumentWriter &out) const
 {
-    out.WriteText(Channel ? QString(QLatin1Char(Channel)) : QString());
+    out.WriteText(Channel ? QString::fromUcs4(&Channel, 1) : QString());
     out.WriteText(WaveformId);
     out.WriteReal(YMult);
     out.WriteReal(YOff);
@@ -58,8 +59,8 @@ void TDataOsc::SaveOwnLines(DocumentWriter &out) const
 
 void TDataOsc::LoadOwnLines(DocumentReader &in, int count)
 {
-    const std::string_view channel = in.NextLine();
-    Channel = channel.empty() ? '\0' : channel.front();
+    // The first character in the document's encoding, not its first byte.
+    Channel = in.ReadText().left(2).toUcs4().value(0);
     WaveformId = in.ReadText();
     YMult = in.ReadReal();
     YOff = in.ReadReal();

@@ -14,7 +14,8 @@ public:
     double YMult = 0.0;  // value units per code step
     double YZero = 0.0;  // value at the reference code
     double YOff = 0.0;   // the reference code
-    char Channel = '\0'; // '1'..'4', 'M' (math), 'A' or 'B' (references)
+    // '1'..'4', 'M' (math), 'A' or 'B' (references); a document may hold any.
+    char32_t Channel = 0;
 
     void Assign(const TData &from) override;
     void SetCount(int n) override;

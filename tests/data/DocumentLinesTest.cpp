@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <tuple>
 
 namespace
 {
@@ -206,6 +207,30 @@ TEST(DocumentLines, TextsAreWindows1252WhenTheyFitOtherwiseUtf8WithAMark)
         DocumentBytes([](DocumentWriter &out) { out.WriteText(QStringLiteral("Ã©")); });
     DocumentReader in(View(written));
     EXPECT_EQ(in.ReadText(), QStringLiteral("Ã©"));
+}
+
+TEST(DocumentLines, EveryTextOfASeriesReadsBackInEitherEncoding)
+{
+    // Name, unit, channel and waveform of an oscilloscope series; the first
+    // section is UTF-8 (it holds an omega), the second Windows-1252.
+    const QByteArray sections[] = {
+        "[Datas]\r\nNb series=1\r\nOsc\r\nCH1 \xCE\xA9\r\n\xC2\xB5V\r\nclBlack\r\n1\r\n"
+        "\xC3\xBB\r\nCH1 \xC3\xA9\r\n0,04\r\n128\r\n0,5\r\n100\r\n[Datas End]\r\n",
+        "[Datas]\r\nNb series=1\r\nOsc\r\nCH1 \x80\r\n\xB5V\r\nclBlack\r\n1\r\n"
+        "\xFB\r\nCH1 \xE9\r\n0,04\r\n128\r\n0,5\r\n100\r\n[Datas End]\r\n",
+    };
+    for (const QByteArray &section : sections) {
+        TDatas datas;
+        DocumentReader in(View(section));
+        datas.LoadFromStrings(in);
+        const auto *osc = static_cast<const TDataOsc *>(datas.Item(0));
+        EXPECT_EQ(std::tuple(osc->Unit, osc->Channel, osc->WaveformId),
+                  std::tuple(QStringLiteral("µV"), U'û', QStringLiteral("CH1 é")));
+        const QByteArray written =
+            DocumentBytes([&](DocumentWriter &out) { datas.SaveToStrings(out); });
+        EXPECT_EQ(Lines(written.mid(written.startsWith("\xEF\xBB\xBF") ? 3 : 0)),
+                  Lines(section));
+    }
 }
 
 TEST(DocumentLines, SeriesSectionsThatCannotBeReadSayWhy)
