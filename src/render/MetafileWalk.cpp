@@ -1,6 +1,7 @@
 #include "render/MetafileWalk.h"
 #include "render/PageFont.h"
 #include "render/PagePicture.h"
+#include "render/TextPieces.h"
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
@@ -22,24 +23,9 @@ bool SameFace(const TFont &a, const TFont &b)
     return a == c;
 }
 
-// Texts up to this length are laid out whole; longer ones in pieces of at
-// most this length, each ending after a blank when it holds one, never
-// inside a character or before a combining mark.
+// Texts up to this length are laid out whole for their advances, longer
+// ones in pieces of at most this length.
 constexpr qsizetype PieceLength = 256;
-
-qsizetype PieceEnd(const QString &text, qsizetype start)
-{
-    if (text.size() - start <= PieceLength)
-        return text.size();
-    const qsizetype limit = start + PieceLength;
-    for (qsizetype end = limit; end > start + PieceLength / 2; --end)
-        if (text[end - 1] == QLatin1Char(' '))
-            return end;
-    qsizetype end = limit;
-    while (end > start + 1 && (text[end].isLowSurrogate() || text[end].isMark()))
-        --end;
-    return end;
-}
 
 class Walker
 {
@@ -140,7 +126,7 @@ private:
         double origin = 0;
         int previous = 0;
         for (qsizetype start = 0; start < text.size();) {
-            const qsizetype end = PieceEnd(text, start);
+            const qsizetype end = TextPieceEnd(text, start, PieceLength);
             QTextLayout layout(text.mid(start, end - start), m_pageFont);
             layout.beginLayout();
             const QTextLine line = layout.createLine();

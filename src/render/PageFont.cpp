@@ -1,4 +1,6 @@
 #include "render/PageFont.h"
+#include "data/PageUnits.h"
+#include "render/TextPieces.h"
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -26,9 +28,10 @@ int TextAscent(const QFontMetricsF &metrics)
     return int(std::ceil(metrics.ascent()));
 }
 
-QSize TextCell(const QFontMetricsF &metrics, const QString &text)
+QSize TextCell(const QFontMetricsF &metrics, QStringView text)
 {
-    const int width = text.isEmpty() ? 0 : int(std::ceil(metrics.horizontalAdvance(text)));
+    const double advance = std::ceil(TextAdvance(metrics, text));
+    const int width = int(std::min(advance, double(PageCoordLimit)));
     return QSize(width, TextAscent(metrics) + int(std::ceil(metrics.descent())));
 }
 

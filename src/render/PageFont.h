@@ -16,9 +16,10 @@ constexpr int MaxFontPixels = 4000;
 
 QFont PageFont(const TFont &font);
 
-// The text cell: width = advance rounded up, height = ascent and descent,
-// each rounded up. The baseline lies TextAscent below the cell's top.
-QSize TextCell(const QFontMetricsF &metrics, const QString &text);
+// The text cell: width = advance rounded up (long texts measured in pieces,
+// at most PageCoordLimit), height = ascent and descent, each rounded up. The baseline lies
+// TextAscent below the cell's top.
+QSize TextCell(const QFontMetricsF &metrics, QStringView text);
 int TextAscent(const QFontMetricsF &metrics);
 // The text cell of text written in font, as a canvas measures it.
 QSize MeasureText(const TFont &font, const QString &text);

@@ -2,6 +2,7 @@
 #include "render/PageFont.h"
 #include "render/PagePicture.h"
 #include "render/QtColor.h"
+#include "render/TextPieces.h"
 #include "render/WideLines.h"
 #include <QFontMetricsF>
 #include <QPaintEngine>
@@ -149,7 +150,7 @@ private:
             m_font.setStrikeOut(false);
             m_fontIndex = style.FontIndex;
         }
-        const QString text = m_picture.TextOf(e).toString();
+        const QStringView text = m_picture.TextOf(e);
         // Text fills whole cells: its box starts at the cell's edge, half a
         // unit before the centre the lines go through.
         const QPointF corner(topLeft.x() - 0.5, topLeft.y() - 0.5);
@@ -159,10 +160,25 @@ private:
         m_painter.setFont(m_font);
         m_painter.setPen(m_fontColor);
         const QPointF baseline = corner + QPointF(0, TextAscent(*m_metrics));
-        m_painter.drawText(baseline, text);
+        const qreal width = drawPieces(baseline, text);
         if (m_underline || m_strikeOut)
-            drawDecorations(baseline, m_metrics->horizontalAdvance(text));
+            drawDecorations(baseline, width);
         m_styleIndex = noIndex; // the pen was replaced by the font colour
+    }
+
+    // Draws the text piece after piece, each where the ones before end (a
+    // short text is one piece); returns the advance of the whole.
+    qreal drawPieces(QPointF baseline, QStringView text)
+    {
+        qreal x = 0;
+        for (qsizetype start = 0; start < text.size();) {
+            const qsizetype end = TextPieceEnd(text, start, WholeTextLength);
+            const QString piece = text.sliced(start, end - start).toString();
+            m_painter.drawText(baseline + QPointF(x, 0), piece);
+            x += m_metrics->horizontalAdvance(piece);
+            start = end;
+        }
+        return x;
     }
 
     void drawDecorations(QPointF baseline, qreal width)

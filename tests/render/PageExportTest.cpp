@@ -1,15 +1,18 @@
 #include "render/PageExport.h"
+#include "render/PageFont.h"
 #include "render/RecordingCanvas.h"
 #include "support/SampleFiles.h"
 #include "support/WriteFailures.h"
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -55,6 +58,48 @@ TEST_F(PageExportTest, SvgDrawsConnectedLinesAsOnePolyline)
     const QByteArray svg = ReadSampleFile(path(QStringLiteral("long.SVG")));
     EXPECT_EQ(svg.count("<polyline"), 1);
     EXPECT_LT(svg.size(), 5000 * 12);
+}
+
+// A long text is drawn in pieces, each where the one before ends: every
+// character once, in order, on one baseline, the pieces' boxes abutting.
+TEST_F(PageExportTest, SvgDrawsALongTextInPiecesThatFollowEachOther)
+{
+    canvas.Font.Size = 12;
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    QString text;
+    for (int i = 0; text.size() < 20000; ++i)
+        text += QStringLiteral("mesure%1 ").arg(i);
+    canvas.TextOut(10, 40, text);
+    ASSERT_EQ(ExportPagePicture(picture, path(QStringLiteral("text.svg"))), QString());
+
+    QXmlStreamReader xml(QString::fromUtf8(ReadSampleFile(path(QStringLiteral("text.svg")))));
+    struct Piece {
+        double X;
+        QString Y;
+        QString Text;
+    };
+    std::vector<Piece> pieces;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.name() == QLatin1String("text")) {
+            const QXmlStreamAttributes a = xml.attributes();
+            pieces.push_back({a.value(QLatin1String("x")).toDouble(),
+                              a.value(QLatin1String("y")).toString(), xml.readElementText()});
+        }
+    }
+    ASSERT_GT(pieces.size(), 4u);
+    QString drawn;
+    const QFontMetricsF metrics(PageFont(canvas.Font));
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        drawn += pieces[i].Text;
+        if (i == 0)
+            continue;
+        EXPECT_EQ(pieces[i].Y, pieces[0].Y) << i;
+        EXPECT_NEAR(pieces[i].X - pieces[i - 1].X, metrics.horizontalAdvance(pieces[i - 1].Text),
+                    1.0)
+            << i;
+    }
+    EXPECT_EQ(drawn, text);
 }
 
 TEST_F(PageExportTest, PngIsOnePixelPerUnitOnTheBackground)

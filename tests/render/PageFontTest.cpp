@@ -1,8 +1,10 @@
 #include "render/PageFont.h"
+#include "data/PageUnits.h"
 #include "render/QtColor.h"
 #include "render/RecordingCanvas.h"
 #include <QFontMetricsF>
 #include <QImage>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace
@@ -48,6 +50,27 @@ TEST(PageFontTest, TextExtentFollowsTheFontAndNotTheScreen)
     const QFontMetricsF printer(PageFont(canvas.Font), &highDpi);
     EXPECT_EQ(TextCell(printer, QStringLiteral("Tension")),
               canvas.TextExtent(QStringLiteral("Tension")));
+}
+
+// A long text is measured piece by piece: whole, its advance would overflow
+// the layout's fixed-point width (2^25 units) and come back as a wrong,
+// small width. A text wider than the page can hold is held at its limit.
+TEST(PageFontTest, LongTextsKeepTheirWidthUpToThePageLimit)
+{
+    TFont font;
+    font.Name = QStringLiteral("Times New Roman");
+    font.Size = 3000; // 4000 units: a few thousand characters pass 2^25 units
+    const QFontMetricsF metrics(PageFont(font));
+    const QString word = QStringLiteral("Wm ");
+    // Kerning included: what one more word adds to a line of them.
+    const double unit =
+        metrics.horizontalAdvance(word.repeated(2)) - metrics.horizontalAdvance(word);
+    for (const int words : {2000, 20000, 100000}) {
+        const QString text = word.repeated(words);
+        const double expected = std::min(unit * words, double(PageCoordLimit));
+        EXPECT_NEAR(TextCell(metrics, text).width(), expected, expected * 1e-4) << words;
+    }
+    EXPECT_EQ(TextCell(metrics, word.repeated(20000)).height(), TextCell(metrics, word).height());
 }
 
 TEST(QtColorTest, PlainAndSystemColours)
