@@ -1,5 +1,6 @@
 #include "data/FileKind.h"
 #include "data/DocumentReader.h"
+#include "data/IsisSniff.h"
 #include "data/ReadableFile.h"
 #include "data/ScopeCsvReader.h"
 #include "data/SpiceRawText.h"
@@ -18,12 +19,19 @@ TSniff SniffDocument(std::string_view head)
     return HasDocumentBanner(head.substr(0, head.find('\n'))) ? TSniff::Yes : TSniff::No;
 }
 
-// A header of quoted names: other tables may start the same way.
+// A header of quoted names: other tables may start the same way, and are
+// told apart by the lines that follow.
 TSniff SniffIsisExport(std::string_view head)
 {
-    if (head.starts_with("\xEF\xBB\xBF"))
-        head.remove_prefix(3);
-    return head.starts_with('"') ? TSniff::Maybe : TSniff::No;
+    switch (LookForIsisExport(head, head.size() < SniffBytes)) {
+    case TIsisLook::Export:
+        return TSniff::Maybe;
+    case TIsisLook::Header:
+        return TSniff::Unlikely;
+    case TIsisLook::No:
+        break;
+    }
+    return TSniff::No;
 }
 
 TSniff SniffSpiceRaw(std::string_view head)
@@ -58,7 +66,9 @@ bool NameMatches(const TFileFormat &format, const QString &fileName)
     const QString name = QFileInfo(fileName).fileName();
     const QStringList patterns = QString::fromLatin1(format.Patterns).split(QLatin1Char(';'));
     return std::any_of(patterns.begin(), patterns.end(), [&](const QString &pattern) {
-        return QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive).match(name).hasMatch();
+        return QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive)
+            .match(name)
+            .hasMatch();
     });
 }
 
@@ -72,15 +82,20 @@ std::span<const TFileFormat> FileFormats()
 TFileKind SniffFileKind(std::string_view head, const QString &fileName)
 {
     const TFileFormat *maybe = nullptr;
+    const TFileFormat *unlikely = nullptr;
     for (const TFileFormat &format : Formats) {
         const TSniff sniff = format.Sniff(head);
         if (sniff == TSniff::Yes)
             return format.Kind;
-        if (sniff == TSniff::Maybe && (!maybe || (!NameMatches(*maybe, fileName) &&
-                                                  NameMatches(format, fileName))))
+        if (sniff == TSniff::Maybe &&
+            (!maybe || (!NameMatches(*maybe, fileName) && NameMatches(format, fileName))))
             maybe = &format;
+        if (sniff == TSniff::Unlikely && !unlikely)
+            unlikely = &format;
     }
-    return maybe ? maybe->Kind : TFileKind::Unknown;
+    if (maybe)
+        return maybe->Kind;
+    return unlikely ? unlikely->Kind : TFileKind::Unknown;
 }
 
 TFileKind FileKindOf(const QString &fileName, QString *why)
@@ -112,7 +127,8 @@ QString ImportFileFilter()
         }
         each << QString::fromUtf8(format.Label) << patterns;
     }
-    return (QStringList{QStringLiteral("Tous les fichiers pris en charge"), all.join(QLatin1Char(';'))} +
+    return (QStringList{QStringLiteral("Tous les fichiers pris en charge"),
+                        all.join(QLatin1Char(';'))} +
             each)
         .join(QLatin1Char('|'));
 }

@@ -8,8 +8,10 @@
 
 enum class TFileKind { Unknown, Document, IsisExport, SpiceRaw, ScopeCsv, Table };
 
-// How sure a format is, from the first bytes alone, that a file is its own.
-enum class TSniff { No, Maybe, Yes };
+// How sure a format is, from the first bytes alone, that a file is its own;
+// Unlikely: its reader is chosen only when no other format claims the file,
+// so that it names what is wrong.
+enum class TSniff { No, Unlikely, Maybe, Yes };
 
 struct TFileFormat {
     TFileKind Kind;
@@ -19,7 +21,8 @@ struct TFileFormat {
 };
 
 // Every format: the first that says Yes wins; among those that say Maybe,
-// the first whose patterns match the name, else the first of them.
+// the first whose patterns match the name, else the first of them; else the
+// first that says Unlikely.
 std::span<const TFileFormat> FileFormats();
 
 // How many first bytes the sniffers are given.

@@ -68,10 +68,41 @@ void Settle(TTableLayout &layout, const std::vector<Line> &lines, std::size_t da
 {
     layout.Separator = separator;
     layout.Point = HasDecimalComma(lines[data].Text, separator) ? ',' : '.';
+    layout.CommaColumn = false;
     layout.Data = lines[data].Text.data();
     layout.DataLine = lines[data].Number;
     layout.Header = data > 0 ? lines[data - 1].Text : std::string_view();
     layout.Columns = cells;
+}
+
+// A line holding one number without a decimal point, or a gap word.
+bool IsCommaColumnCell(std::string_view line)
+{
+    const std::string_view cell = Trimmed(line, false);
+    double v;
+    return cell.find_first_of(".;\t") == std::string_view::npos &&
+           (IsGapCell(cell) || ParseDecimal(cell, v));
+}
+
+// Whether the lines from data on are one column of numbers written with a
+// decimal comma, as a spreadsheet saves a single column in French: whole
+// numbers bare, others with one comma, nothing else on the line, and the
+// line naming the column with no separator in it. A first line of two
+// commas, or a header "t,v", says that the commas separate cells. data
+// moves back over the whole numbers that open the column.
+bool IsDecimalCommaColumn(const std::vector<Line> &lines, std::size_t &data)
+{
+    std::size_t first = data;
+    while (first > 0 && IsCommaColumnCell(lines[first - 1].Text))
+        --first;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        if (!IsCommaColumnCell(lines[i].Text))
+            return false;
+    }
+    if (first > 0 && lines[first - 1].Text.find_first_of(",;\t") != std::string_view::npos)
+        return false;
+    data = first;
+    return true;
 }
 
 } // namespace
@@ -95,7 +126,8 @@ bool TableCells::Next(std::string_view &cell)
             q += 2;
         cell = rest.substr(1, q == std::string_view::npos ? std::string_view::npos : q - 1);
         end = q == std::string_view::npos ? rest.size() : q + 1;
-        const std::size_t sep = blanks ? rest.find_first_of(" \t", end) : rest.find(m_separator, end);
+        const std::size_t sep =
+            blanks ? rest.find_first_of(" \t", end) : rest.find(m_separator, end);
         end = sep == std::string_view::npos ? rest.size() : sep;
     } else {
         end = blanks ? rest.find_first_of(" \t") : rest.find(m_separator);
@@ -125,10 +157,17 @@ bool FindTableLayout(std::string_view text, TTableLayout &layout, QString &why)
     // a line "0,5;1,5" is two cells, not three.
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (char separator : {'\t', ';', ',', BlankSeparator}) {
-            if (std::size_t cells; IsNumberLine(lines[i].Text, separator, cells)) {
+            std::size_t cells;
+            if (!IsNumberLine(lines[i].Text, separator, cells))
+                continue;
+            if (std::size_t data = i; separator == ',' && IsDecimalCommaColumn(lines, data)) {
+                Settle(layout, lines, data, ';', 1);
+                layout.Point = ',';
+                layout.CommaColumn = true;
+            } else {
                 Settle(layout, lines, i, separator, cells);
-                return true;
             }
+            return true;
         }
     }
     // A single column of numbers.
@@ -174,8 +213,8 @@ std::vector<TColumnName> ColumnNames(std::string_view header, char separator, bo
     TableCells cells(header, separator);
     std::string_view cell;
     while (names.size() < most && cells.Next(cell)) {
-        QString text = utf8 ? QString::fromUtf8(cell.data(), qsizetype(cell.size()))
-                            : FromWindows1252(cell);
+        QString text =
+            utf8 ? QString::fromUtf8(cell.data(), qsizetype(cell.size())) : FromWindows1252(cell);
         text.replace(QStringLiteral("\"\""), QStringLiteral("\""));
         const bool lone = text.size() > 1 && (text.front() == u'(' || text.front() == u'[');
         if (separator == BlankSeparator && lone && !names.empty() && names.back().Unit.isEmpty())

@@ -11,12 +11,13 @@
 inline constexpr char BlankSeparator = ' ';
 
 struct TTableLayout {
-    char Separator = ',';      // ',', ';', '\t' or BlankSeparator
-    char Point = '.';          // decimal point of the first line of numbers
-    std::string_view Header;   // the line naming the columns; empty without one
-    std::size_t Columns = 0;   // cells of the first line of numbers, up to its last number
+    char Separator = ',';       // ',', ';', '\t' or BlankSeparator
+    char Point = '.';           // decimal point of the first line of numbers
+    std::string_view Header;    // the line naming the columns; empty without one
+    std::size_t Columns = 0;    // cells of the first line of numbers, up to its last number
     const char *Data = nullptr; // start of the first line of numbers
-    std::size_t DataLine = 0;  // its number, counted from 1
+    std::size_t DataLine = 0;   // its number, counted from 1
+    bool CommaColumn = false;   // one column whose commas are decimal commas
 };
 
 // Lines looked at for the first line of numbers; the lines before it are a

@@ -13,6 +13,7 @@
 #include "data/TDataAnalog.h"
 #include "data/TDatas.h"
 #include "data/TableLayout.h"
+#include "data/Utf16Text.h"
 #include "data/Windows1252.h"
 #include <climits>
 #include <cmath>
@@ -300,11 +301,37 @@ bool Refuse(QString *why, const QString &reason)
     return false;
 }
 
+// Why a table of fewer than two columns makes no page: the first column is
+// the abscissa of the others.
+QString OneColumnFault(const TTableLayout &layout)
+{
+    const QString why =
+        QStringLiteral("Ligne %1 : le tableau n'a qu'une colonne de nombres%2 ; il "
+                       "en faut une pour les abscisses et au moins une pour les "
+                       "valeurs.")
+            .arg(layout.DataLine)
+            .arg(layout.CommaColumn ? QStringLiteral(" à virgule décimale") : QString());
+    if (!layout.CommaColumn)
+        return why;
+    return why +
+           QStringLiteral(" Si la virgule y sépare deux colonnes, une ligne de noms « x,y » en "
+                          "tête le dit.");
+}
+
 } // namespace
 
 bool LoadTable(std::string_view bytes, TDatas &datas, QString *why)
 {
     datas.Clear();
+    if (HasUtf16Mark(bytes)) {
+        std::string utf8;
+        try {
+            utf8 = Utf16ToUtf8(bytes);
+        } catch (const std::bad_alloc &) {
+            return Refuse(why, QStringLiteral("Mémoire insuffisante pour lire le fichier."));
+        }
+        return LoadTable(utf8, datas, why);
+    }
     bytes = bytes.substr(0, bytes.find('\0'));
     const bool bom = bytes.starts_with(ByteOrderMark);
     if (bom)
@@ -314,17 +341,20 @@ bool LoadTable(std::string_view bytes, TDatas &datas, QString *why)
     if (!FindTableLayout(bytes, layout, reason))
         return Refuse(why, reason);
     const char *const end = bytes.data() + bytes.size();
-    const std::size_t lines = CountLines(std::string_view(layout.Data, std::size_t(end - layout.Data)));
+    const std::size_t lines =
+        CountLines(std::string_view(layout.Data, std::size_t(end - layout.Data)));
     if (QString fault = ShapeFault(layout, layout.Columns, lines, bytes.size()); !fault.isEmpty())
         return Refuse(why, fault);
     try {
         std::vector<std::unique_ptr<TData>> series;
-        TableRows rows(series, layout,
-                       ColumnNames(layout.Header, layout.Separator, bom || IsUtf8(layout.Header),
-                                   MaxColumns),
-                       lines, MaxSamples(bytes.size()));
+        TableRows rows(
+            series, layout,
+            ColumnNames(layout.Header, layout.Separator, bom || IsUtf8(layout.Header), MaxColumns),
+            lines, MaxSamples(bytes.size()));
         if (!rows.AddColumns(layout.Columns) || !rows.Read(layout.Data, end, reason))
             return Refuse(why, reason);
+        if (series.size() < 2)
+            return Refuse(why, OneColumnFault(layout));
         rows.Finish();
         datas.Items = std::move(series);
         return true;
@@ -338,14 +368,19 @@ bool LoadTableFile(const QString &fileName, TDatas &datas, QString *why)
     datas.Clear();
     TFileText text;
     QString reason;
-    if (!text.Read(fileName, reason))
+    if (!text.Read(fileName, reason, TZeroBytes::KeptInUtf16))
         return Refuse(why, reason);
     return LoadTable(text.View(), datas, why);
 }
 
 bool LooksLikeTable(std::string_view head)
 {
+    std::string utf8;
+    if (HasUtf16Mark(head)) {
+        utf8 = Utf16ToUtf8(head);
+        head = utf8;
+    }
     TTableLayout layout;
     QString why;
-    return FindTableLayout(head, layout, why) && layout.Columns >= 2;
+    return FindTableLayout(head.substr(0, head.find('\0')), layout, why);
 }

@@ -1,7 +1,9 @@
 #include "data/TableReader.h"
 #include "data/UData.h"
 #include "support/ReaderChecks.h"
+#include "support/SampleFiles.h"
 #include <QStringList>
+#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -69,6 +71,10 @@ TEST_F(TableReader, LayoutsOfEverySeparatorHeaderAndDecimalPoint)
         {"names of columns without numbers", "t,a,b,c\n0,1\n1,,2\n", {"t|", "a|", "b|"},
          {{0, 1}, {1, Gap}, {Gap, 2}}},
         {"carriage returns only", "t;U\r0;1\r1;2", {"t|", "U|"}, {{0, 1}, {1, 2}}},
+        {"names with a comma: commas separate", "t,U\n1,5\n2,25\n", {"t|", "U|"},
+         {{1, 2}, {5, 25}}},
+        {"a line of two commas: commas separate", "1,5\n2,25,3\n", {"Colonne 1|",
+         "Colonne 2|", "Colonne 3|"}, {{1, 2}, {5, 25}, {Gap, 3}}},
     };
     for (const Layout &l : layouts) {
         QString why;
@@ -125,6 +131,12 @@ TEST_F(TableReader, RefusalsNameTheLineAndLeaveNothingBehind)
         {millionColumns, "Ligne 1 : 1000000 colonnes, plus que les 65536 possibles."},
         {growing, "Ligne 2, colonne 65537 : plus que les 65536 colonnes possibles."},
         {lying, "60000 colonnes sur 2000001 lignes font plus de valeurs"},
+        // One column, whose commas are decimal commas as a French spreadsheet
+        // writes them: no abscissa for the values.
+        {"Tension (V)\r\n0\r\n1,5\r\n2\r\n-2,25\r\n",
+         "Ligne 2 : le tableau n'a qu'une colonne de nombres à virgule décimale"},
+        {"1,5\n2,25\n\n3,125\n", "Ligne 1 : le tableau n'a qu'une colonne de nombres à virgule"},
+        {"Mesures\n12\n13\n", "Ligne 2 : le tableau n'a qu'une colonne de nombres ; il en faut"},
     };
     for (const auto &r : refusals) {
         datas.Add(std::make_unique<TDataAnalog>());
@@ -172,12 +184,50 @@ TEST_F(TableReader, RandomTablesReadBackExactly)
     }
 }
 
+// Spreadsheets save "Unicode text" as UTF-16 behind a byte-order mark,
+// cells separated by tabs.
+TEST_F(TableReader, Utf16TextReadsAsTheSameTable)
+{
+    const QString text = QString::fromUtf8("Temps (s)\tIntensité (µA)\t\U0001D461\r\n"
+                                           "0\t1,5\t2\r\n0,001\t-2,25\t\r\n");
+    QByteArray little("\xFF\xFE"), big("\xFE\xFF");
+    for (const QChar c : text) {
+        little += char(c.unicode() & 0xFF);
+        little += char(c.unicode() >> 8);
+        big += char(c.unicode() >> 8);
+        big += char(c.unicode() & 0xFF);
+    }
+    QTemporaryDir dir;
+    for (const QByteArray &bytes : {little, big}) {
+        const QString file = WriteSampleFile(dir, QStringLiteral("unicode.txt"), bytes + '\0');
+        ASSERT_TRUE(LooksLikeTable(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+        QString why;
+        ASSERT_TRUE(LoadTableFile(file, datas, &why)) << why.toStdString();
+        EXPECT_EQ(Names(), QStringList({QString::fromUtf8("Temps|s"),
+                                        QString::fromUtf8("Intensité|µA"),
+                                        QString::fromUtf8("\U0001D461|")}));
+        EXPECT_EQ(Text(Values(1)), Text({1.5, -2.25}));
+        EXPECT_EQ(Text(Values(2)), Text({2, Gap}));
+    }
+    // A lone surrogate is a replacement character; a last odd byte is dropped.
+    ASSERT_TRUE(LoadTable(std::string("\xFF\xFE\x00\xD8;\0\n\0" "0\0;\0" "1\0\n", 15), datas));
+    EXPECT_EQ(Names(), QStringList({QString::fromUtf8("\uFFFD|"), QStringLiteral("Colonne 2|")}));
+}
+
+TEST_F(TableReader, AZeroByteEndsEightBitText)
+{
+    QTemporaryDir dir;
+    const QString file =
+        WriteSampleFile(dir, QStringLiteral("zero.csv"), QByteArray("t;U\n0;1\n1;2\n\0" "2;3\n", 17));
+    ASSERT_TRUE(LoadTableFile(file, datas));
+    EXPECT_EQ(Text(Values(1)), Text({1, 2}));
+}
+
 TEST(TableSniffer, KnowsTablesFromOtherText)
 {
-    for (const char *table : {"t;U\n0;1,5\n", "0.1,2\n", "x y\n1 2\n"})
+    for (const char *table : {"t;U\n0;1,5\n", "0.1,2\n", "x y\n1 2\n", "12\n13\n"})
         EXPECT_TRUE(LooksLikeTable(table)) << table;
-    for (const char *other : {"Bonjour, le monde.\n",
-                              "12\n13\n", ""})
+    for (const char *other : {"Bonjour, le monde.\n", ""})
         EXPECT_FALSE(LooksLikeTable(other)) << other;
 }
 

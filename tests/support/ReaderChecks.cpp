@@ -89,6 +89,8 @@ std::string TableWellFormedOrEmptyFault(TDatas &datas, std::string_view text)
     const bool read = LoadTable(text, datas, &why);
     if (!read && why.isEmpty())
         return "a refused table gave no reason";
+    if (read && datas.Count() < 2)
+        return "an accepted table has no column of values";
     return GappedSeriesFault(datas, read, read ? QString() : why);
 }
 
