@@ -9,6 +9,8 @@
 #include "graphs/Graduations.h"
 #include "graphs/TCourbe.h"
 #include "page/TIsisGraph.h"
+#include "render/PageFont.h"
+#include <QSize>
 #include <cmath>
 
 TMath::TMath(TIsisGraph *page) : TAxe(page) {}
@@ -55,8 +57,19 @@ void TMath::addAxisLegend()
     legend->IsAxeX = true;
     // The axis legend gives its label slot back: curve labels start at the first.
     --LabelCount;
-    legend->SetDX(XToPageClipped(XMax) + (Width() * 6) / 400 + 10 - Left);
-    legend->SetDY(Bottom() - YToPageClipped(0) - 10);
+    const int end = XToPageClipped(XMax);
+    const int y0 = YToPageClipped(0);
+    legend->SetDX(end + (Width() * 6) / 400 + 10 - Left);
+    legend->SetDY(Bottom() - y0 - 10);
+    // A name too long for the room left of the frame's edge would be cut off
+    // there: it then ends where the scale ends, on the side of the axis that
+    // the graduation labels leave free.
+    const QSize size = MeasureText(legend->Font, legend->LegendText());
+    if (Left + legend->DX + size.width() <= Right())
+        return;
+    const int gap = 2 * (Width() / 400);
+    legend->SetDX(end - size.width() - Left);
+    legend->SetDY(YMax <= 0 ? Bottom() - y0 - gap - size.height() : Bottom() - y0 + gap);
 }
 
 void TMath::SetAffiches(const TSeriesSet &s)

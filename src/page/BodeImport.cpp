@@ -25,11 +25,13 @@ void TIsisGraph::ImportBode(TDatas series, const std::vector<TGainPhase> &pairs)
     SetGraphCount(0);
     *Datas = std::move(series);
     SetZoom(1);
-    // Two graphs of 2000 by 1000 points; labels are placed at the final width.
+    // Two graphs of 2000 by 1500 points, as tall as one imported graph, so
+    // that the labels above each keep clear of the scale's graduations;
+    // labels are placed at the final width.
     SetMFWidth(2000);
     for (const TSeriesSet &shown : {gains, phases})
         AppendGraph(std::unique_ptr<TAxe>(TMath::CreateFromDatas(this, shown, 0, {true, true})));
-    SetMFHeight(2000);
+    SetMFHeight(3000);
     startHistory();
     Redraw();
 }

@@ -2,9 +2,11 @@
 
 #include "annotations/TLegende.h"
 #include "graphs/TCourbe.h"
+#include "render/PageFont.h"
 #include <QRect>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace
 {
@@ -136,6 +138,44 @@ TEST_F(TMathTest, LogarithmicAxesRunAlongTheEdgesWithDecadeLabels)
     for (const PictureRecord &r : RecordsOf(picture, TPictureOp::Line))
         grid += r.Pen.Color == clSilver;
     EXPECT_EQ(grid, 28 + 5) << "four decades: the grid keeps to them on Y";
+}
+
+// The X-axis legend stands after the end of the axis while it fits before the
+// frame's edge; a longer one ends where the scale ends, across the axis from
+// the graduation labels, overlapping none of them.
+TEST_F(TMathTest, AxisLegendStaysInsideTheFrameClearOfTheLabels)
+{
+    const int shortX = AddAnalog({0, 10}, QStringLiteral("t"), clBlue, QStringLiteral("s"));
+    const int longX = AddAnalog({0, 10}, QStringLiteral("fréquence du générateur"), clBlue,
+                                QStringLiteral("Hz"));
+    const int below = AddAnalog({-3, -1});
+    const int above = AddAnalog({1, 3});
+    struct Case {
+        int AxeX, Shown;
+        int Side; // 0: after the axis end, 1: below the axis, -1: above it, 2: across it
+    };
+    for (const Case c : {Case{shortX, above, 0}, Case{longX, below, 1}, Case{longX, above, -1}}) {
+        std::unique_ptr<TMath> g(TMath::CreateFromDatas(&page, {c.Shown}, c.AxeX));
+        const auto *legend = dynamic_cast<TLegende *>(g->Elements()[0]);
+        ASSERT_TRUE(legend);
+        const QString title = legend->LegendText();
+        std::optional<QRect> box;
+        std::vector<QRect> labels;
+        for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Text)) {
+            const QRect rect(r.Points[0], MeasureText(r.Font, r.Text));
+            if (r.Text == title)
+                box = rect;
+            else
+                labels.push_back(rect);
+        }
+        ASSERT_TRUE(box) << c.AxeX;
+        const int end = g->XToPage(g->XMax), y0 = g->YToPage(0);
+        EXPECT_LE(box->right(), g->Right()) << title.toStdString();
+        const int side = box->left() > end ? 0 : box->top() > y0 ? 1 : box->bottom() < y0 ? -1 : 2;
+        EXPECT_EQ(side, c.Side) << title.toStdString();
+        for (const QRect &label : labels)
+            EXPECT_FALSE(label.intersects(*box)) << title.toStdString();
+    }
 }
 
 } // namespace

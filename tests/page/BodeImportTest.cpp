@@ -81,7 +81,7 @@ TEST_F(BodeImportTest, TheRCLowPassCrossesItsCutOffWhereTheSimulatorPutsIt)
     const TData &f = *page.Datas->Item(0);
     for (TMath *g : {gains, phases})
         EXPECT_EQ(std::tuple(g->LogX, g->LogY, g->XMin, g->XMax, g->Width(), g->Height()),
-                  std::tuple(true, false, f.Min, f.Max, 2000, 1000));
+                  std::tuple(true, false, f.Min, f.Max, 2000, 1500));
     EXPECT_EQ(std::tuple(gains->YMin, gains->YMax, phases->YMin, phases->YMax),
               std::tuple(-60.0, 0.0, -90.0, 0.0))
         << "-56 dB and -89 degrees widened to whole steps";
