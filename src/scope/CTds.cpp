@@ -68,6 +68,7 @@ TTDS::TTDS(QObject *parent, TTDSTimeouts timeouts) : QObject(parent), m_timeouts
 {
     m_clock.start();
     connect(&m_port, &TComPort::OnRxChar, this, &TTDS::Received);
+    connect(&m_port, &TComPort::OnLineLost, this, &TTDS::Wake);
 }
 
 TTDS::~TTDS()
@@ -83,6 +84,11 @@ int TTDS::ChannelCount() const
 void TTDS::Cancel()
 {
     Cancelled = true;
+    Wake();
+}
+
+void TTDS::Wake()
+{
     if (m_loop)
         m_loop->quit();
 }
@@ -223,7 +229,13 @@ void TTDS::SendCommand(const QString &cmd)
         throw TCancelled{};
     Progress += int(cmd.size());
     ProgressMax += int(cmd.size());
-    m_port.WriteText(cmd.toLatin1() + '\r');
+    try {
+        m_port.WriteText(cmd.toLatin1() + '\r');
+    } catch (const EComPort &) {
+        if (m_port.LineLost())
+            Lost();
+        throw;
+    }
 }
 
 QString TTDS::ReadLine()
@@ -241,6 +253,13 @@ void TTDS::Silent()
                     GetPort() + QLatin1Char('.'));
 }
 
+void TTDS::Lost()
+{
+    throw ETDSError(QStringLiteral("La liaison série %1 a été perdue : l'oscilloscope est "
+                                   "débranché ou éteint.")
+                        .arg(GetPort()));
+}
+
 bool TTDS::WaitFor(const std::function<bool()> &done, int limitMs, bool fromLastByte)
 {
     const qint64 start = m_clock.elapsed();
@@ -251,6 +270,8 @@ bool TTDS::WaitFor(const std::function<bool()> &done, int limitMs, bool fromLast
             return true;
         if (m_parser.GetState() == TReplyParser::State::Failed)
             throw ETDSError(m_parser.Failure());
+        if (m_port.LineLost())
+            Lost();
         const qint64 from = fromLastByte ? std::max(start, m_lastByteMs) : start;
         const qint64 remaining = from + limitMs - m_clock.elapsed();
         if (remaining <= 0)
@@ -270,6 +291,5 @@ void TTDS::Received(int count)
     m_lastByteMs = m_clock.elapsed();
     m_parser.Feed(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                             std::size_t(bytes.size())));
-    if (m_loop)
-        m_loop->quit();
+    Wake();
 }

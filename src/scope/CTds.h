@@ -72,12 +72,14 @@ private:
     void ReadWaveform(TChannelData &r);
     void SendCommand(const QString &cmd);
     QString ReadLine();
-    // Runs the event loop until done() holds. Throws on a cancel and on a
-    // failed reply; false when no byte came within limitMs (counted from the
-    // wait's start, or from the last byte when fromLastByte).
+    // Runs the event loop until done() holds. Throws on a cancel, a failed
+    // reply and a lost line; false when no byte came within limitMs (counted
+    // from the wait's start, or from the last byte when fromLastByte).
     bool WaitFor(const std::function<bool()> &done, int limitMs, bool fromLastByte);
     [[noreturn]] void Silent();
+    [[noreturn]] void Lost();
     void Received(int count);
+    void Wake();
 
     TComPort m_port;
     TReplyParser m_parser;

@@ -3,6 +3,9 @@
 #include <array>
 #include <cerrno>
 #include <utility>
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 
 namespace
 {
@@ -43,6 +46,7 @@ TComPort::TComPort(QObject *parent) : QObject(parent)
 {
     m_serial.setReadBufferSize(InputQueueSize);
     connect(&m_serial, &QSerialPort::readyRead, this, &TComPort::Received);
+    connect(&m_serial, &QSerialPort::errorOccurred, this, &TComPort::SerialError);
 }
 
 TComPort::~TComPort()
@@ -94,6 +98,7 @@ void TComPort::Open()
     if (Connected())
         return;
     m_serial.setPortName(DevicePath(m_port));
+    m_lost = false;
     errno = 0;
     if (!m_serial.open(QIODevice::ReadWrite))
         Fail(EComPort::OpenFailed);
@@ -128,7 +133,7 @@ void TComPort::Close()
 int TComPort::WriteText(const QByteArray &text)
 {
     errno = 0;
-    if (!Connected() || m_serial.write(text) != text.size())
+    if (!Connected() || m_lost || m_serial.write(text) != text.size())
         Fail(EComPort::WriteFailed);
     const int limitMs = 1000 + 100 * int(text.size());
     while (m_serial.bytesToWrite() > 0) {
@@ -144,6 +149,34 @@ QList<TPortInfo> TComPort::ListPorts()
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         ports.push_back({info.systemLocation(), info.hasVendorIdentifier()});
     return ports;
+}
+
+void TComPort::SerialError(QSerialPort::SerialPortError error)
+{
+    const bool failedIo = error == QSerialPort::ReadError || error == QSerialPort::WriteError;
+    if (m_lost || !(error == QSerialPort::ResourceError || (failedIo && HungUp())))
+        return;
+    // The device keeps signalling its hang-up until it is closed: a wait on
+    // it would never block again.
+    m_lost = true;
+    QMetaObject::invokeMethod(
+        this, [this] {
+            if (m_lost)
+                Close();
+        },
+        Qt::QueuedConnection);
+    emit OnLineLost();
+}
+
+bool TComPort::HungUp() const
+{
+#ifdef Q_OS_UNIX
+    pollfd line{int(m_serial.handle()), POLLIN, 0};
+    return ::poll(&line, 1, 0) == 1 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    // Elsewhere a device that goes away is reported as a resource error.
+    return false;
+#endif
 }
 
 void TComPort::Received()

@@ -1,7 +1,8 @@
 #pragma once
 // The serial port the oscilloscope is connected to: 9600 baud, 8 data bits,
 // no parity, one stop bit, no flow control. Received bytes are reported by
-// OnRxChar on the thread that owns the port (the user-interface thread).
+// OnRxChar on the thread that owns the port (the user-interface thread); a
+// line that goes away is reported once by OnLineLost, and the port closes.
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -78,6 +79,10 @@ public:
     // At most count bytes of those already received; never waits.
     QByteArray ReadBytes(int count) { return m_serial.read(count); }
     int QueuedCount() const { return int(m_serial.bytesAvailable()); }
+    // Whether the line opened last is gone: the system reported a hang-up
+    // or the loss of the device (an adapter unplugged, the far end of a
+    // pseudo-terminal closed). Cleared by the next Open. Never waits.
+    bool LineLost() const { return m_lost; }
 
     // The machine's serial devices: built-in ports and adapters.
     static QList<TPortInfo> ListPorts();
@@ -85,11 +90,17 @@ public:
 signals:
     // Bytes have arrived; count (at least 1) is QueuedCount at that moment.
     void OnRxChar(int count);
+    // The line is gone (LineLost holds); the port closes right after.
+    void OnLineLost();
 
 private:
     void Received();
+    void SerialError(QSerialPort::SerialPortError error);
+    // Whether the system reports a hang-up or an error on the open device.
+    bool HungUp() const;
     [[noreturn]] void Fail(EComPort::Code code);
 
     QSerialPort m_serial;
     QString m_port = QStringLiteral("COM1");
+    bool m_lost = false;
 };

@@ -141,6 +141,22 @@ TEST(TTDS, NoReplyNamesThePortAndAnUnopenablePortSaysSo)
                                                 "/nonexistent/ttyUSB9\n\rRelancer l'application"));
 }
 
+// The instrument's side of the line closes half way through a curve: the
+// wait ends at once, not at the silence limit, and says that the line of
+// that port was lost.
+TEST(TTDS, ALostLineEndsTheWaitAtOnceAndNamesThePort)
+{
+    TdsSimOptions o;
+    o.Fault = TdsFault::Unplugged;
+    const Capture c = CaptureFrom(o, {5000, 30000});
+    EXPECT_EQ(std::tuple(c.connected, c.transferred, c.link->Failure.Kind),
+              std::tuple(true, false, TTDSFailure::Box::Error));
+    EXPECT_EQ(c.link->Failure.Text,
+              QStringLiteral("La liaison série %1 a été perdue : l'oscilloscope est débranché "
+                             "ou éteint.")
+                  .arg(PortOf(*c.simulator)));
+}
+
 TEST(TTDS, CancelEndsTheWaitAtOnceAndRestartsTheAcquisition)
 {
     TdsSimOptions o;

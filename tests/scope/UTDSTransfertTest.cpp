@@ -83,3 +83,23 @@ TEST(TTDSTransfertDlg, CancelDuringTheTransferClosesWithoutAMessage)
     EXPECT_TRUE(link.Cancelled);
     EXPECT_TRUE(scripted.Messages.empty());
 }
+
+TEST(TTDSTransfertDlg, ALostLineIsToldInAnErrorBoxAtOnce)
+{
+    TdsSimOptions o;
+    o.Fault = TdsFault::Unplugged;
+    auto simulator = StartSimulator(o);
+    ScriptedPrompts scripted;
+    TTDS link(nullptr, {5000, 30000});
+    link.SetPort(PortOf(*simulator));
+    TTDSTransfertDlg dialog;
+    scripted.Dialogs.push_back(PressTransfer);
+    EXPECT_FALSE(dialog.Execute(link, {}));
+    ASSERT_EQ(scripted.Messages.size(), 1U);
+    EXPECT_EQ(scripted.Messages[0].icon, Prompts::Icon::Error);
+    EXPECT_EQ(scripted.Messages[0].text,
+              QStringLiteral("La liaison série %1 a été perdue : l'oscilloscope est débranché "
+                             "ou éteint.")
+                  .arg(PortOf(*simulator)));
+    EXPECT_FALSE(link.Cancelled);
+}

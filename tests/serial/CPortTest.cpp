@@ -32,8 +32,27 @@ TEST(TComPort, TalksToAPseudoTerminalAndReportsEveryArrival)
 
     port.SetPort(PortOf(*simulator)); // the same name: stays open
     EXPECT_TRUE(port.Connected());
+    EXPECT_FALSE(port.LineLost());
     port.Close();
     EXPECT_FALSE(port.Connected());
+}
+
+// The far end closes after half a reply: the loss is reported once, the port
+// closes instead of signalling the hang-up for ever, and writing fails.
+TEST(TComPort, ALineThatGoesAwayIsReportedOnceAndCloses)
+{
+    TdsSimOptions o;
+    o.Fault = TdsFault::Unplugged;
+    auto simulator = StartSimulator(o);
+    TComPort port;
+    QSignalSpy lost(&port, &TComPort::OnLineLost);
+    port.SetPort(PortOf(*simulator));
+    port.Open();
+    port.WriteText("CURV?\r");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !port.Connected(); }, 5000));
+    EXPECT_TRUE(port.LineLost());
+    EXPECT_EQ(lost.size(), 1);
+    EXPECT_THROW(port.WriteText("ID?\r"), EComPort);
 }
 
 TEST(TComPort, AMissingDeviceRaisesCodeOne)

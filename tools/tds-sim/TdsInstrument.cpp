@@ -131,7 +131,7 @@ std::string TdsInstrument::Curve() const
 std::string TdsInstrument::Answer(std::string_view line)
 {
     const std::string command = Upper(line);
-    if (m_options.Fault == TdsFault::Silent || m_hung)
+    if (m_options.Fault == TdsFault::Silent || m_hung || m_unplugged)
         return {};
     if (command == "RS232:TRAN:TERM CR")
         m_terminator = '\r';
@@ -154,7 +154,9 @@ std::string TdsInstrument::Answer(std::string_view line)
         return Preamble();
     else if (command == "CURV?") {
         m_hung = m_options.Fault == TdsFault::HangOnCurve;
-        return m_hung ? std::string() : Curve();
+        m_unplugged = m_options.Fault == TdsFault::Unplugged;
+        const std::string curve = m_hung ? std::string() : Curve();
+        return m_unplugged ? curve.substr(0, curve.size() / 2) : curve;
     } else if (command.rfind("DAT:SOU ", 0) == 0) {
         for (const SourceName &s : sources) {
             if (command.substr(8) == s.command)

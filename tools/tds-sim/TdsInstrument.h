@@ -14,6 +14,7 @@ enum class TdsFault {
     Endless,     // a preamble that never ends
     HangOnCurve, // stops answering at the first curve request
     LongBlock,   // a curve block announcing more bytes than it may
+    Unplugged,   // sends half of the first curve, then its side of the line closes
 };
 
 struct TdsSimOptions {
@@ -40,6 +41,9 @@ public:
     // command has none.
     std::string Answer(std::string_view command);
 
+    // Whether the line closes once the replies given so far are sent.
+    bool HangsUp() const { return m_unplugged; }
+
     // The codes of a source's curve, one byte per point.
     static std::string CurveCodes(char source, int points);
 
@@ -53,4 +57,5 @@ private:
     char m_terminator = '\n';
     char m_source = '1';
     bool m_hung = false;
+    bool m_unplugged = false;
 };

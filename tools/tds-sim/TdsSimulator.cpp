@@ -80,7 +80,7 @@ TdsSimulator::Clock::duration TdsSimulator::WireTime(std::size_t bytes) const
 
 int TdsSimulator::PollTimeoutMs() const
 {
-    if (m_out.empty())
+    if (m_out.empty() || m_master < 0)
         return -1;
     const auto wait = m_nextWrite - Clock::now();
     if (wait <= Clock::duration::zero())
@@ -101,6 +101,16 @@ void TdsSimulator::Run()
         if (fds[0].revents & POLLIN)
             ReadCommands();
         WritePending();
+        if (m_master >= 0 && m_out.empty() && m_instrument.HangsUp())
+            HangUp();
+    }
+}
+
+void TdsSimulator::HangUp()
+{
+    for (int *fd : {&m_master, &m_slave}) {
+        ::close(*fd);
+        *fd = -1;
     }
 }
 

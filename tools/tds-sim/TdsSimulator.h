@@ -40,6 +40,9 @@ private:
 
     void ReadCommands();
     void WritePending();
+    // Closes both ends of the pseudo-terminal: the program on the other side
+    // sees its line hang up.
+    void HangUp();
     int PollTimeoutMs() const;
     Clock::duration WireTime(std::size_t bytes) const;
 

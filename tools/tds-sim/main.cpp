@@ -24,7 +24,8 @@ const char *const usage =
     "  --xunit TEXTE      unité X (s ; Hz : spectre)\n"
     "  --chunk N          réponses envoyées par morceaux de N octets\n"
     "  --baud N           débit simulé (9600 : vitesse de la liaison)\n"
-    "  --fault NOM        silent, garbage, bad-field, endless, hang-on-curve, long-block\n";
+    "  --fault NOM        silent, garbage, bad-field, endless, hang-on-curve, long-block,\n"
+    "                     unplugged (la liaison se ferme au milieu de la première courbe)\n";
 
 TdsSimulator *running = nullptr;
 
@@ -40,6 +41,7 @@ bool ParseFault(const std::string &name, TdsFault &fault)
         {"silent", TdsFault::Silent},           {"garbage", TdsFault::Garbage},
         {"bad-field", TdsFault::BadField},      {"endless", TdsFault::Endless},
         {"hang-on-curve", TdsFault::HangOnCurve}, {"long-block", TdsFault::LongBlock},
+        {"unplugged", TdsFault::Unplugged},
     };
     for (const auto &[text, value] : faults) {
         if (name == text) {
