@@ -102,9 +102,11 @@ private:
             m_metrics.emplace(m_pageFont);
             m_metricsIndex = style.FontIndex;
         }
-        const QString text = m_picture.TextOf(e).toString();
+        const QStringView whole = m_picture.TextOf(e);
+        const QString text =
+            ShownText(*m_metrics, whole, topLeft.x(), m_picture.MFWidth()).toString();
         if (style.Brush.Style == TBrushStyle::bsSolid) {
-            const QSize cell = TextCell(*m_metrics, text);
+            const QSize cell = TextCell(*m_metrics, whole);
             usePen(TPen{style.Brush.Color, 1});
             useBrush(style.Brush);
             m_out.Rectangle(topLeft.x(), topLeft.y(), topLeft.x() + cell.width(),

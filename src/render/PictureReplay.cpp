@@ -150,17 +150,18 @@ private:
             m_font.setStrikeOut(false);
             m_fontIndex = style.FontIndex;
         }
-        const QStringView text = m_picture.TextOf(e);
+        const QStringView whole = m_picture.TextOf(e);
         // Text fills whole cells: its box starts at the cell's edge, half a
         // unit before the centre the lines go through.
         const QPointF corner(topLeft.x() - 0.5, topLeft.y() - 0.5);
         if (style.Brush.Style == TBrushStyle::bsSolid)
-            m_painter.fillRect(QRectF(corner, QSizeF(TextCell(*m_metrics, text))),
+            m_painter.fillRect(QRectF(corner, QSizeF(TextCell(*m_metrics, whole))),
                                ToQColor(style.Brush.Color));
         m_painter.setFont(m_font);
         m_painter.setPen(m_fontColor);
         const QPointF baseline = corner + QPointF(0, TextAscent(*m_metrics));
-        const qreal width = drawPieces(baseline, text);
+        const qreal width =
+            drawPieces(baseline, ShownText(*m_metrics, whole, corner.x(), m_picture.MFWidth()));
         if (m_underline || m_strikeOut)
             drawDecorations(baseline, width);
         m_styleIndex = noIndex; // the pen was replaced by the font colour

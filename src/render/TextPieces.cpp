@@ -29,3 +29,17 @@ double TextAdvance(const QFontMetricsF &metrics, QStringView text)
     }
     return advance;
 }
+
+QStringView ShownText(const QFontMetricsF &metrics, QStringView text, double x, double right)
+{
+    if (text.size() <= WholeTextLength)
+        return text;
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = TextPieceEnd(text, start, WholeTextLength);
+        x += metrics.horizontalAdvance(text.sliced(start, end - start).toString());
+        if (x >= right)
+            return text.first(end);
+        start = end;
+    }
+    return text;
+}

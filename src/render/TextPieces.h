@@ -19,3 +19,9 @@ qsizetype TextPieceEnd(QStringView text, qsizetype start, qsizetype length);
 // The text's advance: measured whole up to WholeTextLength characters,
 // otherwise the sum of its pieces' advances.
 double TextAdvance(const QFontMetricsF &metrics, QStringView text);
+
+// The part of a text drawn from x that a page ending at right shows: a text
+// of up to WholeTextLength characters whole, a longer one up to the end of
+// its first piece that reaches right, so that what lies beyond the page
+// costs neither memory nor room in the file.
+QStringView ShownText(const QFontMetricsF &metrics, QStringView text, double x, double right);

@@ -2,12 +2,14 @@
 #include "render/EmfWriter.h"
 #include "render/PageFont.h"
 #include "render/RecordingCanvas.h"
+#include "render/TextPieces.h"
 #include "render/WmfWriter.h"
 #include "support/Golden.h"
 #include <QTextLayout>
 #include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace
 {
@@ -121,8 +123,10 @@ TEST_F(MetafileWritersTest, LargePageIsWrittenExactly)
 // and without blanks to cut after).
 TEST_F(MetafileWritersTest, LongTextsKeepTheWholeTextsAdvances)
 {
-    const QString words = QStringLiteral("Tension de sortie 𝛼 mesurée à 1 kHz, cafe\u0301 ").repeated(40);
-    const QString noBlank = QStringLiteral("x").repeated(255) + QStringLiteral("𝛼e\u0301").repeated(300);
+    const QString words =
+        QStringLiteral("Tension de sortie 𝛼 mesurée à 1 kHz, cafe\u0301 ").repeated(40);
+    const QString noBlank =
+        QStringLiteral("x").repeated(255) + QStringLiteral("𝛼e\u0301").repeated(300);
     for (const QString &text : {words, noBlank}) {
         picture.Reset(300, 200);
         canvas.TextOut(0, 100, text);
@@ -136,5 +140,24 @@ TEST_F(MetafileWritersTest, LongTextsKeepTheWholeTextsAdvances)
             drift += advances[i] - whole[i];
         }
         EXPECT_LE(std::abs(drift), 2);
+    }
+}
+
+// Of a long text the metafile holds what the page can show: up to the end of
+// the first piece that reaches past the page's right edge.
+TEST_F(MetafileWritersTest, ALongTextIsWrittenUpToThePageEdge)
+{
+    const QString text = QStringLiteral("mesure de la tension ").repeated(1000);
+    for (const int width : {300, 1000000}) {
+        picture.Reset(width, 200);
+        canvas.TextOut(10, 100, text);
+        const std::vector<int> advances = EmfAdvances(WriteEmf(picture));
+        const int reach = 10 + std::accumulate(advances.begin(), advances.end(), 0);
+        if (width == 300) {
+            EXPECT_LE(qsizetype(advances.size()), WholeTextLength);
+            EXPECT_GE(reach, width);
+        } else {
+            EXPECT_EQ(qsizetype(advances.size()), text.size());
+        }
     }
 }
