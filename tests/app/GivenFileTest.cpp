@@ -3,6 +3,7 @@
 // unsaved changes included.
 #include "app/RecentFilesMenu.h"
 #include "app/UIsis2Graph.h"
+#include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
@@ -19,6 +20,15 @@
 
 namespace
 {
+
+// Graphs with a logarithmic X scale: two on the Bode page of an AC analysis.
+int LogXGraphs(const TIsisGraph &page)
+{
+    int count = 0;
+    for (int i = 0; i < page.GraphCount(); ++i)
+        count += page.Graphs(i)->LogX ? 1 : 0;
+    return count;
+}
 
 class GivenFileTest : public ::testing::Test
 {
@@ -73,6 +83,7 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         QMessageBox::StandardButton answer; // NoButton: the page was not modified
         QString fileName;                   // the page's document afterwards
         QString caption;
+        int logGraphs = 0; // graphs on a logarithmic frequency scale: a Bode page has two
     };
     const Case cases[] = {
         {documents[0], QMessageBox::NoButton, documents[0], QStringLiteral("Scolivet : un.scv")},
@@ -81,6 +92,8 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         {graphExport, QMessageBox::No, QString(), QStringLiteral("Scolivet : ")},
         {SpiceSample(QStringLiteral("rc-tran-binary.raw")), QMessageBox::No, QString(),
          QStringLiteral("Scolivet : ")},
+        {SpiceSample(QStringLiteral("rc-ac-binary.raw")), QMessageBox::No, QString(),
+         QStringLiteral("Scolivet : "), 2},
         // The imported page is saved under a new name first.
         {documents[0], QMessageBox::Yes, documents[0], QStringLiteral("Scolivet : un.scv")},
     };
@@ -101,6 +114,7 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
         EXPECT_EQ(form->IsisGraph()->FileName, c.fileName);
         EXPECT_TRUE(form->windowTitle().startsWith(c.caption)) << form->windowTitle().toStdString();
         EXPECT_TRUE(form->Actions().AddGraph->isEnabled());
+        EXPECT_EQ(LogXGraphs(*form->IsisGraph()), c.logGraphs);
     }
     EXPECT_EQ(Recent().Files(),
               QStringList({documents[0], dir.filePath(QStringLiteral("trois.scv")), documents[1]}));

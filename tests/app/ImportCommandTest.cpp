@@ -4,6 +4,7 @@
 #include "app/ImportCommand.h"
 #include "app/UIsis2Graph.h"
 #include "data/UData.h"
+#include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
@@ -86,6 +87,8 @@ TEST_F(ImportCommandTest, AFileOfSeveralSimulationsAsksWhichOne)
     EXPECT_TRUE(offered[0].startsWith(QStringLiteral("AC Analysis")));
     EXPECT_EQ(selected, 2); // the transient analysis
     EXPECT_EQ(Names().mid(0, 3), QStringList({"frequency", "gain v(in)", "phase v(in)"}));
+    ASSERT_EQ(page.GraphCount(), 2) << "a Bode page";
+    EXPECT_TRUE(page.Graphs(0)->LogX && page.Graphs(1)->LogX);
 
     // Cancelling the choice is no failure: no message, the page stays.
     const TData *kept = page.Datas->Item(1);
@@ -117,6 +120,9 @@ TEST(CommandLineFile, AnyFormatOpensAsThePageOfTheWindow)
     form.OpenCommandLineFile(SpiceSample(QStringLiteral("rc-ac-ascii.raw")));
     EXPECT_TRUE(prompts.Messages.empty());
     EXPECT_EQ(form.IsisGraph()->Datas->Item(2)->Unit, QStringLiteral("°"));
+    const TIsisGraph &page = *form.IsisGraph();
+    ASSERT_EQ(page.GraphCount(), 2) << "a Bode page";
+    EXPECT_TRUE(page.Graphs(0)->LogX && page.Graphs(1)->LogX);
     EXPECT_EQ(form.windowTitle(), ImportCaption());
     EXPECT_TRUE(form.Actions().AddGraph->isEnabled());
 }

@@ -83,15 +83,18 @@ TEST_F(ProgramTest, ExportsTheProposedSimulationOfARawFile)
         EXPECT_TRUE(content.contains(QString::fromLatin1(label))) << label;
 }
 
-// A French spreadsheet's CSV gives its XY page; one channel file of a
-// capture gives the screen of every channel of its acquisition.
-TEST_F(ProgramTest, ExportsATableAndAnOscilloscopeCapture)
+// A French spreadsheet's CSV gives its XY page; an AC analysis its Bode page,
+// gains over phases on decades; one channel file of a capture gives the
+// screen of every channel of its acquisition.
+TEST_F(ProgramTest, ExportsATableAnAcAnalysisAndAnOscilloscopeCapture)
 {
     const struct {
         const char *input;
         std::vector<const char *> texts;
     } cases[] = {
         {"tables/charge-rc.csv", {">Temps(ms)<", ">Intensité(mA)<", ">Tension(V)<", ">2,5<"}},
+        {"spice/rc-ac-binary.raw",
+         {"viewBox=\"0 0 2000 3000\"", ">gain v(out)(dB)<", ">phase v(out)(°)<", ">1k<", ">100k<"}},
         {"scope/F0001CH2.CSV", {">t : 1ms/div<", ">CH1 : 500mV/div<", ">CH2 : 200mV/div<"}},
     };
     for (const auto &c : cases) {
