@@ -297,6 +297,10 @@ bool ScopeCsvReader::Scales(TChannelData &r, QString &why) const
     r.XIncr = interval;
     r.PtOff = std::int32_t(std::clamp(std::nearbyint(trigger), -FarthestTrigger, FarthestTrigger));
     r.XZero = m_firstTime + r.PtOff * interval;
+    // A positive offset raises the zero level: a capture of a signal between
+    // 0 and 5 V saved at 1 V/div holds -4.2 V, its zero level moved down to
+    // keep the trace on the screen. A transfer gives the same level as the
+    // code YOff, which the screen draws its arrow at.
     r.YOff = CentreCode + offset / r.YMult;
     const double lastTime = (double(m_points) - r.PtOff) * interval + r.XZero;
     const Field wrong = !(interval > 0) || !std::isfinite(lastTime) ? SampleInterval

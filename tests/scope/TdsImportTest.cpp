@@ -115,33 +115,47 @@ QByteArray Svg(TIsisGraph &page)
 } // namespace
 
 // The channel files hold what the simulated instrument sends: the values of
-// its codes at 2 V/div (its Y multiplier 0.08, zero level at code 128), its
-// time base of 4 µs steps from -5 ms. Both pages are drawn alike.
+// its codes at 2 V/div (its Y multiplier 0.08), its time base of 4 µs steps
+// from -5 ms, and the zero level the files' vertical offset places: at the
+// centre, one division above it (+2 V) or three below (-6 V). Both pages are
+// drawn alike, zero-level arrows included.
 TEST_F(TdsImportTest, ASavedCaptureGivesTheScreenOfATransferOfTheSameWaveforms)
 {
-    TdsSimOptions o;
-    o.Displayed = "12";
-    o.YUnit = "V";
-    ASSERT_TRUE(Import(o));
-    const QByteArray transferred = Svg(page);
+    QByteArray centred;
+    for (const double offset : {0.0, 2.0, -6.0}) {
+        TdsSimOptions o;
+        o.Displayed = "12";
+        o.YUnit = "V";
+        o.YOff = std::to_string(128 + offset / 0.08);
+        ASSERT_TRUE(Import(o));
+        const QByteArray transferred = Svg(page);
+        simulator.reset();
 
-    QTemporaryDir dir;
-    QString first;
-    for (const char source : {'1', '2'}) {
-        ScopeCsvChannel c;
-        const std::string name = std::string("CH") + source;
-        c.Source = name.c_str();
-        c.VerticalScale = 2.0;
-        c.SampleInterval = 4e-6;
-        c.FirstTime = -5e-3;
-        c.Values = ValuesOfCodes(TdsInstrument::CurveCodes(source, 2500), c.VerticalScale, 0);
-        const QString file = WriteSampleFile(
-            dir, QStringLiteral("F0007%1.CSV").arg(QString::fromStdString(name)), ScopeCsvText(c));
-        first = first.isEmpty() ? file : first;
+        QTemporaryDir dir;
+        QString first;
+        for (const char source : {'1', '2'}) {
+            ScopeCsvChannel c;
+            const std::string name = std::string("CH") + source;
+            c.Source = name.c_str();
+            c.VerticalScale = 2.0;
+            c.VerticalOffset = offset;
+            c.SampleInterval = 4e-6;
+            c.FirstTime = -5e-3;
+            c.Values =
+                ValuesOfCodes(TdsInstrument::CurveCodes(source, 2500), c.VerticalScale, offset);
+            const QString file = WriteSampleFile(
+                dir, QStringLiteral("F0007%1.CSV").arg(QString::fromStdString(name)),
+                ScopeCsvText(c));
+            first = first.isEmpty() ? file : first;
+        }
+        TIsisGraph saved;
+        QString why;
+        ASSERT_TRUE(saved.ImportFile(first, &why)) << why.toStdString();
+        EXPECT_EQ(Svg(saved), transferred) << offset;
+        EXPECT_TRUE(transferred.contains("CH1 : 2V/div")) << "the scale labels are drawn";
+        if (offset == 0)
+            centred = transferred;
+        else
+            EXPECT_NE(transferred, centred) << "the arrows and the traces move with the offset";
     }
-    TIsisGraph saved;
-    QString why;
-    ASSERT_TRUE(saved.ImportFile(first, &why)) << why.toStdString();
-    EXPECT_EQ(Svg(saved), transferred);
-    EXPECT_TRUE(transferred.contains("CH1 : 2V/div")) << "the scale labels are drawn";
 }

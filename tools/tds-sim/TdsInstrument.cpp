@@ -106,8 +106,7 @@ std::string TdsInstrument::Preamble() const
          {count, "\"" + description + ", " + count + " points, Sample mode\"", std::string("Y"),
           std::string(xIncr), std::string("0"), std::string("-5.0E-3"),
           "\"" + m_options.XUnit + "\"", doubled ? std::string("1.6E-1") : m_options.YMult,
-          std::string("0.0E0"),
-          std::string("1.28E2"), "\"" + m_options.YUnit + "\""}) {
+          std::string("0.0E0"), m_options.YOff, "\"" + m_options.YUnit + "\""}) {
         reply += ';';
         reply += field;
     }

@@ -25,6 +25,7 @@ struct TdsSimOptions {
     bool Stopped = false; // acquisition stopped before the transfer
     int Points = 2500;    // point count the preambles announce
     std::string YMult = "8.0E-2";
+    std::string YOff = "1.28E2"; // the code of the channels' zero level
     std::string YUnit = "Volts";
     std::string XUnit = "s";
     int Chunk = 0; // bytes per write; 0 sends each reply in one write

@@ -20,6 +20,7 @@ const char *const usage =
     "  --stopped          acquisition arrêtée\n"
     "  --points N         nombre de points annoncé (2500)\n"
     "  --ymult TEXTE      multiplicateur Y du préambule (8.0E-2)\n"
+    "  --yoff TEXTE       code du niveau zéro des voies (1.28E2 : centre de l'écran)\n"
     "  --yunit TEXTE      unité Y (Volts ; U : inconnue)\n"
     "  --xunit TEXTE      unité X (s ; Hz : spectre)\n"
     "  --chunk N          réponses envoyées par morceaux de N octets\n"
@@ -66,6 +67,8 @@ bool ParseOption(const std::string &option, const char *value, TdsSimOptions &o)
         o.Points = std::atoi(value);
     else if (option == "--ymult")
         o.YMult = value;
+    else if (option == "--yoff")
+        o.YOff = value;
     else if (option == "--yunit")
         o.YUnit = value;
     else if (option == "--xunit")
