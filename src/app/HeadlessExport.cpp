@@ -37,14 +37,16 @@ public:
     int Exec(QDialog &) override { return 0; }
 };
 
-// A name ending in ".scv" gets the page as a document, any other its picture.
-int Export(TIsisGraph &page, const QString &outFile, const QStringList &inputs = {})
+// A name ending in ".scv" gets the page as a document, any other its
+// picture: the page is drawn for a picture only, once.
+QString WritePage(TIsisGraph &page, const QString &outFile, const QStringList &inputs = {})
 {
-    const bool document = outFile.endsWith(QStringLiteral(".scv"), Qt::CaseInsensitive);
-    const QString error = document
-                              ? page.WriteDocument(outFile, inputs)
-                              : ExportPagePicture(page.Metafile(), outFile, page.BackColor, inputs);
-    return error.isEmpty() ? 0 : fail(error);
+    if (outFile.endsWith(QStringLiteral(".scv"), Qt::CaseInsensitive)) {
+        page.MeasurePage();
+        return page.WriteDocument(outFile, inputs);
+    }
+    page.RenderPage();
+    return ExportPagePicture(page.Metafile(), outFile, page.BackColor, inputs);
 }
 
 // A document is known by its banner, anything else is imported; a file that
@@ -87,9 +89,16 @@ int HeadlessExport(const QString &outFile, const QString &inputFile)
         return fail(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(inputFile));
 
     TIsisGraph page;
+    page.SetConversion(true);
+    const QString error = ConvertFile(page, inputFile, outFile);
+    return error.isEmpty() ? 0 : fail(error);
+}
+
+QString ConvertFile(TIsisGraph &page, const QString &inputFile, const QString &outFile)
+{
     if (const QString why = ReadInput(page, inputFile); !why.isEmpty())
-        return fail(QStringLiteral("%1 : %2").arg(inputFile, why));
-    return Export(page, outFile, {inputFile});
+        return QStringLiteral("%1 : %2").arg(inputFile, why);
+    return WritePage(page, outFile, {inputFile});
 }
 
 int HeadlessCapture(const QString &outFile, const QString &port)
@@ -105,7 +114,11 @@ int HeadlessCapture(const QString &outFile, const QString &port)
     ConsolePrompts console;
     Prompts *previous = SetPrompts(&console);
     TIsisGraph page;
+    page.SetConversion(true);
     const bool built = ImportFromLink(page, link);
     SetPrompts(previous);
-    return built ? Export(page, outFile) : 1;
+    if (!built)
+        return 1;
+    const QString error = WritePage(page, outFile);
+    return error.isEmpty() ? 0 : fail(error);
 }

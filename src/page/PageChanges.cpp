@@ -85,7 +85,7 @@ void TIsisGraph::MarkUnsaved()
 void TIsisGraph::startHistory()
 {
     m_replaced.clear();
-    m_history.Start(settledSnapshot());
+    m_history.Start(m_conversion ? QByteArray() : settledSnapshot());
     emit HistoryChange();
 }
 

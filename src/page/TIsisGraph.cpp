@@ -8,6 +8,7 @@
 #include "graphs/TMath.h"
 #include "page/PointerShapes.h"
 #include "render/PagePicture.h"
+#include "render/MeasuringCanvas.h"
 #include "render/RecordingCanvas.h"
 
 #include <algorithm>
@@ -259,8 +260,20 @@ void TIsisGraph::RenderPage()
 
 void TIsisGraph::Redraw()
 {
+    if (m_conversion)
+        return;
     RenderPage();
     RepaintNow();
+}
+
+void TIsisGraph::MeasurePage()
+{
+    MeasuringCanvas canvas;
+    canvas.Brush.Style = TBrushStyle::bsClear;
+    for (const auto &g : m_graphs) {
+        if (g)
+            g->Draw(canvas);
+    }
 }
 
 void TIsisGraph::PaintMarks(Canvas &screen)

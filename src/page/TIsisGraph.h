@@ -80,6 +80,13 @@ public:
     void RenderPage();
     // RenderPage, then repaint at once. Every edit ends with it.
     void Redraw();
+    // Settles what drawing computes (the sizes texts keep) without recording
+    // the picture.
+    void MeasurePage();
+    // A page only read to be written again (a conversion from the command
+    // line) keeps no undo history and is never drawn unless RenderPage is
+    // called: opening and importing then neither copy nor draw the page.
+    void SetConversion(bool on) { m_conversion = on; }
 
     // Replaces the page by an import of a simulator graph export; defined
     // with the import. On false, why (when given) holds the message to show:
@@ -221,5 +228,6 @@ private:
     std::vector<std::unique_ptr<TAxe>> m_replaced;
     TDessin *m_selected = nullptr;
     TPageHistory m_history;
+    bool m_conversion = false;
     std::unique_ptr<TDialogSet> m_dialogs;
 };

@@ -1,6 +1,4 @@
 #include "render/RecordingCanvas.h"
-#include "render/PageFont.h"
-#include <QFontMetricsF>
 #include <array>
 
 RecordingCanvas::RecordingCanvas(PagePicture &picture) : m_picture(picture) {}
@@ -58,13 +56,4 @@ void RecordingCanvas::TextOut(int x, int y, const QString &text)
 {
     if (!text.isEmpty())
         m_picture.AddText(QPoint(x, y), text, Pen, Brush, Font);
-}
-
-QSize RecordingCanvas::TextExtent(const QString &text) const
-{
-    if (!m_metrics || !(m_metricsFont == Font)) {
-        m_metrics = std::make_unique<QFontMetricsF>(PageFont(Font));
-        m_metricsFont = Font;
-    }
-    return TextCell(*m_metrics, text);
 }
