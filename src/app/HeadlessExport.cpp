@@ -1,11 +1,12 @@
 #include "app/HeadlessExport.h"
 
+#include "data/ReadableFile.h"
+#include "data/SystemFileName.h"
 #include "dialogs/Prompts.h"
 #include "page/TIsisGraph.h"
 #include "render/PageExport.h"
 #include "scope/CTds.h"
 #include "scope/TdsImport.h"
-#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 
@@ -16,7 +17,8 @@ int fail(QString message)
 {
     // Messages meant for a box separate their lines by LF then CR.
     message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    // File names in it go out with their own bytes.
+    std::fprintf(stderr, "%s\n", SystemFileName(message).constData());
     return 1;
 }
 
@@ -84,8 +86,8 @@ int HeadlessExport(const QString &outFile, const QString &inputFile)
     if (inputFile.isEmpty())
         return fail(QStringLiteral("Aucun fichier à exporter : indiquez le document ou le fichier "
                                    "à importer après le nom du fichier de sortie."));
-    const QFileInfo input(inputFile);
-    if (!input.isFile() || !input.isReadable())
+    TReadableFile input;
+    if (QString why; !input.Open(inputFile, why))
         return fail(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(inputFile));
 
     TIsisGraph page;

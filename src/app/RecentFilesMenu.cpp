@@ -1,5 +1,6 @@
 #include "app/RecentFilesMenu.h"
 #include "app/RecentFiles.h"
+#include "data/SystemFileName.h"
 #include "dialogs/Prompts.h"
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +27,7 @@ TRecentFilesMenu::TRecentFilesMenu(QWidget *parent)
 
 QStringList TRecentFilesMenu::Files() const
 {
-    return UserSettings().value(SettingsKey).toStringList();
+    return FileNamesOfSetting(UserSettings().value(SettingsKey));
 }
 
 void TRecentFilesMenu::Add(const QString &fileName)
@@ -36,7 +37,7 @@ void TRecentFilesMenu::Add(const QString &fileName)
 
 void TRecentFilesMenu::Store(const QStringList &files)
 {
-    UserSettings().setValue(SettingsKey, files);
+    UserSettings().setValue(SettingsKey, FileNamesSetting(files));
     Rebuild();
 }
 
@@ -56,8 +57,7 @@ void TRecentFilesMenu::Rebuild()
 void TRecentFilesMenu::Picked(const QString &fileName)
 {
     QStringList files = Files();
-    const QStringList gone =
-        TakeMissingFiles(files, [](const QString &path) { return QFileInfo::exists(path); });
+    const QStringList gone = TakeMissingFiles(files, FileExists);
     if (!gone.isEmpty()) {
         Store(files);
         ShowMessage(

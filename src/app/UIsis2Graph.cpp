@@ -17,6 +17,7 @@
 #include "app/TdsCommand.h"
 #include "app/UndoCommands.h"
 #include "app/WindowPlacement.h"
+#include "data/SystemFileName.h"
 #include "data/TDatas.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TAxe.h"
@@ -84,8 +85,8 @@ namespace
 QString DroppedFile(const QMimeData &data)
 {
     for (const QUrl &url : data.urls()) {
-        if (url.isLocalFile())
-            return url.toLocalFile();
+        if (QString file = LocalFileOfUrl(url); !file.isEmpty())
+            return file;
     }
     return {};
 }

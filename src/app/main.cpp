@@ -2,6 +2,7 @@
 #include "app/EditorSession.h"
 #include "app/HeadlessExport.h"
 #include "app/ToolkitSetup.h"
+#include "data/SystemFileName.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstring>
@@ -76,7 +77,8 @@ int main(int argc, char **argv)
         PrepareHeadlessPlatform();
     QApplication app(argc, argv);
     InstallFrenchToolkit(app);
-    parser.process(app);
+    // File names as given, whatever their bytes.
+    parser.process(CommandLineArguments(argc, argv));
     if (parser.isSet(QStringLiteral("capture")))
         return HeadlessCapture(parser.value(QStringLiteral("export")),
                                parser.value(QStringLiteral("capture")));

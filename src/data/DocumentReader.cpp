@@ -16,8 +16,9 @@ namespace
 
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
-// Length of the UTF-8 sequence starting at p, or 0 when it is not one.
-std::size_t SequenceLength(const unsigned char *p, const unsigned char *end)
+} // namespace
+
+std::size_t Utf8SequenceLength(const unsigned char *p, const unsigned char *end)
 {
     const unsigned char lead = *p;
     std::size_t n;
@@ -42,8 +43,6 @@ std::size_t SequenceLength(const unsigned char *p, const unsigned char *end)
     return code >= min && code <= 0x10FFFF && !surrogate ? n : 0;
 }
 
-} // namespace
-
 bool IsUtf8(std::string_view text)
 {
     auto p = reinterpret_cast<const unsigned char *>(text.data());
@@ -56,7 +55,7 @@ bool IsUtf8(std::string_view text)
         } else if (*p < 0x80) {
             ++p;
         } else {
-            const std::size_t n = SequenceLength(p, end);
+            const std::size_t n = Utf8SequenceLength(p, end);
             if (n == 0)
                 return false;
             p += n;

@@ -17,6 +17,9 @@ class TSeriesSet;
 
 // Whether the bytes are valid UTF-8, which decides how a document's texts read.
 bool IsUtf8(std::string_view bytes);
+// Length of the valid UTF-8 sequence of a character starting at p, 0 when
+// there is none (p at an ASCII byte included).
+std::size_t Utf8SequenceLength(const unsigned char *p, const unsigned char *end);
 
 // Whether a first line carries the banner that every document starts with.
 bool HasDocumentBanner(std::string_view firstLine);

@@ -1,6 +1,6 @@
 #include "data/ReadableFile.h"
 #include "data/SystemCause.h"
-#include <QFile>
+#include "data/SystemFileName.h"
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -37,8 +37,7 @@ bool TReadableFile::Open(const QString &fileName, QString &why)
 {
     *this = TReadableFile();
     // Not blocking: opening a pipe with no writer would otherwise wait forever.
-    const int fd =
-        ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(SystemFileName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         why = CannotReadFile(errno);
         return false;

@@ -5,6 +5,7 @@
 #include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
 #include "data/FileKind.h"
+#include "data/ReadableFile.h"
 #include "data/TDatas.h"
 #include "dialogs/Prompts.h"
 #include "graphs/TMath.h"
@@ -12,7 +13,6 @@
 #include "page/PageExtras.h"
 #include "page/TIsisGraph.h"
 #include "render/FileSave.h"
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -187,15 +187,16 @@ QString TIsisGraph::WriteDocument(const QString &fileName, const QStringList &in
 
 QString TIsisGraph::ReadDocument(const QString &fileName)
 {
-    QFile file(fileName);
-    if (IsSpecialFile(fileName) || !file.open(QIODevice::ReadOnly))
-        return CannotOpen(fileName);
+    TReadableFile file;
     QString error;
+    if (!file.Open(fileName, error))
+        return CannotOpen(fileName);
     try {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
+        QByteArray bytes(qsizetype(file.Size()), Qt::Uninitialized);
+        const std::int64_t got = file.ReadAt(0, bytes.data(), std::size_t(bytes.size()), error);
+        if (got < 0)
             return CannotOpen(fileName);
-        error = LoadFromBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        error = LoadFromBytes(std::string_view(bytes.constData(), std::size_t(got)));
     } catch (const std::bad_alloc &) {
         error = QStringLiteral("Mémoire insuffisante pour lire ce document.");
     }

@@ -1,8 +1,11 @@
 #include "render/FileSave.h"
 #include "data/SystemCause.h"
+#include "data/SystemFileName.h"
+#include "render/WriteBeside.h"
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace
@@ -23,13 +26,28 @@ QString Failure(const QString &fileName, const QSaveFile &file, int error)
 
 bool Stat(const QString &fileName, struct stat &info)
 {
-    return stat(QFile::encodeName(fileName).constData(), &info) == 0;
+    return stat(SystemFileName(fileName).constData(), &info) == 0;
 }
+
+#ifndef Q_OS_WIN
+QString SaveUnderSystemName(const QString &fileName, const std::function<bool(QIODevice &)> &write)
+{
+    errno = 0;
+    if (WriteBesideAndRename(SystemFileName(fileName), write))
+        return {};
+    const int error = errno;
+    const QString cause = SystemCause(error);
+    return CannotWrite(fileName, !cause.isEmpty() ? cause
+                                 : error != 0     ? QString::fromLocal8Bit(std::strerror(error))
+                                                  : QStringLiteral("l'écriture a échoué"));
+}
+#endif
 
 QString RefusedTarget(const QString &fileName, const QStringList &inputs)
 {
-    const QFileInfo target(fileName);
-    if (target.isDir())
+    struct stat target {};
+    const bool exists = Stat(fileName, target);
+    if (exists && S_ISDIR(target.st_mode))
         return CannotWrite(fileName, QStringLiteral("c'est un dossier"));
     if (IsSpecialFile(fileName))
         return CannotWrite(fileName, QStringLiteral("ce n'est pas un fichier ordinaire"));
@@ -37,7 +55,7 @@ QString RefusedTarget(const QString &fileName, const QStringList &inputs)
         if (IsSameFile(fileName, input))
             return CannotWrite(fileName, QStringLiteral("c'est le fichier lu, il serait perdu"));
     }
-    if (target.exists() && !target.isWritable())
+    if (exists && !IsWritableFile(fileName))
         return CannotWrite(fileName, QStringLiteral("le fichier est protégé en écriture"));
     return {};
 }
@@ -70,6 +88,10 @@ QString SaveFileAtomically(const QString &fileName, const std::function<bool(QIO
 {
     if (QString refused = RefusedTarget(fileName, inputs); !refused.isEmpty())
         return refused;
+#ifndef Q_OS_WIN
+    if (!QtSpellsFileName(fileName))
+        return SaveUnderSystemName(fileName, write);
+#endif
     // Unbuffered: every write reaches the system at once, so errno still
     // holds the cause when a write fails.
     QSaveFile file(fileName);

@@ -3,6 +3,7 @@
 // unsaved changes included.
 #include "app/RecentFilesMenu.h"
 #include "app/UIsis2Graph.h"
+#include "data/SystemFileName.h"
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
 #include "support/RawFiles.h"
@@ -17,6 +18,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 
 namespace
 {
@@ -59,6 +61,10 @@ protected:
         for (const QString &file : files)
             urls.append(QUrl::fromLocalFile(file));
         data.setUrls(urls);
+        return DropData(data);
+    }
+    bool DropData(const QMimeData &data)
+    {
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(form.get(), &enter);
@@ -141,6 +147,34 @@ TEST_F(GivenFileTest, RecentFilesOpenAndThoseGoneAreTakenOutWithAMessage)
     EXPECT_EQ(Recent().Files(), QStringList(documents[0]));
     EXPECT_EQ(Recent().actions().size(), 1);
     EXPECT_EQ(form->IsisGraph()->FileName, documents[0]);
+}
+
+// A document named in Windows-1252 (from an old archive): its name's bytes
+// are not UTF-8.
+TEST_F(GivenFileTest, NamesThatAreNotUtf8OpenFromADropAndFromTheRecentFilesOfALaterSession)
+{
+    const QByteArray bytes = QFile::encodeName(dir.path()) + "/caf\xE9.scv";
+    ASSERT_EQ(::link(QFile::encodeName(documents[1]).constData(), bytes.constData()), 0);
+    const QString name = FileNameFromSystem(bytes);
+    QMimeData data; // as a file manager gives it
+    data.setData(QStringLiteral("text/uri-list"),
+                 "file://" + bytes.toPercentEncoding("/") + "\r\n");
+    EXPECT_TRUE(DropData(data));
+    EXPECT_EQ(form->IsisGraph()->FileName, name);
+    EXPECT_TRUE(Drop({documents[0]}));
+
+    // A later session reads the recent files from the disk.
+    const QString settings =
+        QSettings(QStringLiteral("Scolivet"), QStringLiteral("Scolivet")).fileName();
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\n");
+    file.close();
+    form = std::make_unique<TForm1>();
+    ASSERT_EQ(Recent().Files(), QStringList({documents[0], name}));
+    Recent().actions()[1]->trigger();
+    EXPECT_EQ(form->IsisGraph()->FileName, name);
+    EXPECT_EQ(prompts.MessageTexts(), QStringList());
 }
 
 } // namespace

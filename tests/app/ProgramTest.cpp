@@ -6,10 +6,13 @@
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
 #include "support/SimulatedScope.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -139,6 +142,47 @@ TEST_F(ProgramTest, FailuresSayWhyInFrenchAndWriteNothing)
     const ProcessRun missing = Run({"--export", dir.filePath(QStringLiteral("d.svg"))});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.errors.contains(QStringLiteral("Aucun fichier à exporter")));
+}
+
+// Names in Windows-1252 from an old archive: bytes that are not UTF-8.
+TEST_F(ProgramTest, NamesThatAreNotUtf8AreReadAndWrittenAsGiven)
+{
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    const QByteArray document = folder + "caf\xE9.scv", picture = folder + "\xB5V \xE9t\xE9.svg";
+    const ProcessRun written =
+        RunProcessWithBytes(ScolivetProgram(), {"--export", document, QFile::encodeName(input)});
+    ASSERT_EQ(written.status, 0) << written.errors.toStdString();
+    const ProcessRun read = RunProcessWithBytes(ScolivetProgram(), {"--export", picture, document});
+    ASSERT_EQ(read.status, 0) << read.errors.toStdString();
+    for (const QByteArray &name : {document, picture})
+        EXPECT_EQ(::access(name.constData(), R_OK), 0) << name.toHex().constData();
+    // Nothing else was written, under any other spelling.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QStringLiteral("rc.dat")));
+
+    // Never written over itself; written again, it keeps its permissions.
+    const ProcessRun itself =
+        RunProcessWithBytes(ScolivetProgram(), {"--export", document, document});
+    EXPECT_TRUE(itself.status == 1 && itself.errors.contains(QStringLiteral("c'est le fichier lu")))
+        << itself.errors.toStdString();
+    ASSERT_EQ(::chmod(document.constData(), 0640), 0);
+    EXPECT_EQ(
+        RunProcessWithBytes(ScolivetProgram(), {"--export", document, QFile::encodeName(input)})
+            .status,
+        0);
+    struct stat info {};
+    EXPECT_TRUE(::stat(document.constData(), &info) == 0 && (info.st_mode & 0777) == 0640);
+
+    // Messages name the files with their own bytes.
+    const ProcessRun missing = RunProcessWithBytes(
+        ScolivetProgram(), {"--export", folder + "x.svg", folder + "absent\xE9.scv"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errors.contains(QStringLiteral("absent\uFFFD.scv"))) // as UTF-8 reads it
+        << missing.errors.toStdString();
+    const ProcessRun unwritable = RunProcessWithBytes(
+        ScolivetProgram(), {"--export", folder + "absent\xE9/x.svg", QFile::encodeName(input)});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(unwritable.errors.contains(QStringLiteral("Impossible d'écrire le fichier")))
+        << unwritable.errors.toStdString();
 }
 
 } // namespace

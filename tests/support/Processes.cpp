@@ -25,6 +25,18 @@ ProcessRun RunProcess(const QString &program, const QStringList &args, int timeo
     return run;
 }
 
+ProcessRun RunProcessWithBytes(const QString &program, const QList<QByteArray> &args)
+{
+    QString script = QStringLiteral("exec \"$0\"");
+    for (const QByteArray &arg : args) {
+        script += QStringLiteral(" \"$(printf '");
+        for (const char c : arg)
+            script += QString::asprintf("\\%03o", unsigned(static_cast<unsigned char>(c)));
+        script += QStringLiteral("')\"");
+    }
+    return RunProcess(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, program});
+}
+
 QString ScolivetProgram()
 {
     return QStringLiteral(SCOLIVET_BINARY_DIR "/src/app/scolivet");

@@ -13,5 +13,9 @@ struct ProcessRun {
 // Runs program with args and no display, waiting at most timeoutMs.
 ProcessRun RunProcess(const QString &program, const QStringList &args, int timeoutMs = 60000);
 
+// The same with arguments given as bytes, which need not be UTF-8 (QProcess
+// would pass them as UTF-8): the shell's printf makes them.
+ProcessRun RunProcessWithBytes(const QString &program, const QList<QByteArray> &args);
+
 // The scolivet program of this build.
 QString ScolivetProgram();
