@@ -237,28 +237,39 @@ void TCourbe::drawAnalog(Canvas &canvas, const TData &x, const TData &s, int n) 
     if (n < 2)
         return;
     // Everything below works on places along the scales: logarithmic ones
-    // are linear there.
-    const TAxisMap mx = Owner->XMap().Linear(), my = Owner->YMap().Linear();
+    // are linear there. X values are read as they are (mx maps no logarithm)
+    // and take their place only where a comparison could tell otherwise: the
+    // column finder takes few logarithms, however many samples a column has.
+    const TAxisMap xmap = Owner->XMap();
+    const TAxisMap mx = xmap.Linear(), my = Owner->YMap().Linear();
     const TScaleRect r{mx.Min, mx.Max, my.Min, my.Max};
-    const TSampleReader xr(x, Owner->XMap()), yr(s, Owner->YMap());
+    const TSampleReader xr(x, mx), yr(s, Owner->YMap());
     TCurvePath path(canvas);
     // Runs of samples inside the scale are reduced per page column in value
     // space when the Y mapping allows it; the rest goes segment by segment.
     TSampleColumns columns(path, my);
     const bool byColumns = my.KeepsOrder();
-    TColumnFinder column(mx);
+    TColumnFinder column(xmap);
     auto segment = [&](double ax, double ay, double bx, double by) {
-        if (ClipSegment(r, ax, ay, bx, by))
+        ax = xmap.Scaled(ax);
+        bx = xmap.Scaled(bx);
+        if (finite(ax, ay, bx, by) && ClipSegment(r, ax, ay, bx, by))
             path.Segment({mx.ToPageClipped(ax), my.ToPageClipped(ay)},
                          {mx.ToPageClipped(bx), my.ToPageClipped(by)});
+    };
+    // Strictly inside the scale as it is, a value is inside it by its place too.
+    auto inside = [&](double vx, double vy) {
+        if (!(r.YMin <= vy && vy <= r.YMax))
+            return false;
+        return (xmap.Min < vx && vx < xmap.Max) || within(r, xmap.Scaled(vx), vy);
     };
     double ax = xr(0), ay = yr(0);
     for (int i = 1; i < n; ++i) {
         const double bx = xr(i), by = yr(i);
         // A sample that is no number, or lies off a logarithmic scale, leaves a gap.
-        if (!finite(ax, ay, bx, by)) {
+        if (!finite(ax, ay, bx, by) || (xmap.Log && !(ax > 0 && bx > 0))) {
             columns.Break();
-        } else if (byColumns && within(r, ax, ay) && within(r, bx, by)) {
+        } else if (byColumns && inside(ax, ay) && inside(bx, by)) {
             // Both ends within the scale: clipping leaves the segment whole.
             if (!columns.Running())
                 columns.Add(column.ToPage(ax), ay);

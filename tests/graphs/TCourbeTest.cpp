@@ -112,8 +112,8 @@ TEST_F(TCourbeTest, DrawsTheSamePagePointsAsThePlainDrawing)
 {
     // Dense noisy curves partly beyond the scale (clipped pieces must not be
     // joined), with a few gaps at NaN, from under one sample per page x to
-    // dozens; every fourth on logarithmic scales, with gaps at the samples
-    // at or below zero.
+    // dozens; one in four on logarithmic scales, one in four on a logarithmic
+    // X scale alone, with gaps at the samples at or below zero.
     for (quint32 seed = 1; seed <= 12; ++seed) {
         QRandomGenerator rng(seed);
         const int n = 200 * int(seed * seed);
@@ -128,7 +128,8 @@ TEST_F(TCourbeTest, DrawsTheSamePagePointsAsThePlainDrawing)
         page.SetGraphCount(0);
         page.Datas->Clear();
         TCourbe *c = curveOf(xs, ys);
-        graph->LogX = graph->LogY = seed % 4 == 1;
+        graph->LogX = seed % 4 == 1 || seed % 4 == 2;
+        graph->LogY = seed % 4 == 1;
         graph->YMin = graph->LogY ? 0.5 : 0;
         graph->YMax = 10 + seed % 4;
         graph->XMin = 1;
