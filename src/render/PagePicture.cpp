@@ -33,15 +33,35 @@ void PagePicture::Reset(int width, int height)
     SetMFHeight(height);
 }
 
+namespace
+{
+
+// A page draws in a few styles it keeps coming back to (grid, ticks, labels,
+// curves, graph after graph): a style or font is looked for among the last
+// ones stored before being stored again.
+constexpr std::size_t recentStyles = 32;
+
+template <class T, class Same>
+std::uint32_t recentOrAdded(std::vector<T> &stored, const T &value, Same same)
+{
+    const std::size_t oldest = stored.size() - std::min(stored.size(), recentStyles);
+    for (std::size_t i = stored.size(); i > oldest; --i)
+        if (same(stored[i - 1], value))
+            return std::uint32_t(i - 1);
+    stored.push_back(value);
+    return std::uint32_t(stored.size() - 1);
+}
+
+} // namespace
+
 std::uint32_t PagePicture::styleFor(const TPen &pen, const TBrush &brush, const TFont &font)
 {
-    if (m_fonts.empty() || !(m_fonts.back() == font))
-        m_fonts.push_back(font);
-    const auto fontIndex = std::uint32_t(m_fonts.size() - 1);
-    if (m_styles.empty() || !(m_styles.back().Pen == pen) || !(m_styles.back().Brush == brush) ||
-        m_styles.back().FontIndex != fontIndex)
-        m_styles.push_back(Style{pen, brush, fontIndex});
-    return std::uint32_t(m_styles.size() - 1);
+    const std::uint32_t fontIndex =
+        recentOrAdded(m_fonts, font, [](const TFont &a, const TFont &b) { return a == b; });
+    return recentOrAdded(
+        m_styles, Style{pen, brush, fontIndex}, [](const Style &a, const Style &b) {
+            return a.Pen == b.Pen && a.Brush == b.Brush && a.FontIndex == b.FontIndex;
+        });
 }
 
 void PagePicture::AddShape(TPictureOp kind, std::span<const QPoint> points, const TPen &pen,

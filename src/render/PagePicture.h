@@ -5,8 +5,8 @@
 // Storage is flat so that a picture of hundreds of thousands of lines costs
 // a few arrays, not one allocation per record: every record's points live in
 // one shared point array, texts in one shared character buffer, and the
-// pen/brush/font in force are kept in small style tables that grow only when
-// the style actually changes between two records.
+// pen/brush/font in force are kept in small style tables that grow only with
+// a style not among the last ones stored.
 //
 // Reading the records (tests, backends):
 //

@@ -1,6 +1,7 @@
 #include "render/PagePicture.h"
 #include "render/RecordingCanvas.h"
 #include <QVector>
+#include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -42,6 +43,26 @@ TEST_F(RecordingCanvasTest, LargePicturesStayCompact)
     EXPECT_EQ(picture.StyleCount(), 1u) << "a style is stored only when it changes";
     // Two points and one small entry per line, with vector slack.
     EXPECT_LT(picture.MemoryBytes(), std::size_t(lines) * 40 * 2);
+}
+
+// A page keeps coming back to the same styles (grid and ticks, graph after
+// graph): they are stored once each, and every record still reads its own.
+TEST_F(RecordingCanvasTest, StylesComingBackAreStoredOnce)
+{
+    const std::array<TPen, 3> pens{TPen{clSilver, 1}, TPen{clBlack, 2}, TPen{clRed, 4}};
+    for (int i = 0; i < 3000; ++i) {
+        canvas.Pen = pens[std::size_t(i % 3)];
+        canvas.Font.Size = i % 2 ? 30 : 12;
+        canvas.MoveTo(i, 0);
+        canvas.LineTo(i, 10);
+        canvas.TextOut(i, 20, QStringLiteral("5µ"));
+    }
+    EXPECT_LE(picture.StyleCount(), 6u);
+    for (const int i : {0, 1, 2, 2999}) {
+        const PictureRecord line = picture.At(2 * i);
+        EXPECT_EQ(line.Pen, pens[std::size_t(i % 3)]) << i;
+        EXPECT_EQ(picture.At(2 * i + 1).Font.Size, i % 2 ? 30 : 12) << i;
+    }
 }
 
 } // namespace
