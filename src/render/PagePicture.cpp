@@ -24,6 +24,7 @@ void PagePicture::Clear()
     m_styles.clear();
     m_fonts.clear();
     m_text.clear();
+    m_sharedTexts.clear();
 }
 
 void PagePicture::Reset(int width, int height)
@@ -76,7 +77,7 @@ void PagePicture::AddShape(TPictureOp kind, std::span<const QPoint> points, cons
     m_records.push_back(e);
 }
 
-void PagePicture::AddText(QPoint topLeft, QStringView text, const TPen &pen, const TBrush &brush,
+void PagePicture::AddText(QPoint topLeft, const QString &text, const TPen &pen, const TBrush &brush,
                           const TFont &font)
 {
     Entry e;
@@ -84,10 +85,15 @@ void PagePicture::AddText(QPoint topLeft, QStringView text, const TPen &pen, con
     e.First = std::uint32_t(m_points.size());
     e.Count = 1;
     e.StyleIndex = styleFor(pen, brush, font);
-    e.TextFirst = std::uint32_t(m_text.size());
     e.TextLength = std::uint32_t(text.size());
+    if (e.TextLength > SharedTextLength) {
+        e.TextFirst = std::uint32_t(m_sharedTexts.size());
+        m_sharedTexts.push_back(text);
+    } else {
+        e.TextFirst = std::uint32_t(m_text.size());
+        m_text.append(text);
+    }
     m_points.push_back(topLeft);
-    m_text.append(text);
     m_records.push_back(e);
 }
 
@@ -98,6 +104,8 @@ std::span<const QPoint> PagePicture::PointsOf(const Entry &e) const
 
 QStringView PagePicture::TextOf(const Entry &e) const
 {
+    if (e.TextLength > SharedTextLength)
+        return m_sharedTexts[e.TextFirst];
     return QStringView(m_text).mid(e.TextFirst, e.TextLength);
 }
 
@@ -138,5 +146,6 @@ std::size_t PagePicture::MemoryBytes() const
 {
     return sizeof(*this) + m_records.capacity() * sizeof(Entry) +
            m_points.capacity() * sizeof(QPoint) + m_styles.capacity() * sizeof(Style) +
-           m_fonts.capacity() * sizeof(TFont) + std::size_t(m_text.capacity()) * sizeof(QChar);
+           m_fonts.capacity() * sizeof(TFont) + std::size_t(m_text.capacity()) * sizeof(QChar) +
+           m_sharedTexts.capacity() * sizeof(QString);
 }

@@ -74,8 +74,12 @@ public:
     // Appends a shape record (any kind but Text) drawn with the given style.
     void AddShape(TPictureOp kind, std::span<const QPoint> points, const TPen &pen,
                   const TBrush &brush, const TFont &font);
-    void AddText(QPoint topLeft, QStringView text, const TPen &pen, const TBrush &brush,
+    // A text longer than SharedTextLength is kept as the string given (Qt
+    // strings share their characters), shorter ones are copied into the
+    // picture's character buffer.
+    void AddText(QPoint topLeft, const QString &text, const TPen &pen, const TBrush &brush,
                  const TFont &font);
+    static constexpr std::uint32_t SharedTextLength = 1024;
 
     // Totals, for tests and benchmarks.
     std::size_t PointCount() const { return m_points.size(); }
@@ -93,7 +97,9 @@ public:
         std::uint32_t First = 0; // first point
         std::uint32_t Count = 0; // point count
         std::uint32_t StyleIndex = 0;
-        std::uint32_t TextFirst = 0; // Text only: offset and length in the text buffer
+        // Text only: offset in the text buffer (or, for a text longer than
+        // SharedTextLength, index among the shared texts) and length.
+        std::uint32_t TextFirst = 0;
         std::uint32_t TextLength = 0;
         TPictureOp Kind = TPictureOp::Line;
     };
@@ -142,4 +148,5 @@ private:
     std::vector<Style> m_styles;
     std::vector<TFont> m_fonts;
     QString m_text;
+    std::vector<QString> m_sharedTexts;
 };

@@ -1,5 +1,6 @@
 #include "render/PagePicture.h"
 #include "render/RecordingCanvas.h"
+#include <QStringList>
 #include <QVector>
 #include <array>
 #include <gtest/gtest.h>
@@ -63,6 +64,21 @@ TEST_F(RecordingCanvasTest, StylesComingBackAreStoredOnce)
         EXPECT_EQ(line.Pen, pens[std::size_t(i % 3)]) << i;
         EXPECT_EQ(picture.At(2 * i + 1).Font.Size, i % 2 ? 30 : 12) << i;
     }
+}
+
+// Short texts are copied into the picture; a long one (a document's text of
+// megabytes) keeps the characters it was given, without a copy.
+TEST_F(RecordingCanvasTest, LongTextsAreSharedNotCopied)
+{
+    const QString longText = QStringLiteral("mesure ").repeated(1000);
+    const QStringList texts{QStringLiteral("5µ"), longText, QStringLiteral("V(N1)"),
+                            longText + "x"};
+    for (int i = 0; i < texts.size(); ++i)
+        canvas.TextOut(i, i, texts[i]);
+    ASSERT_EQ(picture.Count(), int(texts.size()));
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(picture.At(i).Text, texts[i]) << i;
+    EXPECT_EQ(picture.TextOf(picture.EntryAt(1)).data(), longText.constData());
 }
 
 } // namespace
