@@ -73,6 +73,15 @@ void Settle(TTableLayout &layout, const std::vector<Line> &lines, std::size_t da
     layout.DataLine = lines[data].Number;
     layout.Header = data > 0 ? lines[data - 1].Text : std::string_view();
     layout.Columns = cells;
+    // "t","U" over cells separated by tabs.
+    layout.HeaderSeparator = separator;
+    for (const char other : {'\t', ';', ','}) {
+        if (layout.Header.find(separator) == std::string_view::npos &&
+            layout.Header.find(other) != std::string_view::npos) {
+            layout.HeaderSeparator = other;
+            break;
+        }
+    }
 }
 
 // A line holding one number without a decimal point, or a gap word.

@@ -18,6 +18,8 @@ struct TTableLayout {
     const char *Data = nullptr; // start of the first line of numbers
     std::size_t DataLine = 0;   // its number, counted from 1
     bool CommaColumn = false;   // one column whose commas are decimal commas
+    char HeaderSeparator = ','; // between the names: the cells' own, unless the
+                                // header holds none of it but another
 };
 
 // Lines looked at for the first line of numbers; the lines before it are a

@@ -349,7 +349,7 @@ bool LoadTable(std::string_view bytes, TDatas &datas, QString *why)
         std::vector<std::unique_ptr<TData>> series;
         TableRows rows(
             series, layout,
-            ColumnNames(layout.Header, layout.Separator, bom || IsUtf8(layout.Header), MaxColumns),
+            ColumnNames(layout.Header, layout.HeaderSeparator, bom || IsUtf8(layout.Header), MaxColumns),
             lines, MaxSamples(bytes.size()));
         if (!rows.AddColumns(layout.Columns) || !rows.Read(layout.Data, end, reason))
             return Refuse(why, reason);

@@ -2,9 +2,12 @@
 // among the recent files. They take the menu commands' path, question about
 // unsaved changes included.
 #include "app/RecentFilesMenu.h"
+#include "TestPaths.h"
 #include "app/UIsis2Graph.h"
 #include "data/SystemFileName.h"
+#include "data/UData.h"
 #include "graphs/TAxe.h"
+#include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
@@ -125,6 +128,53 @@ TEST_F(GivenFileTest, DroppedFilesOpenOrImportAfterTheQuestionAboutChanges)
     EXPECT_EQ(Recent().Files(),
               QStringList({documents[0], dir.filePath(QStringLiteral("trois.scv")), documents[1]}));
     EXPECT_FALSE(Drop({}));
+}
+
+// Each importable format reaches the page by a drop as by the menu: an
+// ngspice DC sweep, a transient in the wide layout (built from its published
+// layout), a French spreadsheet's table (Windows-1252), a table saved as
+// UTF-16, quoted names over tab-separated cells in a .dat file, and one
+// channel file of a capture, which brings the other channel of its
+// acquisition onto one screen.
+TEST_F(GivenFileTest, EveryImportableFormatOpensByDrop)
+{
+    TRawLayout wide;
+    wide.Variables = {"time time", "V(out) voltage"};
+    wide.Points = 2;
+    for (const auto &[t, v] : {std::pair{0.0, 0.5f}, {-1e-3, 1.25f}}) {
+        AppendDouble(wide.Values, t);
+        AppendFloat(wide.Values, v);
+    }
+    const QString data = QStringLiteral(SCOLIVET_SOURCE_DIR "/tests/data/");
+    const struct {
+        QString file;
+        QStringList names;
+        bool screen;
+    } cases[] = {
+        {SpiceSample(QStringLiteral("rc-dc-binary.raw")), {"v(v-sweep)", "v(out)", "i(v1)"}, false},
+        {WriteSampleFile(dir, "filtre.raw", RawFile(wide)), {"time", "V(out)"}, false},
+        {data + QStringLiteral("tables/charge-rc.csv"),
+         {"Temps", "Tension", QString::fromUtf8("Intensité")}, false},
+        {WriteSampleFile(dir, "unicode.txt",
+                         "\xFF\xFE" + Utf16(QStringLiteral("t\tU\r\n0\t1,5\r\n"))),
+         {"t", "U"},
+         false},
+        {WriteSampleFile(dir, "mesure2.dat", "\"t\",\"U\"\n0\t1\n1\t2\n"), {"t", "U"}, false},
+        {data + QStringLiteral("scope/F0001CH2.CSV"), {"t", "CH1", "CH2"}, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        prompts.Messages.clear();
+        EXPECT_TRUE(Drop({c.file}));
+        EXPECT_EQ(prompts.MessageTexts(), QStringList());
+        const TIsisGraph &page = *form->IsisGraph();
+        QStringList names;
+        for (int i = 0; i < page.Datas->Count(); ++i)
+            names << page.Datas->Item(i)->Name;
+        EXPECT_EQ(names, c.names);
+        ASSERT_EQ(page.GraphCount(), 1);
+        EXPECT_EQ(dynamic_cast<const TOsc *>(page.Graphs(0)) != nullptr, c.screen);
+    }
 }
 
 TEST_F(GivenFileTest, RecentFilesOpenAndThoseGoneAreTakenOutWithAMessage)

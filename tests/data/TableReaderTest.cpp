@@ -71,6 +71,7 @@ TEST_F(TableReader, LayoutsOfEverySeparatorHeaderAndDecimalPoint)
         {"names of columns without numbers", "t,a,b,c\n0,1\n1,,2\n", {"t|", "a|", "b|"},
          {{0, 1}, {1, Gap}, {Gap, 2}}},
         {"carriage returns only", "t;U\r0;1\r1;2", {"t|", "U|"}, {{0, 1}, {1, 2}}},
+        {"quoted names over tabs", "\"t\",\"U (V)\"\n0\t1\n", {"t|", "U|V"}, {{0}, {1}}},
         {"names with a comma: commas separate", "t,U\n1,5\n2,25\n", {"t|", "U|"},
          {{1, 2}, {5, 25}}},
         {"a line of two commas: commas separate", "1,5\n2,25,3\n", {"Colonne 1|",
