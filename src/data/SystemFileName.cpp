@@ -5,7 +5,11 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QVariant>
-#ifndef Q_OS_WIN
+#include <algorithm>
+#ifdef Q_OS_WIN
+#include <QDir>
+#else
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -30,6 +34,11 @@ QStringList CommandLineArguments(int, char **)
 QString LocalFileOfUrl(const QUrl &url)
 {
     return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+QStringList FileNamesInFolder(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
 bool FileExists(const QString &name)
@@ -103,6 +112,24 @@ QString LocalFileOfUrl(const QUrl &url)
         return {};
     const QString path = url.path(QUrl::FullyEncoded);
     return FileNameFromSystem(QByteArray::fromPercentEncoding(path.toLatin1()));
+}
+
+QStringList FileNamesInFolder(const QString &folder)
+{
+    QStringList names;
+    const QByteArray path = SystemFileName(folder) + '/';
+    DIR *dir = ::opendir(path.constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        struct stat info {};
+        const QByteArray name(entry->d_name);
+        if (::stat((path + name).constData(), &info) == 0 && S_ISREG(info.st_mode))
+            names << FileNameFromSystem(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool FileExists(const QString &name)

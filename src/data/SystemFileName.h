@@ -29,5 +29,9 @@ QString LocalFileOfUrl(const QUrl &url);
 QVariant FileNamesSetting(const QStringList &names);
 QStringList FileNamesOfSetting(const QVariant &value);
 
+// The names of the plain files of a folder, in name order, whatever their
+// bytes (Qt's own listing leaves out names that are not UTF-8).
+QStringList FileNamesInFolder(const QString &folder);
+
 bool FileExists(const QString &name);
 bool IsWritableFile(const QString &name);

@@ -1,6 +1,7 @@
 #include "page/ScopeCsvImport.h"
 #include "data/FileKind.h"
 #include "data/ScopeCsvReader.h"
+#include "data/SystemFileName.h"
 #include "page/OscImport.h"
 #include "page/TIsisGraph.h"
 #include <QDir>
@@ -45,7 +46,7 @@ QStringList CaptureFiles(const QString &fileName)
     if (!own.hasMatch())
         return files;
     const QDir folder = info.dir();
-    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+    for (const QString &name : FileNamesInFolder(info.path())) {
         const QRegularExpressionMatch match = CaptureName.match(name);
         if (match.hasMatch() && match.captured(1) == own.captured(1) && name != info.fileName())
             files << folder.filePath(name);

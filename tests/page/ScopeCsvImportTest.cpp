@@ -2,15 +2,19 @@
 // screen. The files follow the instrument's published layout (see
 // support/ScopeCsvFiles.h); no instrument runs here.
 #include "page/ScopeCsvImport.h"
+#include "data/SystemFileName.h"
 #include "data/UData.h"
 #include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
 #include "support/SampleFiles.h"
 #include "support/ScopeCsvFiles.h"
 #include "support/ScriptedPrompts.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -90,6 +94,28 @@ TEST_F(ScopeCsvImportTest, ChannelsOfTheCaptureMakeOneScreenInChannelOrder)
     EXPECT_EQ(std::tuple(ch1->Color, ch1->Channel, ch1->GetRaw(19), ch1->Unit),
               std::tuple(RGBColor(255, 200, 0), '1', 119, QStringLiteral("V")));
     EXPECT_DOUBLE_EQ(page.Datas->Item(0)->GetValue(19), -5e-3 + 19 * 4e-6);
+}
+
+// A folder named in Windows-1252 (from an old archive): its name is not UTF-8.
+TEST_F(ScopeCsvImportTest, ACaptureInAFolderNamedInAnotherEncodingOpensWhole)
+{
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/mesures \xE9t\xE9/";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    for (const char *source : {"CH1", "CH2"}) {
+        ScopeCsvChannel c;
+        c.Source = source;
+        c.Values = ValuesOfCodes(Ramp(20, 50), c.VerticalScale, 0);
+        const QByteArray text = ScopeCsvText(c);
+        std::FILE *file = std::fopen((folder + "F0001" + source + ".CSV").constData(), "wb");
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(std::fwrite(text.constData(), 1, std::size_t(text.size()), file),
+                  std::size_t(text.size()));
+        std::fclose(file);
+    }
+    QString why;
+    ASSERT_TRUE(ImportScopeCsv(page, FileNameFromSystem(folder + "F0001CH2.CSV"), why))
+        << why.toStdString();
+    EXPECT_EQ(Names(), QStringList({"t", "CH1", "CH2"}));
 }
 
 TEST_F(ScopeCsvImportTest, AFileOfTheCaptureThatCannotBeReadLeavesThePageAsItWas)
