@@ -62,14 +62,15 @@ void TMath::addAxisLegend()
     legend->SetDX(end + (Width() * 6) / 400 + 10 - Left);
     legend->SetDY(Bottom() - y0 - 10);
     // A name too long for the room left of the frame's edge would be cut off
-    // there: it then ends where the scale ends, on the side of the axis that
-    // the graduation labels leave free.
+    // there: it then ends where the scale ends, past the graduation labels on
+    // their side of the axis (in the margin when the axis runs along an edge).
     const QSize size = MeasureText(legend->Font, legend->LegendText());
     if (Left + legend->DX + size.width() <= Right())
         return;
-    const int gap = 2 * (Width() / 400);
+    const int u = Width() / 400;
+    const int labels = 3 * u + MeasureText(FontGrad, QStringLiteral("0")).height();
     legend->SetDX(end - size.width() - Left);
-    legend->SetDY(YMax <= 0 ? Bottom() - y0 - gap - size.height() : Bottom() - y0 + gap);
+    legend->SetDY(YMax <= 0 ? Bottom() - y0 + labels : Bottom() - y0 - labels - size.height());
 }
 
 void TMath::SetAffiches(const TSeriesSet &s)
