@@ -18,7 +18,7 @@ int fail(QString message)
     // Messages meant for a box separate their lines by LF then CR.
     message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     // File names in it go out with their own bytes.
-    std::fprintf(stderr, "%s\n", SystemFileName(message).constData());
+    std::fprintf(stderr, "%s\n", FileNameBytes(message).constData());
     return 1;
 }
 

@@ -14,6 +14,51 @@
 #include <unistd.h>
 #endif
 
+namespace
+{
+
+constexpr char16_t StrayBase = 0xDC00;
+
+bool IsStrayByte(QStringView name, qsizetype i)
+{
+    const char16_t c = name[i].unicode();
+    const bool paired = i > 0 && name[i - 1].isHighSurrogate();
+    return c >= StrayBase + 0x80 && c <= StrayBase + 0xFF && !paired;
+}
+
+} // namespace
+
+QString FileNameFromBytes(QByteArrayView bytes)
+{
+    QString name;
+    name.reserve(bytes.size());
+    auto p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto end = p + bytes.size();
+    while (p != end) {
+        const std::size_t n = *p < 0x80 ? 1 : Utf8SequenceLength(p, end);
+        if (n == 0)
+            name += QChar(char16_t(StrayBase + *p++));
+        else
+            name += QString::fromUtf8(reinterpret_cast<const char *>(p), qsizetype(n));
+        p += n;
+    }
+    return name;
+}
+
+QByteArray FileNameBytes(const QString &name)
+{
+    QByteArray bytes;
+    qsizetype run = 0; // start of the characters not yet converted
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (!IsStrayByte(name, i))
+            continue;
+        bytes += QStringView(name).mid(run, i - run).toUtf8();
+        bytes += char(name[i].unicode() - StrayBase);
+        run = i + 1;
+    }
+    return bytes + QStringView(name).mid(run).toUtf8();
+}
+
 #ifdef Q_OS_WIN
 
 QString FileNameFromSystem(QByteArrayView bytes)
@@ -53,49 +98,14 @@ bool IsWritableFile(const QString &name)
 
 #else
 
-namespace
-{
-
-constexpr char16_t StrayBase = 0xDC00;
-
-bool IsStrayByte(QStringView name, qsizetype i)
-{
-    const char16_t c = name[i].unicode();
-    const bool paired = i > 0 && name[i - 1].isHighSurrogate();
-    return c >= StrayBase + 0x80 && c <= StrayBase + 0xFF && !paired;
-}
-
-} // namespace
-
 QString FileNameFromSystem(QByteArrayView bytes)
 {
-    QString name;
-    name.reserve(bytes.size());
-    auto p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto end = p + bytes.size();
-    while (p != end) {
-        const std::size_t n = *p < 0x80 ? 1 : Utf8SequenceLength(p, end);
-        if (n == 0)
-            name += QChar(char16_t(StrayBase + *p++));
-        else
-            name += QString::fromUtf8(reinterpret_cast<const char *>(p), qsizetype(n));
-        p += n;
-    }
-    return name;
+    return FileNameFromBytes(bytes);
 }
 
 QByteArray SystemFileName(const QString &name)
 {
-    QByteArray bytes;
-    qsizetype run = 0; // start of the characters not yet converted
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (!IsStrayByte(name, i))
-            continue;
-        bytes += QStringView(name).mid(run, i - run).toUtf8();
-        bytes += char(name[i].unicode() - StrayBase);
-        run = i + 1;
-    }
-    return bytes + QStringView(name).mid(run).toUtf8();
+    return FileNameBytes(name);
 }
 
 QStringList CommandLineArguments(int argc, char **argv)
@@ -154,7 +164,7 @@ QVariant FileNamesSetting(const QStringList &names)
 {
     QVariantList entries;
     for (const QString &name : names)
-        entries << (QtSpellsFileName(name) ? QVariant(name) : QVariant(SystemFileName(name)));
+        entries << (QtSpellsFileName(name) ? QVariant(name) : QVariant(FileNameBytes(name)));
     return entries;
 }
 
@@ -164,7 +174,7 @@ QStringList FileNamesOfSetting(const QVariant &value)
         value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray;
     QStringList names;
     for (const QVariant &entry : single ? QVariantList{value} : value.toList())
-        names << (entry.typeId() == QMetaType::QByteArray ? FileNameFromSystem(entry.toByteArray())
+        names << (entry.typeId() == QMetaType::QByteArray ? FileNameFromBytes(entry.toByteArray())
                                                           : entry.toString());
     return names;
 }

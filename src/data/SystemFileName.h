@@ -15,6 +15,9 @@ class QVariant;
 
 QString FileNameFromSystem(QByteArrayView bytes);
 QByteArray SystemFileName(const QString &name);
+// The same on every system: UTF-8, stray bytes kept (what a name is on Linux).
+QString FileNameFromBytes(QByteArrayView bytes);
+QByteArray FileNameBytes(const QString &name);
 // Whether Qt's file classes reach the file of that name: none of its bytes
 // is held as a surrogate.
 bool QtSpellsFileName(const QString &name);

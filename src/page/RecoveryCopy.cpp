@@ -2,6 +2,7 @@
 #include "data/DocumentReader.h"
 #include "data/DocumentWriter.h"
 #include "data/EConvertError.h"
+#include "data/SystemFileName.h"
 #include "data/TData.h"
 #include "data/TDatas.h"
 #include "page/TIsisGraph.h"
@@ -42,7 +43,7 @@ TRecoveryInfo ReadInfo(DocumentReader &in)
 {
     TRecoveryInfo info;
     info.Stamp = in.ReadText();
-    info.DocumentName = in.ReadText();
+    info.DocumentName = FileNameFromBytes(in.NextLine());
     info.Time = QDateTime::fromString(in.ReadText(), Qt::ISODateWithMs);
     if (info.Stamp.isEmpty() || !info.Time.isValid())
         in.Fail(QStringLiteral("la copie ne dit pas quand elle a été faite"));
@@ -91,7 +92,9 @@ QByteArray RecoveryPageBytes(const TIsisGraph &page, const TRecoveryInfo &info)
     buffer.open(QIODevice::WriteOnly);
     DocumentWriter out(buffer, true);
     out.WriteText(info.Stamp);
-    out.WriteText(info.DocumentName);
+    // The name with its own bytes, which need not be UTF-8; a line of its own.
+    const QByteArray name = FileNameBytes(info.DocumentName).replace('\r', ' ').replace('\n', ' ');
+    out.WriteLine(std::string_view(name.constData(), std::size_t(name.size())));
     out.WriteText(info.Time.toUTC().toString(Qt::ISODateWithMs));
     out.WriteInt(page.Datas->Count());
     for (const std::unique_ptr<TData> &s : page.Datas->Items) {
