@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -78,8 +79,18 @@ TdsSimulator::Clock::duration TdsSimulator::WireTime(std::size_t bytes) const
         double(bytes) * 10.0 / double(m_baud)));
 }
 
+bool TdsSimulator::HangUpDue() const
+{
+    int unread = 0;
+    return m_master >= 0 && m_out.empty() && m_instrument.HangsUp() &&
+           ::ioctl(m_slave, FIONREAD, &unread) == 0 && unread == 0;
+}
+
 int TdsSimulator::PollTimeoutMs() const
 {
+    // A hang-up waits until the program has read what was sent before it.
+    if (m_master >= 0 && m_out.empty() && m_instrument.HangsUp())
+        return 1;
     if (m_out.empty() || m_master < 0)
         return -1;
     const auto wait = m_nextWrite - Clock::now();
@@ -101,7 +112,7 @@ void TdsSimulator::Run()
         if (fds[0].revents & POLLIN)
             ReadCommands();
         WritePending();
-        if (m_master >= 0 && m_out.empty() && m_instrument.HangsUp())
+        if (HangUpDue())
             HangUp();
     }
 }

@@ -43,6 +43,9 @@ private:
     // Closes both ends of the pseudo-terminal: the program on the other side
     // sees its line hang up.
     void HangUp();
+    // Whether the instrument is to hang up and the program has read every
+    // byte sent before.
+    bool HangUpDue() const;
     int PollTimeoutMs() const;
     Clock::duration WireTime(std::size_t bytes) const;
 
