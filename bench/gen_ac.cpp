@@ -40,8 +40,7 @@ int main(int argc, char **argv)
     std::vector<double> record(std::size_t(2 * (vectors + 1)), 0.0);
     for (long long i = 0; i < points; ++i) {
         const double at = double(i) / double(points - 1);
-        const double f =
-            linear ? first + (last - first) * at : first * std::pow(last / first, at);
+        const double f = linear ? first + (last - first) * at : first * std::pow(last / first, at);
         record[0] = f;
         const std::complex<double> stage = 1.0 / std::complex<double>(1.0, f / corner);
         std::complex<double> h = 1.0;

@@ -39,7 +39,8 @@ TEST_F(LogScaleFlowTest, ASwitchedScaleIsSavedReopenedAndExported)
     ASSERT_EQ(scripted.ExecutedDialogs, QStringList(QStringLiteral("MathDlg")));
     EXPECT_TRUE(refusedAtZero);
     EXPECT_EQ(scripted.MessageTexts(),
-              QStringList(QStringLiteral("L'échelle logarithmique demande un minimum supérieur à zéro.")));
+              QStringList(
+                  QStringLiteral("L'échelle logarithmique demande un minimum supérieur à zéro.")));
     EXPECT_TRUE(graph->LogX);
 
     const QString document = dir.filePath(QStringLiteral("rampe-log.scv"));

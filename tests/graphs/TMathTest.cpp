@@ -146,8 +146,8 @@ TEST_F(TMathTest, LogarithmicAxesRunAlongTheEdgesWithDecadeLabels)
 TEST_F(TMathTest, AxisLegendStaysInsideTheFrameClearOfTheLabels)
 {
     const int shortX = AddAnalog({0, 10}, QStringLiteral("t"), clBlue, QStringLiteral("s"));
-    const int longX = AddAnalog({0, 10}, QStringLiteral("fréquence du générateur"), clBlue,
-                                QStringLiteral("Hz"));
+    const int longX =
+        AddAnalog({0, 10}, QStringLiteral("fréquence du générateur"), clBlue, QStringLiteral("Hz"));
     const int below = AddAnalog({-3, -1});
     const int above = AddAnalog({1, 3});
     struct Case {
