@@ -36,7 +36,7 @@ int main(int argc, char **argv)
     const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     link.ClosePort();
-    std::printf("wall_s=%.3f cpu_s=%.3f transferred=%d\n%s\n", wall.count(), cpu,
-                int(transferred), link.Failure.Text.toUtf8().constData());
+    std::printf("wall_s=%.3f cpu_s=%.3f transferred=%d\n%s\n", wall.count(), cpu, int(transferred),
+                link.Failure.Text.toUtf8().constData());
     return connected && !transferred ? 0 : 1;
 }

@@ -160,7 +160,8 @@ void TComPort::SerialError(QSerialPort::SerialPortError error)
     // it would never block again.
     m_lost = true;
     QMetaObject::invokeMethod(
-        this, [this] {
+        this,
+        [this] {
             if (m_lost)
                 Close();
         },
