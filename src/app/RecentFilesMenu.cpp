@@ -3,7 +3,6 @@
 #include "data/SystemFileName.h"
 #include "dialogs/Prompts.h"
 #include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 
 namespace
@@ -32,7 +31,7 @@ QStringList TRecentFilesMenu::Files() const
 
 void TRecentFilesMenu::Add(const QString &fileName)
 {
-    Store(WithRecentFile(Files(), QFileInfo(fileName).absoluteFilePath()));
+    Store(WithRecentFile(Files(), AbsoluteFileName(fileName)));
 }
 
 void TRecentFilesMenu::Store(const QStringList &files)

@@ -1,14 +1,14 @@
 #include "data/SystemFileName.h"
 #include "data/DocumentReader.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <QVariant>
 #include <algorithm>
-#ifdef Q_OS_WIN
-#include <QDir>
-#else
+#ifndef Q_OS_WIN
+#include <climits>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,6 +86,11 @@ QStringList FileNamesInFolder(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
+QString AbsoluteFileName(const QString &name)
+{
+    return QFileInfo(name).absoluteFilePath();
+}
+
 bool FileExists(const QString &name)
 {
     return QFileInfo::exists(name);
@@ -140,6 +145,16 @@ QStringList FileNamesInFolder(const QString &folder)
     ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+QString AbsoluteFileName(const QString &name)
+{
+    if (name.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(name);
+    char here[PATH_MAX];
+    if (!::getcwd(here, sizeof here))
+        return QFileInfo(name).absoluteFilePath();
+    return QDir::cleanPath(FileNameFromSystem(here) + QLatin1Char('/') + name);
 }
 
 bool FileExists(const QString &name)

@@ -36,5 +36,9 @@ QStringList FileNamesOfSetting(const QVariant &value);
 // bytes (Qt's own listing leaves out names that are not UTF-8).
 QStringList FileNamesInFolder(const QString &folder);
 
+// The name from the root, a relative one taken from the current folder
+// (which Qt spells in UTF-8 too).
+QString AbsoluteFileName(const QString &name);
+
 bool FileExists(const QString &name);
 bool IsWritableFile(const QString &name);

@@ -1,8 +1,8 @@
 // Files reaching the window without a file dialog: dropped on it, or picked
 // among the recent files. They take the menu commands' path, question about
 // unsaved changes included.
-#include "app/RecentFilesMenu.h"
 #include "TestPaths.h"
+#include "app/RecentFilesMenu.h"
 #include "app/UIsis2Graph.h"
 #include "data/SystemFileName.h"
 #include "data/UData.h"
@@ -14,6 +14,7 @@
 #include "support/ScriptedPrompts.h"
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QSettings>
@@ -21,6 +22,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -225,6 +227,19 @@ TEST_F(GivenFileTest, NamesThatAreNotUtf8OpenFromADropAndFromTheRecentFilesOfALa
     Recent().actions()[1]->trigger();
     EXPECT_EQ(form->IsisGraph()->FileName, name);
     EXPECT_EQ(prompts.MessageTexts(), QStringList());
+}
+
+TEST_F(GivenFileTest, ARelativeNameInAFolderNamedInAnotherEncodingIsRememberedWhole)
+{
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/archives \xE9t\xE9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    ASSERT_EQ(::link(QFile::encodeName(documents[0]).constData(), (folder + "/un.scv").constData()),
+              0);
+    const QByteArray here = QFile::encodeName(QDir::currentPath());
+    ASSERT_EQ(::chdir(folder.constData()), 0);
+    form->OpenCommandLineFile(QStringLiteral("un.scv"));
+    ASSERT_EQ(::chdir(here.constData()), 0);
+    EXPECT_EQ(Recent().Files(), QStringList(FileNameFromSystem(folder + "/un.scv")));
 }
 
 } // namespace
