@@ -1,15 +1,17 @@
 #include "graphs/SegmentClip.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace
 {
 
-// The segment lies wholly beside the scale. A horizontal segment is never
-// rejected on Y: the clipped conversion lays it on the margin line.
+// The segment lies wholly beside the scale, its ends in either order. A
+// horizontal segment is never rejected on Y: the clipped conversion lays it
+// on the margin line.
 bool outside(const TScaleRect &r, double x1, double y1, double x2, double y2)
 {
-    if (r.XMin > x2 || r.XMax < x1)
+    if (r.XMin > std::max(x1, x2) || r.XMax < std::min(x1, x2))
         return true;
     if (y1 < y2)
         return r.YMin > y2 || r.YMax < y1;

@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ClipCase{"horizontal across XMin", -5, 4, 5, 4, true, -5, 4, 5, 4},
                       ClipCase{"crossing YMin falling", 4, 2, 6, -2, true, 5, 0, 4, 2},
                       ClipCase{"through the whole scale", -10, -10, 20, 20, true, 0, 0, 10, 10},
-                      ClipCase{"passing beside a corner", -2, 9, 2, 13, false, 0, 0, 0, 0}));
+                      ClipCase{"passing beside a corner", -2, 9, 2, 13, false, 0, 0, 0, 0},
+                      // An end a rounding step beyond the scale, where the cut
+                      // cannot move it: the segment is drawn, not lost.
+                      ClipCase{"falling a step past XMax", 8, 5, 10.000000000000002, 4.5, true, 10,
+                               4.5, 8, 5}));
 
 struct GradCase {
     const char *what;
@@ -73,11 +77,11 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GraduationsTest,
-    ::testing::Values(
-        GradCase{"0.5..3.5 by 1", 0.5, 3.5, 1, 1, 3, 1},
-        // Unusable steps fall back to the automatic one (1 here).
-        GradCase{"negative step", 0, 10, -2, 0, 10, 1}, GradCase{"NaN step", 0, 10, nan, 0, 10, 1},
-        GradCase{"too many", 0, 10, 1e-9, 0, 10, 1}));
+    ::testing::Values(GradCase{"0.5..3.5 by 1", 0.5, 3.5, 1, 1, 3, 1},
+                      // Unusable steps fall back to the automatic one (1 here).
+                      GradCase{"negative step", 0, 10, -2, 0, 10, 1},
+                      GradCase{"NaN step", 0, 10, nan, 0, 10, 1},
+                      GradCase{"too many", 0, 10, 1e-9, 0, 10, 1}));
 
 TEST(GraduationsGuard, NothingWhenNoStepIsUsable)
 {
