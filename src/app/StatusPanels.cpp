@@ -9,9 +9,16 @@ TStatusPanels::TStatusPanels(QWidget *parent) : QStatusBar(parent)
     for (int i = 0; i < PanelCount; ++i) {
         auto *panel = new QLabel(initial[size_t(i)], this);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i));
-        panel->setFixedWidth(PanelWidth);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        addWidget(panel);
+        // The last panel takes the rest of the bar: a reading per channel
+        // of an oscilloscope screen does not fit in 150 pixels.
+        if (i + 1 < PanelCount) {
+            panel->setFixedWidth(PanelWidth);
+            addWidget(panel);
+        } else {
+            panel->setMinimumWidth(PanelWidth);
+            addWidget(panel, 1);
+        }
         m_panels[size_t(i)] = panel;
     }
 }

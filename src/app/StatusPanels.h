@@ -1,6 +1,6 @@
 #pragma once
 // The status bar StatusBar1: three text panels of 150 pixels, zoom and the
-// graph values under the mouse.
+// graph values under the mouse; the last one stretches to the bar's end.
 #include <QStatusBar>
 #include <array>
 

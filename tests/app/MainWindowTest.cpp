@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -85,8 +86,12 @@ TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndPanels)
     EXPECT_EQ(Panel(0), QStringLiteral("Zoom :"));
     EXPECT_EQ(Panel(1), QStringLiteral("X :"));
     EXPECT_EQ(Panel(2), QStringLiteral("Y :"));
-    for (const char *name : {"Panel0", "Panel1", "Panel2"})
+    for (const char *name : {"Panel0", "Panel1"})
         EXPECT_EQ(Find<QWidget>(name)->width(), 150) << name;
+    // The Y panel holds one reading per channel of an oscilloscope screen.
+    auto *y = Find<QLabel>("Panel2");
+    y->setText(QStringLiteral("Y : CH1(-1,2312V)  CH2(307,50mV)"));
+    EXPECT_LE(y->fontMetrics().horizontalAdvance(y->text()), y->contentsRect().width());
     ExpectZoomed(false);
     for (const char *name : {"AddGraph", "DeleteGraph", "AddDelete", "DrawUp", "DrawDown"})
         EXPECT_FALSE(Action(name)->isEnabled()) << name;
