@@ -4,15 +4,13 @@
 #include "render/PagePicture.h"
 #include "render/PictureReplay.h"
 #include "render/QtColor.h"
-#include "render/SvgFontFamilies.h"
+#include "render/SvgPasses.h"
 #include "render/WmfWriter.h"
-#include "render/XmlSafe.h"
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace
 {
@@ -64,21 +62,16 @@ QString pngBytes(const PagePicture &picture, TColor backColor, QIODevice &out)
 
 } // namespace
 
-bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor)
+bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor, int recordsPerPass)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setResolution(96);
-    svg.setSize(QSize(picture.MFWidth(), picture.MFHeight()));
-    svg.setViewBox(QRect(0, 0, picture.MFWidth(), picture.MFHeight()));
-    svg.setTitle(QStringLiteral("Scolivet"));
-    if (!paintPage(svg, picture, backColor))
-        return false;
-    const QByteArray page = XmlSafe(WithGenericFontFamilies(bytes));
-    return out.write(page) == page.size();
+    const QSize page(picture.MFWidth(), picture.MFHeight());
+    SvgPasses passes(out, page, backColor);
+    QPainter painter;
+    const TReplayDevices devices{
+        recordsPerPass, [&passes](QPainter &p) { return passes.End(p, false) && passes.Begin(p); }};
+    return passes.Begin(painter) &&
+           ReplayPictureOnDevices(painter, picture, QRect(QPoint(0, 0), page), devices) &&
+           passes.End(painter, true);
 }
 
 QImage PageImage(const PagePicture &picture, TColor backColor)

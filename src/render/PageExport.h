@@ -29,5 +29,8 @@ QString ExportMetafile(const PagePicture &picture, const QString &fileName,
 // The page on its background as SVG (fonts followed by their generic family,
 // characters XML forbids replaced), and as an image of one pixel per page
 // unit (a null image when the page is empty, too large or memory runs out).
-bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor);
+// The SVG is drawn in passes of at least `recordsPerPass` records, which
+// bounds the memory it takes; the file is the same whatever their size.
+bool WritePageSvg(QIODevice &out, const PagePicture &picture, TColor backColor,
+                  int recordsPerPass = 4096);
 QImage PageImage(const PagePicture &picture, TColor backColor);

@@ -30,20 +30,68 @@ public:
     {
     }
 
-    void run()
+    bool run(const TReplayDevices *devices = nullptr)
     {
         const int count = m_picture.Count();
-        for (int i = 0; i < count;)
+        m_devices = devices;
+        m_nextBreak = devices ? devices->RecordsPerDevice : count;
+        for (int i = 0; i < count && !m_failed;)
             i = draw(i);
+        return !m_failed;
     }
 
 private:
+    // Whether the painter's next drawing first hands its changed state to
+    // the engine (which then states it whole).
+    struct StatePeek : QPaintEngine {
+        static bool Pending(const QPainter &painter)
+        {
+            const QPaintEngine *engine = painter.paintEngine();
+            const QPaintEngineState *state = engine ? engine->*(&StatePeek::state) : nullptr;
+            return state && state->state() != QPaintEngine::DirtyFlags();
+        }
+    };
+
+    // Record `i` has set its style: when that changed the painter's state,
+    // the drawing may go on from here on the next device.
+    void breakBefore(int i)
+    {
+        if (!m_devices || i < m_nextBreak || !StatePeek::Pending(m_painter))
+            return;
+        m_failed = !moveToNextDevice(*m_devices);
+        m_nextBreak = i + m_devices->RecordsPerDevice;
+    }
+
+    // Ends the replay's painter state on this device and sets it up again,
+    // whole, on the next one.
+    bool moveToNextDevice(const TReplayDevices &devices)
+    {
+        const QPen pen = m_painter.pen();
+        const QBrush brush = m_painter.brush();
+        const QFont font = m_painter.font();
+        const QTransform transform = m_painter.worldTransform();
+        const QPainter::RenderHints hints = m_painter.renderHints();
+        m_painter.restore();
+        if (!devices.NextDevice(m_painter))
+            return false;
+        m_painter.save();
+        m_painter.setWorldTransform(transform);
+        m_painter.setRenderHints(hints);
+        m_painter.setPen(pen);
+        m_painter.setBrush(brush);
+        m_painter.setFont(font);
+        return true;
+    }
+
     // Draws record i (and, for lines, the connected run it starts);
     // returns the index of the next record to draw.
     int draw(int i)
     {
         const PagePicture::Entry &e = m_picture.EntryAt(i);
         applyStyle(e.StyleIndex);
+        breakBefore(i);
+        if (m_failed)
+            return i + 1;
         const std::span<const QPoint> pts = m_picture.PointsOf(e);
         switch (e.Kind) {
         case TPictureOp::Line:
@@ -252,6 +300,9 @@ private:
     bool m_strikeOut = false;
     std::optional<QFontMetricsF> m_metrics;
     std::vector<QPoint> m_run;
+    const TReplayDevices *m_devices = nullptr;
+    int m_nextBreak = 0;
+    bool m_failed = false;
 };
 
 // Device pixels per page unit along the axis that shrinks most.
@@ -262,11 +313,14 @@ double pixelsPerUnit(const QTransform &t)
 
 } // namespace
 
-void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target,
-                   TReplayPixels pixels)
+namespace
+{
+
+bool replay(QPainter &painter, const PagePicture &picture, const QRectF &target,
+            TReplayPixels pixels, const TReplayDevices *devices)
 {
     if (picture.MFWidth() <= 0 || picture.MFHeight() <= 0 || target.isEmpty())
-        return;
+        return true;
     painter.save();
     QTransform pageToTarget;
     pageToTarget.translate(target.x(), target.y());
@@ -276,6 +330,23 @@ void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &
     painter.setTransform(pageToTarget, true);
     painter.setRenderHint(QPainter::Antialiasing, pixels == TReplayPixels::Exact);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    Replayer(painter, picture, pixelsPerUnit(painter.combinedTransform()), pixels).run();
-    painter.restore();
+    const bool done =
+        Replayer(painter, picture, pixelsPerUnit(painter.combinedTransform()), pixels).run(devices);
+    if (done)
+        painter.restore();
+    return done;
+}
+
+} // namespace
+
+void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target,
+                   TReplayPixels pixels)
+{
+    replay(painter, picture, target, pixels, nullptr);
+}
+
+bool ReplayPictureOnDevices(QPainter &painter, const PagePicture &picture, const QRectF &target,
+                            const TReplayDevices &devices)
+{
+    return replay(painter, picture, target, TReplayPixels::Exact, &devices);
 }

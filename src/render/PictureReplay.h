@@ -20,6 +20,7 @@
 // pixels, so a thin line never fades between two rows; texts stay smooth.
 // Pixels are those the painter addresses without its transform.
 #include <QRectF>
+#include <functional>
 
 class QPainter;
 class PagePicture;
@@ -28,3 +29,18 @@ enum class TReplayPixels { Exact, Whole };
 
 void ReplayPicture(QPainter &painter, const PagePicture &picture, const QRectF &target,
                    TReplayPixels pixels = TReplayPixels::Exact);
+
+// An exact replay spread over several paint devices, one after the other:
+// after at least `recordsPerDevice` records, just before a drawing that starts
+// by handing the painter's changed state to its engine, the painter is ended
+// on its device and `nextDevice` begins it on the next one, painted with the
+// page's background. The replay then goes on with the same pen, brush, font
+// and transform, so each device gets a whole stretch of the drawing.
+// Returns false when `nextDevice` does.
+struct TReplayDevices {
+    int RecordsPerDevice;
+    std::function<bool(QPainter &)> NextDevice;
+};
+
+bool ReplayPictureOnDevices(QPainter &painter, const PagePicture &picture, const QRectF &target,
+                            const TReplayDevices &devices);

@@ -18,6 +18,7 @@
 #include "page/OscImport.h"
 #include "render/PageExport.h"
 #include <QBuffer>
+#include <limits>
 
 namespace
 {
@@ -25,12 +26,21 @@ namespace
 class PageDrawingTest : public GraphPageFixture
 {
 protected:
+    // The page's SVG, checked to come out the same when drawn in passes of
+    // a few records, as a large page is.
     QByteArray Svg()
     {
         page.RenderPage();
+        const QByteArray whole = svgInPassesOf(std::numeric_limits<int>::max());
+        for (const int records : {1, 2, 7, 60})
+            EXPECT_EQ(svgInPassesOf(records), whole) << records << " records per pass";
+        return whole;
+    }
+    QByteArray svgInPassesOf(int records)
+    {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        EXPECT_TRUE(WritePageSvg(out, page.Metafile(), page.BackColor));
+        EXPECT_TRUE(WritePageSvg(out, page.Metafile(), page.BackColor, records));
         return out.data();
     }
     TMath *Graph(double xmin, double xmax, double ymin, double ymax, double pasX, double pasY,

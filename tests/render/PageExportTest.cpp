@@ -4,6 +4,7 @@
 #include "render/TextPieces.h"
 #include "support/SampleFiles.h"
 #include "support/WriteFailures.h"
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -48,6 +50,36 @@ TEST_F(PageExportTest, SvgTextsAreValidXml)
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     // The underline survives as a band, the one rectangle besides the page.
     EXPECT_EQ(svg.count(QStringLiteral("<rect")), 2);
+    // Drawn in passes of a record or two, as a large page is, the file is
+    // the same, replaced characters and generic families included.
+    for (const int records : {1, 2}) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(WritePageSvg(out, picture, clWhite, records));
+        EXPECT_EQ(QString::fromUtf8(out.data()), svg) << records << " records per pass";
+    }
+}
+
+// Records that draw nothing (empty boxes, empty texts) may fill whole passes.
+TEST_F(PageExportTest, SvgPassesThatDrawNothingLeaveTheFileAsItIs)
+{
+    canvas.Rectangle(5, 5, 50, 50);
+    for (int i = 0; i < 6; ++i) {
+        canvas.Pen.Color = i % 2 ? clRed : clBlue;
+        canvas.Brush = TBrush{i % 2 ? clGreen : clBlack, TBrushStyle::bsSolid};
+        canvas.Rectangle(60, 60, 60, 60);
+        canvas.TextOut(70, 70, QString());
+    }
+    canvas.Ellipse(100, 100, 150, 120);
+    QByteArray whole;
+    for (const int records : {std::numeric_limits<int>::max(), 1, 2, 3}) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(WritePageSvg(out, picture, clWhite, records)) << records;
+        if (whole.isEmpty())
+            whole = out.data();
+        EXPECT_EQ(out.data(), whole) << records << " records per pass";
+    }
 }
 
 TEST_F(PageExportTest, SvgDrawsConnectedLinesAsOnePolyline)

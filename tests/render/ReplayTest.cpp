@@ -4,8 +4,12 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
+#include <tuple>
+#include <vector>
 
 namespace
 {
@@ -191,6 +195,39 @@ TEST_F(ReplayTest, ExtremeCoordinatesAndWidthsAreSurvived)
     canvas.TextOut(small, big, QStringLiteral("x"));
     const QImage image = replay();
     EXPECT_EQ(image.size(), QSize(100, 100));
+}
+
+// A replay spread over devices moves on before each drawing whose state
+// changed, once enough records are drawn, and says so when the next device
+// cannot be had.
+TEST(ReplayOnDevicesTest, MovesOnWhereTheStateChangesAndStopsWhenNoDeviceIsLeft)
+{
+    PagePicture picture(100, 100);
+    RecordingCanvas canvas(picture);
+    for (int i = 0; i < 6; ++i) {
+        canvas.Pen.Color = i % 2 ? clRed : clBlack;
+        canvas.Rectangle(i * 10, 0, i * 10 + 5, 5);
+    }
+    canvas.Rectangle(70, 0, 75, 5); // same state: drawn on the last device
+    for (const auto &[available, perDevice, devicesUsed, done] :
+         {std::tuple{true, 1, 6, true}, {true, 2, 3, true}, {false, 1, 1, false}}) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        std::vector<std::unique_ptr<QSvgGenerator>> devices;
+        const auto begin = [&](QPainter &painter) {
+            devices.push_back(std::make_unique<QSvgGenerator>());
+            devices.back()->setOutputDevice(&out);
+            return painter.begin(devices.back().get());
+        };
+        QPainter painter;
+        ASSERT_TRUE(begin(painter));
+        const TReplayDevices next{perDevice,
+                                  [&](QPainter &p) { return p.end() && available && begin(p); }};
+        EXPECT_EQ(ReplayPictureOnDevices(painter, picture, QRectF(0, 0, 100, 100), next), done);
+        EXPECT_EQ(int(devices.size()), devicesUsed) << perDevice;
+        if (painter.isActive())
+            painter.end();
+    }
 }
 
 } // namespace
