@@ -105,9 +105,9 @@ TFileKind FileKindOf(const QString &fileName, QString *why)
     char head[SniffBytes];
     const std::int64_t got =
         file.Open(fileName, reason) ? file.ReadAt(0, head, sizeof head, reason) : -1;
-    if (got < 0) {
+    if (got <= 0) {
         if (why)
-            *why = reason;
+            *why = got == 0 ? QStringLiteral("Le fichier est vide.") : reason;
         return TFileKind::Unknown;
     }
     return SniffFileKind(std::string_view(head, std::size_t(got)), fileName);

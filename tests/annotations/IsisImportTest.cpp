@@ -136,6 +136,8 @@ TEST_F(IsisImportTest, AnyKnownFileBuildsItsPageAndAFailureChangesNothing)
         {Write(QStringLiteral("rien.raw"), "rien\n"),
          QStringLiteral("Format de fichier non reconnu\nLe fichier n'est d'aucun des formats pris "
                         "en charge (")},
+        {Write(QStringLiteral("vide.csv"), ""),
+         QStringLiteral("Format de fichier non reconnu\nLe fichier est vide.")},
         {dir.filePath(QStringLiteral("absent.raw")),
          QStringLiteral("Format de fichier non reconnu\nImpossible de lire le fichier")},
         {SpiceSample(QStringLiteral("analyses.raw")), QString()},
