@@ -161,7 +161,8 @@ TEST_F(TMathTest, AxisLegendStaysInsideTheFrameClearOfTheLabels)
         const QString title = legend->LegendText();
         std::optional<QRect> box;
         std::vector<QRect> labels;
-        for (const PictureRecord &r : RecordsOf(Record(*g), TPictureOp::Text)) {
+        const PagePicture picture = Record(*g); // the records point into it
+        for (const PictureRecord &r : RecordsOf(picture, TPictureOp::Text)) {
             const QRect rect(r.Points[0], MeasureText(r.Font, r.Text));
             if (r.Text == title)
                 box = rect;

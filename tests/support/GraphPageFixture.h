@@ -80,3 +80,5 @@ inline std::vector<PictureRecord> RecordsOf(const PagePicture &p, TPictureOp kin
             out.push_back(r);
     return out;
 }
+// The records point into the picture: a temporary one would leave them dangling.
+std::vector<PictureRecord> RecordsOf(PagePicture &&, TPictureOp) = delete;
