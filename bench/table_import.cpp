@@ -1,64 +1,14 @@
 // links: scolivet_data
 // Reads tables of numbers with the application's reader and prints what it
-// holds, as isis_import does for exports: one line per series (index, name,
-// unit, count, Min, Max, sum of the values other than gaps), then
-// rows=R series=N bytes=B seconds=S MBps=X, where S times the reading alone.
-// A file that cannot be read prints "failed" and its reason and ends the
-// program with status 1.
+// holds, as ReadingReport.h says, with rows=R as the count.
 //   table_import FILE...
+#include "ReadingReport.h"
 #include "data/TableReader.h"
-#include "data/UData.h"
-#include <QFileInfo>
-#include <chrono>
-#include <cmath>
-#include <cstdio>
-
-namespace
-{
-
-void PrintSeries(int index, const TData &s)
-{
-    double sum = 0.0;
-    for (int i = 0; i < s.Count(); ++i) {
-        if (const double v = s.GetValue(i); !std::isnan(v))
-            sum += v;
-    }
-    std::printf("%d\t%s\t%s\t%d\t%.17g\t%.17g\t%.17g\n", index, s.Name.toUtf8().constData(),
-                s.Unit.toUtf8().constData(), s.Count(), s.Min, s.Max, sum);
-}
-
-bool Report(const QString &fileName)
-{
-    TDatas datas;
-    QString why;
-    const auto start = std::chrono::steady_clock::now();
-    const bool ok = LoadTableFile(fileName, datas, &why);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    if (!ok) {
-        std::printf("failed: %s\n", why.toUtf8().constData());
-        return false;
-    }
-    for (int i = 0; i < datas.Count(); ++i)
-        PrintSeries(i, *datas.Item(i));
-    const long long bytes = QFileInfo(fileName).size();
-    const double seconds = elapsed.count();
-    std::printf("rows=%d series=%d bytes=%lld seconds=%.6f MBps=%.1f\n",
-                datas.Count() > 0 ? datas.Item(0)->Count() : 0, datas.Count(), bytes, seconds,
-                seconds > 0 ? double(bytes) / 1e6 / seconds : 0.0);
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: table_import FILE...\n");
-        return 2;
-    }
-    for (int i = 1; i < argc; ++i) {
-        if (!Report(QString::fromLocal8Bit(argv[i])))
-            return 1;
-    }
-    return 0;
+    return RunReadingReport(argc, argv, "table_import", "rows",
+                            [](const QString &fileName, TDatas &datas, QString *why) {
+                                return LoadTableFile(fileName, datas, why);
+                            });
 }

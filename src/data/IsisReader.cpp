@@ -138,14 +138,6 @@ const char *StorePlainNumber(const Column &column, const char *p, const char *en
     return stop;
 }
 
-QString Shown(std::string_view cell)
-{
-    constexpr std::size_t Longest = 40;
-    if (cell.size() <= Longest)
-        return FromWindows1252(cell);
-    return FromWindows1252(cell.substr(0, Longest)) + QStringLiteral("…");
-}
-
 // Stores every data line, one sample per line in each column.
 class RowReader
 {
@@ -180,7 +172,7 @@ bool RowReader::Read(const char *p, const char *end, QString &why)
                 QStringLiteral("Ligne %1, colonne %2 : ").arg(m_row + 2).arg(m_failedColumn + 1);
             why = place + (m_failedCell.empty()
                                ? QStringLiteral("la cellule est vide.")
-                               : QStringLiteral("« %1 » n'est pas un nombre.").arg(Shown(m_failedCell)));
+                               : QStringLiteral("« %1 » n'est pas un nombre.").arg(ShownInMessage(m_failedCell)));
             return false;
         }
         ++m_row;

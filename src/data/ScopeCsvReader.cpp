@@ -109,14 +109,6 @@ std::size_t SplitRow(std::string_view row, std::array<std::string_view, 5> &cell
     return n;
 }
 
-QString Shown(std::string_view text)
-{
-    constexpr std::size_t Longest = 40;
-    if (text.size() <= Longest)
-        return FromWindows1252(text);
-    return FromWindows1252(text.substr(0, Longest)) + QStringLiteral("…");
-}
-
 class ScopeCsvReader
 {
 public:
@@ -199,7 +191,7 @@ bool ScopeCsvReader::ReadRow(std::string_view row, QString &why)
     if (!valueRead || (m_values.empty() && !ParseDecimal(cells[3], m_firstTime))) {
         why = QStringLiteral("Ligne %1 : « %2 » n'est pas un nombre.")
                   .arg(m_lineNumber)
-                  .arg(Shown(valueRead ? cells[3] : cells[4]));
+                  .arg(ShownInMessage(valueRead ? cells[3] : cells[4]));
         return false;
     }
     m_values.push_back(v);
@@ -216,7 +208,7 @@ bool ScopeCsvReader::TakeRecordLength(QString &why)
         why = QStringLiteral("Ligne %1 : « Record Length » vaut « %2 », il faut un nombre entier "
                              "de points de 1 à %3.")
                   .arg(m_lineNumber)
-                  .arg(Shown(m_text[RecordLength]))
+                  .arg(ShownInMessage(m_text[RecordLength]))
                   .arg(TChannelData::MaxPoints);
         return false;
     }
@@ -238,7 +230,7 @@ bool ScopeCsvReader::Number(Field f, double &v, QString &why) const
     why = QStringLiteral("Ligne %1 : « %2 » vaut « %3 », qui n'est pas un nombre.")
               .arg(m_line[f])
               .arg(QLatin1String(Fields[f].Label))
-              .arg(Shown(m_text[f]));
+              .arg(ShownInMessage(m_text[f]));
     return false;
 }
 
@@ -253,7 +245,7 @@ bool ScopeCsvReader::Scale(double &yMult, QString &why) const
         return true;
     why = QStringLiteral("Ligne %1 : « Vertical Scale » vaut « %2 », il faut un nombre positif.")
               .arg(m_line[VerticalScale])
-              .arg(Shown(m_text[VerticalScale]));
+              .arg(ShownInMessage(m_text[VerticalScale]));
     return false;
 }
 
@@ -312,7 +304,7 @@ bool ScopeCsvReader::Scales(TChannelData &r, QString &why) const
     why = QStringLiteral("Ligne %1 : « %2 » vaut « %3 », hors des valeurs possibles.")
               .arg(m_line[wrong])
               .arg(QLatin1String(Fields[wrong].Label))
-              .arg(Shown(m_text[wrong]));
+              .arg(ShownInMessage(m_text[wrong]));
     return false;
 }
 
@@ -324,7 +316,7 @@ bool ScopeCsvReader::Fill(TScopeCsv &out, QString &why) const
     if (source == Sources.end()) {
         why = QStringLiteral("Ligne %1 : la source « %2 » n'est pas une voie de l'oscilloscope.")
                   .arg(m_line[Source])
-                  .arg(Shown(m_text[Source]));
+                  .arg(ShownInMessage(m_text[Source]));
         return false;
     }
     TChannelData r;

@@ -33,13 +33,6 @@ bool IsGapText(std::string_view token)
     return std::find(Spellings.begin(), Spellings.end(), lower) != Spellings.end();
 }
 
-QString Shown(std::string_view token)
-{
-    constexpr std::size_t Longest = 40;
-    const QString text = FromWindows1252(token.substr(0, Longest));
-    return token.size() > Longest ? text + QStringLiteral("…") : text;
-}
-
 // Walks the tokens of the text, counting lines.
 class Tokens
 {
@@ -71,7 +64,7 @@ public:
                                   .arg(m_line)
                             : QStringLiteral("Ligne %1 : « %2 » n'est pas un nombre.")
                                   .arg(m_line)
-                                  .arg(Shown(token));
+                                  .arg(ShownInMessage(token));
         return false;
     }
     // The comma between the two parts of a complex value.
@@ -98,7 +91,7 @@ public:
                                   .arg(m_line)
                             : QStringLiteral("Ligne %1 : « %2 » n'est pas un numéro de point.")
                                   .arg(m_line)
-                                  .arg(Shown(token));
+                                  .arg(ShownInMessage(token));
         return false;
     }
     std::size_t Used() const { return std::size_t(m_p - m_begin); }

@@ -38,14 +38,6 @@ constexpr std::size_t FirstRows = 4096;
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr double Gap = std::numeric_limits<double>::quiet_NaN();
 
-QString Shown(std::string_view cell)
-{
-    constexpr std::size_t Longest = 40;
-    if (cell.size() <= Longest)
-        return FromWindows1252(cell);
-    return FromWindows1252(cell.substr(0, Longest)) + QStringLiteral("…");
-}
-
 bool IsBreak(char c)
 {
     return c == '\r' || c == '\n';
@@ -218,7 +210,7 @@ const char *TableRows::ReadOddCell(const char *p, const char *end, double &v)
     }
     if (ParseDecimal(cell, v))
         return cellEnd;
-    m_fault = QStringLiteral("« %1 » n'est pas un nombre.").arg(Shown(cell));
+    m_fault = QStringLiteral("« %1 » n'est pas un nombre.").arg(ShownInMessage(cell));
     return nullptr;
 }
 

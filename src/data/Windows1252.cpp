@@ -51,3 +51,10 @@ bool FitsWindows1252(QStringView text)
         return ByteOf(c.unicode()) != '?' || c == QLatin1Char('?');
     });
 }
+
+QString ShownInMessage(std::string_view bytes)
+{
+    constexpr std::size_t Longest = 40;
+    const QString text = FromWindows1252(bytes.substr(0, Longest));
+    return bytes.size() > Longest ? text + QStringLiteral("…") : text;
+}

@@ -9,6 +9,7 @@
 #include "graphs/TAxe.h"
 #include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
+#include "support/PageFacts.h"
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
@@ -170,10 +171,7 @@ TEST_F(GivenFileTest, EveryImportableFormatOpensByDrop)
         EXPECT_TRUE(Drop({c.file}));
         EXPECT_EQ(prompts.MessageTexts(), QStringList());
         const TIsisGraph &page = *form->IsisGraph();
-        QStringList names;
-        for (int i = 0; i < page.Datas->Count(); ++i)
-            names << page.Datas->Item(i)->Name;
-        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(SeriesNames(page), c.names);
         ASSERT_EQ(page.GraphCount(), 1);
         EXPECT_EQ(dynamic_cast<const TOsc *>(page.Graphs(0)) != nullptr, c.screen);
     }

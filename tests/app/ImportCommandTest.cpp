@@ -6,6 +6,7 @@
 #include "data/UData.h"
 #include "graphs/TAxe.h"
 #include "page/TIsisGraph.h"
+#include "support/PageFacts.h"
 #include "support/RawFiles.h"
 #include "support/SampleFiles.h"
 #include "support/ScriptedPrompts.h"
@@ -44,14 +45,6 @@ protected:
         });
     }
 
-    QStringList Names() const
-    {
-        QStringList names;
-        for (int i = 0; i < page.Datas->Count(); ++i)
-            names << page.Datas->Item(i)->Name;
-        return names;
-    }
-
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     QWidget window;
@@ -72,7 +65,7 @@ TEST_F(ImportCommandTest, OffersEveryFormatTogetherThenEachOne)
     EXPECT_TRUE(filter.contains(QStringLiteral("Simulation SPICE")));
     EXPECT_TRUE(filter.contains(QStringLiteral("Graphe Isis")));
     EXPECT_TRUE(filter.contains(QStringLiteral("Tableau de valeurs")));
-    EXPECT_EQ(Names(), QStringList({"v(v-sweep)", "v(out)", "i(v1)"}));
+    EXPECT_EQ(SeriesNames(page), QStringList({"v(v-sweep)", "v(out)", "i(v1)"}));
     EXPECT_EQ(window.windowTitle(), ImportCaption());
     EXPECT_TRUE(addGraph.isEnabled());
     EXPECT_EQ(refreshes, 1);
@@ -86,7 +79,7 @@ TEST_F(ImportCommandTest, AFileOfSeveralSimulationsAsksWhichOne)
     ASSERT_EQ(offered.size(), 3);
     EXPECT_TRUE(offered[0].startsWith(QStringLiteral("AC Analysis")));
     EXPECT_EQ(selected, 2); // the transient analysis
-    EXPECT_EQ(Names().mid(0, 3), QStringList({"frequency", "gain v(in)", "phase v(in)"}));
+    EXPECT_EQ(SeriesNames(page).mid(0, 3), QStringList({"frequency", "gain v(in)", "phase v(in)"}));
     ASSERT_EQ(page.GraphCount(), 2) << "a Bode page";
     EXPECT_TRUE(page.Graphs(0)->LogX && page.Graphs(1)->LogX);
 
@@ -110,7 +103,7 @@ TEST_F(ImportCommandTest, AFileThatCannotBeReadIsReportedAndChangesNothing)
               QStringList(QStringLiteral("Format de fichier non reconnu\n"
                                          "Ligne 11 : l'en-tête annonce 4 variables et en décrit 3.")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Scolivet : mesure.scv (/tmp/)"));
-    EXPECT_EQ(Names(), QStringList({"v(v-sweep)", "v(out)", "i(v1)"}));
+    EXPECT_EQ(SeriesNames(page), QStringList({"v(v-sweep)", "v(out)", "i(v1)"}));
 }
 
 TEST(CommandLineFile, AnyFormatOpensAsThePageOfTheWindow)

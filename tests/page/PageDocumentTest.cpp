@@ -9,11 +9,10 @@
 #include "annotations/TTexte.h"
 #include "graphs/TCourbe.h"
 #include "graphs/TOsc.h"
-#include "render/PageExport.h"
 #include "support/GraphPageFixture.h"
+#include "support/PageFacts.h"
 #include "support/SampleFiles.h"
 #include "support/WriteFailures.h"
-#include <QBuffer>
 #include <QTemporaryDir>
 
 namespace
@@ -38,16 +37,6 @@ std::string Difference(const QByteArray &a, const QByteArray &b)
             return "line " + std::to_string(i + 1) + ": " + x.value(i).toStdString() + " | " +
                    y.value(i).toStdString();
     return {};
-}
-
-// The page as drawn, written as SVG.
-QByteArray Drawing(TIsisGraph &page)
-{
-    page.RenderPage();
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WritePageSvg(out, page.Metafile(), page.BackColor));
-    return out.data();
 }
 
 class PageDocument : public GraphPageFixture
@@ -179,13 +168,13 @@ TEST_F(PageDocument, TheMarginAndExactMarkerLevelsReopenAsTheyWereDrawn)
     auto *top = g->AddElement(std::make_unique<THMarker>(g));
     top->RefY = g->YMax; // typed in its dialog
     ASSERT_GT(top->StackedValue(), g->YMax); // stacking alone would hide it
-    const QByteArray drawn = Drawing(page);
+    const QByteArray drawn = PageSvg(page);
     const QByteArray document = page.SaveToBytes();
     EXPECT_TRUE(document.endsWith("[Axes End]\r\n[Scolivet]\r\nMarge=0,02\r\n"
                                   "Graphe 2 Element 1 Valeur=5\r\n[Scolivet End]\r\n"));
     TIsisGraph read;
     ASSERT_EQ(read.LoadFromBytes(View(document)), QString());
-    EXPECT_TRUE(Drawing(read) == drawn);
+    EXPECT_TRUE(PageSvg(read) == drawn);
     EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
 
     // Keys of later versions, and keys naming what the page lacks, are ignored.
@@ -211,7 +200,7 @@ TEST_F(PageDocument, LogarithmicScalesReopenAsTheyWereDrawn)
     page.SetMFHeight(page.MFHeight());
     g->AddElement(std::make_unique<THMarker>(g))->RefY = 2;
     page.Graphs(2)->LogY = true; // kept, though a screen stays linear
-    const QByteArray drawn = Drawing(page);
+    const QByteArray drawn = PageSvg(page);
     const QByteArray document = page.SaveToBytes();
     const QByteArray formatLines = document.left(document.lastIndexOf("[Scolivet]"));
     EXPECT_EQ(document.mid(formatLines.size()).toStdString(),
@@ -219,12 +208,12 @@ TEST_F(PageDocument, LogarithmicScalesReopenAsTheyWereDrawn)
               "Graphe 2 Element 1 Valeur=2\r\n[Scolivet End]\r\n");
     TIsisGraph read;
     ASSERT_EQ(read.LoadFromBytes(View(document)), QString());
-    EXPECT_TRUE(Drawing(read) == drawn);
+    EXPECT_TRUE(PageSvg(read) == drawn);
     EXPECT_EQ(Difference(read.SaveToBytes(), document), "");
     // Readers that stop at the format's end see linear scales.
     ASSERT_EQ(read.LoadFromBytes(View(formatLines)), QString());
     EXPECT_FALSE(read.Graphs(1)->LogX || read.Graphs(1)->LogY);
-    EXPECT_FALSE(Drawing(read) == drawn);
+    EXPECT_FALSE(PageSvg(read) == drawn);
 }
 
 TEST_F(PageDocument, DocumentsWithFullStopsAndAnyBannerOpen)

@@ -6,6 +6,7 @@
 #include "data/UData.h"
 #include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
+#include "support/PageFacts.h"
 #include "support/SampleFiles.h"
 #include "support/ScopeCsvFiles.h"
 #include "support/ScriptedPrompts.h"
@@ -43,14 +44,6 @@ protected:
         c.Values = ValuesOfCodes(Ramp(20, first), c.VerticalScale, 0);
         return Write(name, ScopeCsvText(c));
     }
-    QStringList Names() const
-    {
-        QStringList names;
-        for (int i = 0; i < page.Datas->Count(); ++i)
-            names << page.Datas->Item(i)->Name;
-        return names;
-    }
-
     ScriptedPrompts prompts;
     QTemporaryDir dir;
     TIsisGraph page;
@@ -87,7 +80,7 @@ TEST_F(ScopeCsvImportTest, ChannelsOfTheCaptureMakeOneScreenInChannelOrder)
     ASSERT_TRUE(ImportScopeCsv(page, ch2, why)) << why.toStdString();
     ASSERT_EQ(page.GraphCount(), 1);
     EXPECT_NE(dynamic_cast<TOsc *>(page.Graphs(0)), nullptr);
-    EXPECT_EQ(Names(), QStringList({"t", "CH1", "CH2", "RefA"}));
+    EXPECT_EQ(SeriesNames(page), QStringList({"t", "CH1", "CH2", "RefA"}));
     EXPECT_EQ(page.FileName, QString());
     const auto *ch1 = dynamic_cast<const TDataOsc *>(page.Datas->Item(1));
     ASSERT_NE(ch1, nullptr);
@@ -115,7 +108,7 @@ TEST_F(ScopeCsvImportTest, ACaptureInAFolderNamedInAnotherEncodingOpensWhole)
     QString why;
     ASSERT_TRUE(ImportScopeCsv(page, FileNameFromSystem(folder + "F0001CH2.CSV"), why))
         << why.toStdString();
-    EXPECT_EQ(Names(), QStringList({"t", "CH1", "CH2"}));
+    EXPECT_EQ(SeriesNames(page), QStringList({"t", "CH1", "CH2"}));
 }
 
 TEST_F(ScopeCsvImportTest, AFileOfTheCaptureThatCannotBeReadLeavesThePageAsItWas)

@@ -4,13 +4,12 @@
 #include "data/UData.h"
 #include "graphs/TOsc.h"
 #include "page/TIsisGraph.h"
-#include "render/PageExport.h"
 #include "scope/TdsImport.h"
+#include "support/PageFacts.h"
 #include "support/SampleFiles.h"
 #include "support/ScopeCsvFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/SimulatedScope.h"
-#include <QBuffer>
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QPushButton>
@@ -100,20 +99,6 @@ TEST_F(TdsImportTest, EveryFailureLeavesThePageAsItWas)
     }
 }
 
-namespace
-{
-
-QByteArray Svg(TIsisGraph &page)
-{
-    page.RenderPage();
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WritePageSvg(out, page.Metafile(), page.BackColor));
-    return out.data();
-}
-
-} // namespace
-
 // The channel files hold what the simulated instrument sends: the values of
 // its codes at 2 V/div (its Y multiplier 0.08), its time base of 4 µs steps
 // from -5 ms, and the zero level the files' vertical offset places: at the
@@ -128,7 +113,7 @@ TEST_F(TdsImportTest, ASavedCaptureGivesTheScreenOfATransferOfTheSameWaveforms)
         o.YUnit = "V";
         o.YOff = std::to_string(128 + offset / 0.08);
         ASSERT_TRUE(Import(o));
-        const QByteArray transferred = Svg(page);
+        const QByteArray transferred = PageSvg(page);
         simulator.reset();
 
         QTemporaryDir dir;
@@ -151,7 +136,7 @@ TEST_F(TdsImportTest, ASavedCaptureGivesTheScreenOfATransferOfTheSameWaveforms)
         TIsisGraph saved;
         QString why;
         ASSERT_TRUE(saved.ImportFile(first, &why)) << why.toStdString();
-        EXPECT_EQ(Svg(saved), transferred) << offset;
+        EXPECT_EQ(PageSvg(saved), transferred) << offset;
         EXPECT_TRUE(transferred.contains("CH1 : 2V/div")) << "the scale labels are drawn";
         if (offset == 0)
             centred = transferred;
